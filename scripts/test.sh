@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Sets up a fresh Debian machine, builds everything and runs every test:
+#   1. the portable code natively under AddressSanitizer + UBSan,
+#   2. the Windows build under Wine on Xvfb (engine, framework, settings, windows),
+#   3. the fuzz target for a bounded time,
+#   4. the end-to-end tests that type into the real Tarvik.exe.
+# Exits non-zero when anything fails.
+set -uo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+if [ "$(id -u)" = 0 ]; then
+  scripts/setup.sh || { echo "setup failed"; exit 1; }
+else
+  sudo scripts/setup.sh || { echo "setup failed (run as root or with sudo)"; exit 1; }
+fi
+
+source scripts/xvfb.sh
+passed=0; failed=0; failures=()
+stage() {   # stage NAME COMMAND...
+  echo "=== $1"
+  if "${@:2}"; then passed=$((passed + 1)); else failed=$((failed + 1)); failures+=("$1"); fi
+}
+
+stop_wine() {
+  (source scripts/wine-env.sh "$root/build/windows/wineprefix" && wineserver -k) >/dev/null 2>&1 || true
+}
+trap 'stop_wine; [ -n "${TARVIK_XVFB_PID:-}" ] && kill $TARVIK_XVFB_PID 2>/dev/null; true' EXIT
+
+stage "native build" scripts/build.sh native
+stage "native tests (ASan+UBSan)" ctest --test-dir build/native --output-on-failure --timeout 600
+stage "windows build" scripts/build.sh windows
+stage "windows tests (Wine)" ctest --test-dir build/windows --output-on-failure --timeout 600
+[ -x scripts/fuzz.sh ] && stage "fuzzing" scripts/fuzz.sh 60
+[ -x scripts/e2e.sh ] && stage "end-to-end (Wine, real keys)" scripts/e2e.sh
+
+echo
+[ ${#failures[@]} -gt 0 ] && printf 'failed stage: %s\n' "${failures[@]}"
+echo "stages: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
