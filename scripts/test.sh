@@ -32,7 +32,9 @@ stage "native tests (ASan+UBSan)" ctest --test-dir build/native --output-on-fail
 stage "windows build" scripts/build.sh windows
 stage "windows tests (Wine)" ctest --test-dir build/windows --output-on-failure --timeout 600
 [ -x scripts/fuzz.sh ] && stage "fuzzing" scripts/fuzz.sh 60
-[ -x scripts/e2e.sh ] && stage "end-to-end (Wine, real keys)" scripts/e2e.sh
+if cmake --build build/windows --target help 2>/dev/null | grep -q '^Tarvik:'; then
+  stage "end-to-end (Wine, real keys)" tests/e2e/run.sh
+fi
 
 echo
 [ ${#failures[@]} -gt 0 ] && printf 'failed stage: %s\n' "${failures[@]}"

@@ -1,0 +1,100 @@
+# Sourced by the end-to-end tests: start Tarvik.exe under Wine on an X display,
+# type into it with real key events (xdotool), read its window from outside
+# with tarvik-probe.exe, and take screenshots.
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+build="$root/build/windows"
+tarvik_exe="$build/Tarvik.exe"
+probe_exe="$build/tests/tarvik-probe.exe"
+shots="$root/shots/e2e"
+mkdir -p "$shots"
+
+source "$root/scripts/wine-env.sh" "$build/e2e-prefix"
+"$root/scripts/wine-prefix.sh" "$WINEPREFIX"
+source "$root/scripts/xvfb.sh"
+if wineserver -p </dev/null >/dev/null 2>&1; then wine wineboot </dev/null >/dev/null 2>&1 || true; fi
+
+e2e_passed=0
+e2e_failed=0
+run_dir=""
+
+# A fresh folder with its own copy of the program: Tarvik.ini, history.txt and
+# var.txt are kept beside the program.
+new_run_dir() {
+  run_dir=$(mktemp -d "$build/e2e-run.XXXXXX")
+  cp "$tarvik_exe" "$run_dir/"
+}
+
+start_tarvik() {
+  (cd "$run_dir" && exec wine "$run_dir/Tarvik.exe" </dev/null >/dev/null 2>&1) &
+  tarvik_pid=$!
+  wait_until "Tarvik's window" probe_ok visible
+}
+
+tarvik_process_count() { pgrep -fc 'Tarvik\.exe' || true; }
+
+# probe ARGS...: runs tarvik-probe.exe; its output (CR removed) goes to stdout.
+probe() {
+  local out; out=$(mktemp)
+  wine "$probe_exe" "$@" >"$out" 2>/dev/null </dev/null
+  local status=$?
+  tr -d '\r' <"$out"; rm -f "$out"
+  return $status
+}
+probe_ok() { probe "$@" >/dev/null; }
+
+# wait_until DESCRIPTION COMMAND...: retries for up to 15 seconds.
+wait_until() {
+  local what=$1; shift
+  for _ in $(seq 60); do "$@" && return 0; sleep 0.25; done
+  echo "timed out waiting for $what" >&2
+  return 1
+}
+
+tarvik_window() { xdotool search --name '^Tarvik$' 2>/dev/null | head -1; }
+
+focus_tarvik() {
+  local id; id=$(tarvik_window)
+  [ -n "$id" ] && xdotool windowactivate --sync "$id" >/dev/null 2>&1
+  sleep 0.3
+}
+
+type_keys() { xdotool type --delay 60 "$1"; sleep 0.4; }
+press() { xdotool key --delay 80 "$@"; sleep 0.4; }
+
+editor_text() { probe text 0; }
+answer_text() { probe text 1; }
+
+# expect NAME EXPECTED ACTUAL
+expect() {
+  if [ "$2" == "$3" ]; then
+    echo "  ok   $1"; e2e_passed=$((e2e_passed + 1))
+  else
+    echo "  FAIL $1: expected '$2', got '$3'"; e2e_failed=$((e2e_failed + 1))
+  fi
+}
+
+# expect_eventually NAME EXPECTED COMMAND...: the command's output reaches the value within a few seconds.
+expect_eventually() {
+  local name=$1 expected=$2; shift 2
+  local actual=""
+  for _ in $(seq 20); do
+    actual=$("$@")
+    [ "$actual" == "$expected" ] && break
+    sleep 0.25
+  done
+  expect "$name" "$expected" "$actual"
+}
+
+screenshot() { import -window root "$shots/$1.png"; echo "  shot $shots/$1.png"; }
+
+stop_tarvik() {
+  probe close >/dev/null 2>&1 || true
+  wait_until "Tarvik to end" bash -c '! pgrep -f "Tarvik\.exe" >/dev/null'
+}
+
+finish() {
+  pkill -f 'Tarvik\.exe' 2>/dev/null || true
+  wineserver -k 2>/dev/null || true
+  echo "e2e: $e2e_passed passed, $e2e_failed failed"
+  [ "$e2e_failed" -eq 0 ]
+}

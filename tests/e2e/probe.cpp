@@ -1,0 +1,116 @@
+// tarvik-probe: reads the state of a running Tarvik from outside, for the
+// end-to-end tests. Prints UTF-8 so that shell scripts can compare texts.
+//
+//   tarvik-probe count           number of Tarvik main windows
+//   tarvik-probe texts           one line per child control: index, class, text
+//   tarvik-probe text N          the text of child control N alone
+//   tarvik-probe visible         1 when the main window is visible, else 0
+//   tarvik-probe foreground      class name of the foreground window
+//   tarvik-probe rect            left top right bottom of the main window
+//   tarvik-probe close           asks the main window to close (WM_CLOSE)
+//
+// Exit status 0 on success, 1 when no Tarvik window exists, 2 on bad usage.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr char main_class[] = "tarvikwnd";
+
+std::string to_utf8(const std::string& cp932) {
+    if (cp932.empty())
+        return {};
+    int wide_length = MultiByteToWideChar(932, 0, cp932.data(), static_cast<int>(cp932.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(wide_length), L'\0');
+    MultiByteToWideChar(932, 0, cp932.data(), static_cast<int>(cp932.size()), wide.data(), wide_length);
+    int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), wide_length, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), wide_length, utf8.data(), length, nullptr, nullptr);
+    return utf8;
+}
+
+// WM_GETTEXT works across processes for edit controls, unlike GetWindowText.
+std::string window_text(HWND window) {
+    auto length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    auto copied = SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(copied));
+    return text;
+}
+
+std::string class_name(HWND window) {
+    char name[256] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+BOOL CALLBACK collect_main_window(HWND window, LPARAM found) {
+    if (class_name(window) == main_class)
+        reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> main_windows() {
+    std::vector<HWND> found;
+    EnumWindows(collect_main_window, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+std::vector<HWND> children(HWND parent) {
+    std::vector<HWND> result;
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        result.push_back(child);
+    return result;
+}
+
+int usage() {
+    std::fputs("usage: tarvik-probe count|texts|text N|visible|foreground|rect|close\n", stderr);
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2)
+        return usage();
+    std::string command = argv[1];
+    auto windows = main_windows();
+    if (command == "count") {
+        std::printf("%zu\n", windows.size());
+        return 0;
+    }
+    if (command == "foreground") {
+        HWND front = GetForegroundWindow();
+        std::printf("%s\n", front ? class_name(front).c_str() : "");
+        return 0;
+    }
+    if (windows.empty())
+        return 1;
+    HWND main = windows.front();
+    if (command == "texts") {
+        int index = 0;
+        for (HWND child : children(main))
+            std::printf("%d\t%s\t%s\n", index++, class_name(child).c_str(), to_utf8(window_text(child)).c_str());
+    } else if (command == "text" && argc == 3) {
+        auto list = children(main);
+        size_t index = static_cast<size_t>(std::atoi(argv[2]));
+        if (index >= list.size())
+            return 1;
+        std::printf("%s\n", to_utf8(window_text(list[index])).c_str());
+    } else if (command == "visible") {
+        std::printf("%d\n", IsWindowVisible(main) ? 1 : 0);
+    } else if (command == "rect") {
+        RECT rect{};
+        GetWindowRect(main, &rect);
+        std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
+    } else if (command == "close") {
+        PostMessageA(main, WM_CLOSE, 0, 0);
+    } else {
+        return usage();
+    }
+    return 0;
+}
