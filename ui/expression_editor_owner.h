@@ -1,0 +1,30 @@
+#pragma once
+#include "ui/answer_state.h"
+
+#include <windows.h>
+
+struct settings;
+
+// What the expression editor needs from the window that owns it (the main
+// window): the answer state, the keys and commands it hands on, and the
+// settings that bind Alt+key to function templates. Keeping it abstract lets
+// the editor live with the other controls without knowing the main window.
+class expression_editor_owner {
+public:
+    virtual answer_state current_answer_state() const = 0;
+    virtual void set_answer_state(answer_state state) = 0;
+
+    // Enter: evaluate and commit, or send the committed answer.
+    virtual void commit() = 0;
+
+    // Escape, Page Up and Page Down, with the key message's parameters.
+    virtual void editor_key_down(WPARAM virtual_key, LPARAM key_data) = 0;
+
+    // The editor menu's "変数(&V)": opens the variable list.
+    virtual void show_variables() = 0;
+
+    virtual const settings& current_settings() const = 0;
+
+protected:
+    ~expression_editor_owner() = default;
+};
