@@ -17,8 +17,8 @@ public:
     // Enter: evaluate and commit, or send the committed answer.
     virtual void commit() = 0;
 
-    // Escape, Page Up and Page Down, with the key message's parameters.
-    virtual void editor_key_down(WPARAM virtual_key, LPARAM key_data) = 0;
+    // Escape, Page Up and Page Down, as the editor received them.
+    virtual void editor_key_down(UINT virtual_key, UINT repeat, UINT flags) = 0;
 
     // The editor menu's "変数(&V)": opens the variable list.
     virtual void show_variables() = 0;
