@@ -1,0 +1,32 @@
+#pragma once
+#include <string>
+
+namespace cal {
+
+// The answer formatters of Part 1.4. Texts are byte strings (CP932); the
+// messages of the raised calculator_error are the Japanese ones.
+//
+// Non-finite and out-of-range arguments never crash or hang:
+// - format_real: NaN gives "nan", infinities "inf" and "-inf"; decimals is
+//   clamped to 0-15; exponent_digits is -1 (never the exponent form) or is
+//   clamped to 2-15.
+// - format_angle_time: NaN and infinities raise the range message.
+// - format_binary/octal/hex: NaN and +infinity raise the range message;
+//   -infinity has no lower bound and shows 0, as to_uint32 gives.
+
+// Fixed or exponent form. decimals: digits after the point (0-15);
+// exponent_digits: 2-15, or -1 for never the exponent form; grouping: "," every
+// three digits of the integer part. Never raises.
+std::string format_real(double x, int decimals, int exponent_digits, bool grouping);
+
+// Degrees (or hours), minutes and seconds "d:mm:ss.sss"; decimals applies to
+// the seconds. Raises calculator_error when |x| > 2147483647.
+std::string format_angle_time(double x, int decimals);
+
+// "0b..." / "0o..." / "0x..." of the low 32 bits of x truncated toward zero.
+// Raise calculator_error when x > 4294967295.
+std::string format_binary(double x);
+std::string format_octal(double x);
+std::string format_hex(double x);
+
+} // namespace cal
