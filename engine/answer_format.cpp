@@ -1,0 +1,70 @@
+#include "engine/answer_format.h"
+
+#include "engine/formatter.h"
+#include "engine/int_conversion.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+#include <system_error>
+
+namespace cal {
+
+namespace {
+
+int valid_mode(int mode) { return mode >= 0 && mode <= 4 ? mode : 0; }
+
+} // namespace
+
+std::string format_answer(double value, const answer_options& options) {
+    switch (valid_mode(options.answer_mode)) {
+    case 1:
+        return format_angle_time(value, options.precision >= 0 && options.precision <= 15 ? options.precision : 10);
+    case 2:
+        return format_binary(value);
+    case 3:
+        return format_octal(value);
+    case 4:
+        return format_hex(value);
+    default: {
+        int precision = options.precision >= 0 && options.precision <= 15 ? options.precision : 10;
+        int exponent_digits = options.exp_translate >= 2 && options.exp_translate <= 15 ? options.exp_translate : 10;
+        return format_real(value, precision, exponent_digits, options.comma);
+    }
+    }
+}
+
+double rounded_ans(double value, const std::string& shown, int answer_mode) {
+    double rounded = value;
+    switch (valid_mode(answer_mode)) {
+    case 1:
+        return value;
+    case 2:
+    case 3:
+    case 4:
+        rounded = static_cast<double>(to_int32(value));
+        break;
+    default: {
+        std::string digits;
+        digits.reserve(shown.size());
+        for (char c : shown)
+            if (c != ',')
+                digits.push_back(c);
+        // std::from_chars: locale-free and libstdc++'s own code, the same on
+        // glibc and MinGW. It accepts no leading '+', which the text never has.
+        const char* first = digits.data();
+        const char* last = first + digits.size();
+        auto [end, ec] = std::from_chars(first, last, rounded);
+        if (ec != std::errc() || end != last)
+            return value;
+        break;
+    }
+    }
+    return std::isfinite(rounded) ? rounded : value;
+}
+
+double ans_value(double value, const std::string& shown, const answer_options& options) {
+    return options.ans_precision ? rounded_ans(value, shown, options.answer_mode) : value;
+}
+
+} // namespace cal
