@@ -1,0 +1,84 @@
+#include "ui/dialog.h"
+
+#include "ui/application.h"
+#include "ui/window_procedure.h"
+
+void dialog::on_ok() {}
+
+void dialog::on_cancel() {}
+
+void dialog::on_close()
+{
+    on_cancel();
+}
+
+INT_PTR dialog::run_modal(int template_id, HWND parent)
+{
+    application* app = application::current();
+    HINSTANCE instance = app ? app->instance() : GetModuleHandleA(nullptr);
+    return DialogBoxParamA(instance, MAKEINTRESOURCEA(template_id), parent, dialog_procedure,
+                           reinterpret_cast<LPARAM>(this));
+}
+
+INT_PTR dialog::dialog_dispatch(UINT message, WPARAM wparam, LPARAM lparam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        return on_init_dialog(reinterpret_cast<HWND>(wparam), lparam) ? TRUE : FALSE;
+    case WM_COMMAND: {
+        UINT notify_code = HIWORD(wparam);
+        UINT id = LOWORD(wparam);
+        on_command(notify_code, id, reinterpret_cast<HWND>(lparam));
+        if (notify_code == 0 && id == IDOK)
+            on_ok();
+        else if (notify_code == 0 && id == IDCANCEL)
+            on_cancel();
+        return TRUE;
+    }
+    case WM_DESTROY:    on_destroy(); return TRUE;
+    case WM_CLOSE:      on_close(); return TRUE;
+    case WM_SETFOCUS:   on_set_focus(reinterpret_cast<HWND>(wparam)); return TRUE;
+    case WM_SHOWWINDOW: on_show_window(wparam != 0, static_cast<UINT>(lparam)); return TRUE;
+    case WM_DRAWITEM:   on_draw_item(reinterpret_cast<DRAWITEMSTRUCT*>(lparam)); return TRUE;
+    case WM_NOTIFY:     on_notify(static_cast<int>(wparam), reinterpret_cast<NMHDR*>(lparam)); return TRUE;
+    case WM_HELP:       on_help(reinterpret_cast<HELPINFO*>(lparam)); return TRUE;
+    default:            return FALSE;
+    }
+}
+
+void dialog::end_dialog(INT_PTR result)
+{
+    EndDialog(handle(), result);
+}
+
+void dialog::get_item_text(int item_id, std::string& text) const
+{
+    // A temporary, unregistered wrapper of the item.
+    window item;
+    item.attach(GetDlgItem(handle(), item_id));
+    item.get_window_text(text);
+}
+
+bool dialog::set_item_int(int item_id, UINT value, bool is_signed)
+{
+    return SetDlgItemInt(handle(), item_id, value, is_signed) != FALSE;
+}
+
+bool dialog::set_item_text(int item_id, const char* text)
+{
+    return SetDlgItemTextA(handle(), item_id, text) != FALSE;
+}
+
+bool dialog::check_button(int item_id, UINT check_state)
+{
+    return CheckDlgButton(handle(), item_id, check_state) != FALSE;
+}
+
+int dialog::find_checked_radio(int first_id, int last_id) const
+{
+    for (int id = first_id; id <= last_id; ++id) {
+        if (IsDlgButtonChecked(handle(), id) == BST_CHECKED)
+            return id;
+    }
+    return -1;
+}

@@ -1,0 +1,35 @@
+#pragma once
+#include "ui/window.h"
+
+// A modal dialog from the program's resources. Its messages are cracked by
+// dialog_dispatch (not dispatch) and its previous window procedure stays
+// DefWindowProc. A dialog ends only through code that ends it: without an
+// overridden on_ok, Enter does nothing.
+class dialog : public window {
+public:
+    virtual void on_ok();
+    virtual void on_cancel();
+
+    // Runs the dialog of the template id modally with this object; returns the
+    // value it ended with (-1 when it could not be created).
+    INT_PTR run_modal(int template_id, HWND parent);
+
+    // The dialog cracker, used by dialog_procedure and page_procedure; the
+    // result goes back to the dialog manager.
+    INT_PTR dialog_dispatch(UINT message, WPARAM wparam, LPARAM lparam);
+
+    // The close box and Alt+F4 mean Cancel, as in every standard dialog.
+    // (Handing WM_CLOSE to DefWindowProc would destroy a modal dialog under
+    // the dialog manager and leave its owner disabled.)
+    void on_close() override;
+
+    void end_dialog(INT_PTR result);
+
+    // Items of the dialog.
+    void get_item_text(int item_id, std::string& text) const;
+    bool set_item_int(int item_id, UINT value, bool is_signed);
+    bool set_item_text(int item_id, const char* text);
+    bool check_button(int item_id, UINT check_state);
+    // The lowest id in [first_id, last_id] whose button is checked, or -1.
+    int find_checked_radio(int first_id, int last_id) const;
+};

@@ -1,0 +1,34 @@
+#include "ui/property_sheet.h"
+
+#include <commctrl.h>
+#include <prsht.h>
+
+#include "ui/application.h"
+#include "ui/property_page.h"
+
+INT_PTR property_sheet::run(DWORD flags, HWND parent, int icon_id, const char* caption,
+                            int start_page)
+{
+    application* app = application::current();
+    HINSTANCE instance = app ? app->instance() : GetModuleHandleA(nullptr);
+
+    std::vector<PROPSHEETPAGEA> records;
+    records.reserve(pages_.size());
+    for (const property_page* page : pages_) {
+        records.push_back(page->page_description());
+        if (!records.back().hInstance)
+            records.back().hInstance = instance;
+    }
+
+    PROPSHEETHEADERA header{};
+    header.dwSize = sizeof header;
+    header.dwFlags = flags | PSH_PROPSHEETPAGE | PSH_USEICONID;
+    header.hwndParent = parent;
+    header.hInstance = instance;
+    header.pszIcon = MAKEINTRESOURCEA(icon_id);
+    header.pszCaption = caption;
+    header.nPages = static_cast<UINT>(records.size());
+    header.nStartPage = static_cast<UINT>(start_page);
+    header.ppsp = records.data();
+    return PropertySheetA(&header);
+}
