@@ -1,0 +1,49 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace cal {
+
+// One row of the built-in function table (Part 1.3). description is the
+// CP932 text shown to the user.
+struct builtin_function {
+    const char* name;
+    int arg_count;
+    const char* description;
+};
+
+inline constexpr int builtin_function_count = 20;
+
+// The 20 rows in their fixed order; row r resolves to token kind 34 + r.
+// Defined in builtin_functions.cpp so that the descriptions are always the
+// engine's CP932 bytes, whatever the execution character set of the includer.
+extern const std::array<builtin_function, builtin_function_count> builtin_function_table;
+
+// For index 0-19 sets name and arg_count of that row and returns true; for any
+// other index leaves both unchanged and returns false.
+bool builtin_function_at(int index, std::string& name, int& arg_count);
+
+// Row of the built-in named name (ASCII case-insensitive), or -1.
+int find_builtin_function(std::string_view name);
+
+// Angle conversions of the trigonometric functions (mode 0 degree, 1 radian,
+// 2 grad; any other mode gives 0).
+double to_radians(double x, std::int32_t angle_mode);
+double from_radians(double x, std::int32_t angle_mode);
+
+inline constexpr double pi_value = 3.141592653589793;
+inline constexpr double e_value = 2.718281828459045;
+
+// The program-wide pseudo-random generator: state 1 at start, never reseeded
+// by the program. next_random advances it and returns 0-32767.
+double next_random();
+// For tests: set the state (1 is the start-up state).
+void reset_random(std::uint32_t state = 1);
+std::uint32_t random_state();
+
+// Computes built-in row `row` on args[0..arg_count-1] (no range check).
+double call_builtin_function(int row, const double* args, std::int32_t angle_mode);
+
+} // namespace cal

@@ -1,0 +1,24 @@
+#pragma once
+#include <vector>
+
+#include "engine/token.h"
+#include "engine/user_function.h"
+
+namespace cal {
+
+// Function resolution and argument-count check, implicit multiplication,
+// unary/binary sign decision and the check for an operand after ")" (Part 1.2).
+// Reads tokens and writes the prepared list to out (cleared first).
+void prepare_tokens(const std::vector<token>& tokens, const user_function_list& functions,
+                    std::vector<token>& out);
+// In-place convenience form.
+void prepare_tokens(std::vector<token>& tokens, const user_function_list& functions);
+
+// Operator-precedence conversion to postfix order (Part 1.2); out is cleared first.
+void to_postfix(const std::vector<token>& tokens, std::vector<token>& out);
+std::vector<token> to_postfix(const std::vector<token>& tokens);
+
+// Argument count of a resolved function kind (34 or more), or -1.
+int function_arg_count(std::int32_t kind, const user_function_list& functions);
+
+} // namespace cal
