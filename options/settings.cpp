@@ -1,0 +1,3 @@
+#include "options/settings.h"
+
+const char* const DEFAULT_FONT_NAME = "ＭＳ ゴシック";

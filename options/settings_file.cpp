@@ -1,0 +1,174 @@
+#include "options/settings_file.h"
+
+#include "ui/profile.h"
+
+#include <cstdio>
+#include <span>
+#include <variant>
+
+namespace {
+
+const char* const OPTION_SECTION = "Option";
+const char* const USER_FUNCTION_SECTION = "User Function";
+const char* const COLOR_SECTION = "Color & Style";
+
+// One key of a fixed section and the field it stores. The field is reached
+// through an accessor so that the members of the window rectangle fit too.
+using int_field = std::int32_t& (*)(settings&);
+using bool_field = bool& (*)(settings&);
+using string_field = std::string& (*)(settings&);
+
+struct profile_key {
+    const char* name;
+    std::variant<int_field, bool_field, string_field> field;
+};
+
+template <auto member>
+auto& field_of(settings& record) {
+    return record.*member;
+}
+
+// Keys in the order in which they are written and read.
+const profile_key option_keys[] = {
+    {"Answer Mode", int_field{field_of<&settings::answer_mode>}},
+    {"Angle Mode", int_field{field_of<&settings::angle_mode>}},
+    {"Ans Precision", bool_field{field_of<&settings::ans_precision>}},
+    {"Begin Show", bool_field{field_of<&settings::begin_show>}},
+    {"ESC Hide", bool_field{field_of<&settings::esc_hide>}},
+    {"Precision", int_field{field_of<&settings::precision>}},
+    {"Exp Translate", int_field{field_of<&settings::exp_translate>}},
+    {"Replace Ans", bool_field{field_of<&settings::replace_ans>}},
+    {"Show NC Ans", bool_field{field_of<&settings::show_nc_ans>}},
+    {"Show ()", bool_field{field_of<&settings::show_parens>}},
+    {"Show Top", bool_field{field_of<&settings::show_top>}},
+    {"Hotkey", int_field{field_of<&settings::hotkey>}},
+    {"Show Position", int_field{field_of<&settings::show_position>}},
+    {"Send Ans", bool_field{field_of<&settings::send_ans>}},
+    {"Send Exp", bool_field{field_of<&settings::send_exp>}},
+    {"After Send", int_field{field_of<&settings::after_send>}},
+    {"Disable Resize", bool_field{field_of<&settings::disable_resize>}},
+    {"Show Tray", bool_field{field_of<&settings::show_tray>}},
+    {"Comma", bool_field{field_of<&settings::comma>}},
+};
+
+const profile_key color_keys[] = {
+    {"Main Frame Color", int_field{field_of<&settings::main_frame_color>}},
+    {"Main Frame Style", int_field{field_of<&settings::main_frame_style>}},
+    {"Main Back Color", int_field{field_of<&settings::main_back_color>}},
+    {"Main Icon File", string_field{field_of<&settings::main_icon_file>}},
+    {"Exp Frame Color", int_field{field_of<&settings::exp_frame_color>}},
+    {"Exp Frame Style", int_field{field_of<&settings::exp_frame_style>}},
+    {"Exp Back Color", int_field{field_of<&settings::exp_back_color>}},
+    {"Exp Font Color", int_field{field_of<&settings::exp_font_color>}},
+    {"Exp Font Name", string_field{field_of<&settings::exp_font_name>}},
+    {"Exp Font Size", int_field{field_of<&settings::exp_font_size>}},
+    {"Ans Frame Color", int_field{field_of<&settings::ans_frame_color>}},
+    {"Ans Frame Style", int_field{field_of<&settings::ans_frame_style>}},
+    {"Ans Back Color", int_field{field_of<&settings::ans_back_color>}},
+    {"Ans Font Color", int_field{field_of<&settings::ans_font_color>}},
+    {"Ans Error Color", int_field{field_of<&settings::ans_error_color>}},
+    {"Ans NC Color", int_field{field_of<&settings::ans_nc_color>}},
+    {"Ans Font Name", string_field{field_of<&settings::ans_font_name>}},
+    {"Ans Font Size", int_field{field_of<&settings::ans_font_size>}},
+    {"Left", int_field{[](settings& record) -> std::int32_t& { return record.window_rect.left; }}},
+    {"Top", int_field{[](settings& record) -> std::int32_t& { return record.window_rect.top; }}},
+    {"Right", int_field{[](settings& record) -> std::int32_t& { return record.window_rect.right; }}},
+    {"Bottom", int_field{[](settings& record) -> std::int32_t& { return record.window_rect.bottom; }}},
+};
+
+template <class... handlers>
+struct overloaded : handlers... {
+    using handlers::operator()...;
+};
+
+void read_keys(const char* section, std::span<const profile_key> keys, settings& record,
+               const std::string& file_name) {
+    settings defaults;
+    for (const profile_key& key : keys) {
+        std::visit(overloaded{
+                       [&](int_field field) {
+                           read_profile_int(section, key.name, field(defaults), field(record), file_name);
+                       },
+                       [&](bool_field field) {
+                           read_profile_bool(section, key.name, field(defaults), field(record), file_name);
+                       },
+                       [&](string_field field) {
+                           read_profile_string(section, key.name, field(defaults), field(record), file_name);
+                       },
+                   },
+                   key.field);
+    }
+}
+
+void write_keys(const char* section, std::span<const profile_key> keys, const settings& record,
+                const std::string& file_name) {
+    // The accessors work on a modifiable record, shared with reading.
+    settings source = record;
+    for (const profile_key& key : keys) {
+        std::visit(overloaded{
+                       [&](int_field field) { write_profile_int(section, key.name, field(source), file_name); },
+                       [&](bool_field field) { write_profile_bool(section, key.name, field(source), file_name); },
+                       [&](string_field field) {
+                           write_profile_string(section, key.name, field(source), file_name);
+                       },
+                   },
+                   key.field);
+    }
+}
+
+std::string numbered_key(char prefix, std::size_t index) {
+    char name[32];
+    std::snprintf(name, sizeof name, "%c%zu", prefix, index);
+    return name;
+}
+
+// A negative count reads as an empty list.
+std::size_t read_count(const char* key, std::size_t limit, const std::string& file_name) {
+    int count = 0;
+    read_profile_int(USER_FUNCTION_SECTION, key, 0, count, file_name);
+    if (count < 0)
+        return 0;
+    return static_cast<std::size_t>(count) < limit ? static_cast<std::size_t>(count) : limit;
+}
+
+void read_user_functions(settings& record, const std::string& file_name) {
+    record.user_function_texts.assign(read_count("Size", USER_FUNCTION_LIMIT, file_name), std::string());
+    for (std::size_t i = 0; i < record.user_function_texts.size(); ++i)
+        read_profile_string(USER_FUNCTION_SECTION, numbered_key('f', i).c_str(), "", record.user_function_texts[i],
+                            file_name);
+
+    record.shortcut_keys.assign(read_count("KeySize", SHORTCUT_KEY_LIMIT, file_name), shortcut_key());
+    std::string text;
+    for (std::size_t i = 0; i < record.shortcut_keys.size(); ++i) {
+        read_profile_string(USER_FUNCTION_SECTION, numbered_key('k', i).c_str(), "", text, file_name);
+        record.shortcut_keys[i] = shortcut_key::from_text(text);
+    }
+}
+
+// Keys numbered beyond the current counts, left from a longer list, stay in
+// the file; the counts keep them from being read.
+void write_user_functions(const settings& record, const std::string& file_name) {
+    const auto& texts = record.user_function_texts;
+    write_profile_int(USER_FUNCTION_SECTION, "Size", static_cast<int>(texts.size()), file_name);
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        write_profile_string(USER_FUNCTION_SECTION, numbered_key('f', i).c_str(), texts[i], file_name);
+
+    const auto& keys = record.shortcut_keys;
+    write_profile_int(USER_FUNCTION_SECTION, "KeySize", static_cast<int>(keys.size()), file_name);
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        write_profile_string(USER_FUNCTION_SECTION, numbered_key('k', i).c_str(), keys[i].to_text(), file_name);
+}
+
+} // namespace
+
+void load_settings(settings& record, const std::string& file_name) {
+    read_keys(OPTION_SECTION, option_keys, record, file_name);
+    read_user_functions(record, file_name);
+    read_keys(COLOR_SECTION, color_keys, record, file_name);
+}
+
+void save_settings(const settings& record, const std::string& file_name) {
+    write_keys(OPTION_SECTION, option_keys, record, file_name);
+    write_user_functions(record, file_name);
+    write_keys(COLOR_SECTION, color_keys, record, file_name);
+}
