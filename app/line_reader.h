@@ -1,0 +1,24 @@
+#pragma once
+#include <istream>
+#include <string>
+#include <string_view>
+
+// The line-oriented text of "history.txt" and "var.txt".
+
+// Reads the next line whole, whatever its length, without its line end
+// (CR LF or LF). Gives false when the read reaches the end of the file or
+// fails; a last line without a line end is therefore never returned, so a
+// file cut short in the middle of a line loses only that partial line.
+bool read_line(std::istream& in, std::string& line);
+
+// The two sides of a "left = right" line.
+struct line_parts {
+    std::string_view left;
+    std::string_view right;
+};
+
+// Splits at the last space or "=" of the line: for the lines this program
+// writes (answers and values hold neither) that is the split at the last
+// " = ". A line without " = " still splits by the same rule, as files written
+// by hand always have.
+line_parts split_line(std::string_view line);

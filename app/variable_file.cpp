@@ -1,0 +1,53 @@
+#include "app/variable_file.h"
+
+#include "app/line_reader.h"
+#include "app/safe_file_writer.h"
+#include "engine/calculator.h"
+#include "engine/formatter.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <new>
+
+namespace {
+
+// The decimal conversion of the value text: leading blanks skipped, stops at
+// the first character that does not fit, 0 when nothing fits. Gives false
+// for values no expression could produce.
+bool parse_value(const std::string& text, double& value) {
+    value = std::strtod(text.c_str(), nullptr);
+    const int kind = std::fpclassify(value);
+    return kind == FP_NORMAL || kind == FP_ZERO;
+}
+
+} // namespace
+
+bool load_variables(const std::string& path, cal::calculator& calc) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    std::string line;
+    try {
+        while (read_line(in, line)) {
+            const auto [name, value_text] = split_line(line);
+            double value = 0;
+            if (parse_value(std::string(value_text), value))
+                calc.set_variable(std::string(name), value);
+        }
+    } catch (const std::bad_alloc&) {
+        // A line too long for memory ends the loading; what was read stays.
+    }
+    return true;
+}
+
+bool save_variables(const std::string& path, const cal::calculator& calc, int precision, int exp_translate) {
+    safe_file_writer file(path);
+    for (const auto& [name, value] : calc.variables) {
+        file.write(name);
+        file.write(" = ");
+        file.write(cal::format_real(value, precision, exp_translate, false));
+        file.write("\r\n");
+    }
+    return file.commit();
+}

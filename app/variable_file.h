@@ -1,0 +1,21 @@
+#pragma once
+#include <string>
+
+namespace cal {
+class calculator;
+}
+
+// "var.txt": one line per variable in name order, name + " = " + the value
+// as shown without grouping commas, ended by CR LF. "ans" is written like
+// any other variable.
+
+// Sets a variable for each line of the file. A line whose value is not a
+// finite number that an expression could produce (nan, inf, 1e999, a
+// subnormal) is skipped. False when the file does not open.
+bool load_variables(const std::string& path, cal::calculator& calc);
+
+// Replaces the file by the calculator's variables, each value formatted with
+// the given display precision and exponent threshold; the values are
+// therefore kept only to that precision. False when the file could not be
+// written; the old file is then left as it was.
+bool save_variables(const std::string& path, const cal::calculator& calc, int precision, int exp_translate);

@@ -1,0 +1,375 @@
+// "history.txt" and "var.txt": byte-exact formats, the line splitting rule,
+// replacement that never loses the old file, and hostile files.
+#include "app/history_file.h"
+#include "app/history_store.h"
+#include "app/line_reader.h"
+#include "app/safe_file_writer.h"
+#include "app/variable_file.h"
+#include "engine/calculator.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <ostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A fresh folder per test, removed afterwards.
+class data_files_test : public testing::Test {
+protected:
+    void SetUp() override {
+        const auto* info = testing::UnitTest::GetInstance()->current_test_info();
+        folder_ = fs::temp_directory_path() / (std::string("tarvik_data_") + info->name());
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        fs::remove_all(folder_, ignored);
+    }
+
+    std::string path(const char* name) const { return (folder_ / name).string(); }
+
+    static void write_bytes(const std::string& file, const std::string& bytes) {
+        std::ofstream out(file, std::ios::binary);
+        out << bytes;
+    }
+    static std::string read_bytes(const std::string& file) {
+        std::ifstream in(file, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    static std::vector<history_entry> entries(const history_store& history) {
+        return {history.begin(), history.end()};
+    }
+
+    fs::path folder_;
+};
+
+// ------------------------------------------------------------------ splitting
+
+struct split_case {
+    const char* line;
+    const char* left;
+    const char* right;
+};
+
+std::ostream& operator<<(std::ostream& out, const split_case& c) {
+    return out << '"' << c.line << "\" -> \"" << c.left << "\" | \"" << c.right << '"';
+}
+
+class split_line_test : public testing::TestWithParam<split_case> {};
+
+TEST_P(split_line_test, splits_at_the_last_space_or_equals_sign) {
+    const auto& c = GetParam();
+    const auto parts = split_line(c.line);
+    EXPECT_EQ(parts.left, c.left);
+    EXPECT_EQ(parts.right, c.right);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    lines, split_line_test,
+    testing::Values(split_case{"1+2 = 3", "1+2", "3"},          // as written
+                    split_case{"3*4 = 1,234", "3*4", "1,234"},  // grouping commas stay
+                    split_case{"x = y = 5", "x = y", "5"},      // the last " = " counts
+                    split_case{"1+2  = 3", "1+2 ", "3"},        // trailing blank of the expression
+                    split_case{"", "", ""},                     // empty line: " = "
+                    split_case{"abc", "abc", "abc"},            // no separator: whole line both sides
+                    split_case{"a=5", "a=5", "5"},              // separator before position 2
+                    split_case{"=", "=", ""}, split_case{" ", " ", ""},
+                    split_case{"x =5", "", "5"},               // p = 2: nothing on the left
+                    split_case{"ab = ", "ab", ""}));           // value missing
+
+// ------------------------------------------------------------------ read_line
+
+struct read_case {
+    const char* name;
+    std::string bytes;
+    std::vector<std::string> lines;
+};
+
+std::ostream& operator<<(std::ostream& out, const read_case& c) { return out << c.name; }
+
+class read_line_test : public testing::TestWithParam<read_case> {};
+
+TEST_P(read_line_test, gives_whole_terminated_lines_without_their_ends) {
+    std::istringstream in(GetParam().bytes);
+    std::vector<std::string> lines;
+    std::string line;
+    while (read_line(in, line))
+        lines.push_back(line);
+    EXPECT_EQ(lines, GetParam().lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    files, read_line_test,
+    testing::Values(read_case{"crlf", "a\r\nb\r\n", {"a", "b"}},
+                    read_case{"lf", "a\nb\n", {"a", "b"}},
+                    read_case{"mixed", "a\r\nb\n", {"a", "b"}},
+                    read_case{"unterminated_last", "a\r\nb", {"a"}},
+                    read_case{"only_unterminated", "abc", {}},
+                    read_case{"empty_file", "", {}},
+                    read_case{"empty_lines", "\r\n\n", {"", ""}},
+                    read_case{"one_cr_dropped", "a\r\r\n", {"a\r"}},
+                    read_case{"nul_bytes", std::string("a\0b\r\n", 5), {std::string("a\0b", 3)}},
+                    read_case{"long_line", std::string(300000, 'x') + "\r\n", {std::string(300000, 'x')}}),
+    [](const auto& param_info) { return std::string(param_info.param.name); });
+
+// -------------------------------------------------------------------- history
+
+TEST_F(data_files_test, history_is_written_oldest_first_with_crlf) {
+    history_store history;
+    history.add("1+2", "3");
+    history.add("3*4", "12");
+    ASSERT_TRUE(save_history(path("history.txt"), history));
+    EXPECT_EQ(read_bytes(path("history.txt")), "1+2 = 3\r\n3*4 = 12\r\n");
+}
+
+TEST_F(data_files_test, an_empty_history_leaves_an_empty_file) {
+    write_bytes(path("history.txt"), "1+2 = 3\r\n");
+    ASSERT_TRUE(save_history(path("history.txt"), history_store{}));
+    EXPECT_TRUE(fs::exists(path("history.txt")));
+    EXPECT_EQ(read_bytes(path("history.txt")), "");
+}
+
+TEST_F(data_files_test, history_reads_back_as_written) {
+    history_store history;
+    history.add("sin(30)", "0.5");
+    history.add("", "");
+    history.add("1000*1000", "1,000,000");
+    ASSERT_TRUE(save_history(path("history.txt"), history));
+    history_store loaded;
+    ASSERT_TRUE(load_history(path("history.txt"), loaded));
+    EXPECT_EQ(entries(loaded), entries(history));
+}
+
+TEST_F(data_files_test, sixty_lines_load_the_last_fifty_newest_at_the_front) {
+    std::string text;
+    for (int i = 1; i <= 60; ++i)
+        text += std::to_string(i) + " = " + std::to_string(i * 2) + "\r\n";
+    write_bytes(path("history.txt"), text);
+    history_store history;
+    ASSERT_TRUE(load_history(path("history.txt"), history));
+    ASSERT_EQ(history.size(), HISTORY_LIMIT);
+    EXPECT_EQ(history[0], (history_entry{"60", "120"}));
+    EXPECT_EQ(history[49], (history_entry{"11", "22"}));
+}
+
+TEST_F(data_files_test, history_lines_load_by_the_splitting_rule) {
+    write_bytes(path("history.txt"), "1+2 = 3\r\n\r\nabc\n4*5 = 20");
+    history_store history;
+    ASSERT_TRUE(load_history(path("history.txt"), history));
+    // The unterminated last line is not loaded; the empty one gives " = ".
+    EXPECT_EQ(entries(history), (std::vector<history_entry>{{"abc", "abc"}, {"", ""}, {"1+2", "3"}}));
+}
+
+TEST_F(data_files_test, a_missing_history_file_leaves_the_store_alone) {
+    history_store history;
+    history.add("1", "1");
+    EXPECT_FALSE(load_history(path("history.txt"), history));
+    EXPECT_EQ(entries(history), (std::vector<history_entry>{{"1", "1"}}));
+}
+
+TEST_F(data_files_test, a_huge_history_keeps_only_its_last_entries) {
+    std::string text;
+    for (int i = 0; i < 100000; ++i)
+        text += "1+" + std::to_string(i) + " = " + std::to_string(i + 1) + "\r\n";
+    text += std::string(2 * 1024 * 1024, 'y') + " = 1\r\n";  // a two-megabyte line
+    write_bytes(path("history.txt"), text);
+    history_store history;
+    ASSERT_TRUE(load_history(path("history.txt"), history));
+    ASSERT_EQ(history.size(), HISTORY_LIMIT);
+    EXPECT_EQ(history[0].expression.size(), 2u * 1024 * 1024);
+    EXPECT_EQ(history[1], (history_entry{"1+99999", "100000"}));
+}
+
+TEST_F(data_files_test, binary_junk_loads_without_harm) {
+    std::string junk;
+    for (int i = 0; i < 4096; ++i)
+        junk += static_cast<char>((i * 7919) % 256);
+    junk += "\n";
+    write_bytes(path("history.txt"), junk);
+    write_bytes(path("var.txt"), junk);
+    history_store history;
+    EXPECT_TRUE(load_history(path("history.txt"), history));
+    cal::calculator calc;
+    EXPECT_TRUE(load_variables(path("var.txt"), calc));
+    // Whatever loaded is written back and read again unchanged.
+    ASSERT_TRUE(save_history(path("history.txt"), history));
+    history_store again;
+    ASSERT_TRUE(load_history(path("history.txt"), again));
+    EXPECT_EQ(entries(again), entries(history));
+}
+
+// ------------------------------------------------------------------ variables
+
+TEST_F(data_files_test, variables_are_written_in_name_order_with_crlf) {
+    cal::calculator calc;
+    calc.set_variable("b", 2);
+    calc.set_variable("a", 1.0 / 3.0);
+    calc.set_variable("B", -2.5);
+    calc.set_variable("ans", 0);
+    calc.set_variable("big", 12345678901.0);
+    ASSERT_TRUE(save_variables(path("var.txt"), calc, 10, 10));
+    EXPECT_EQ(read_bytes(path("var.txt")),
+              "B = -2.5\r\na = 0.3333333333\r\nans = 0\r\nb = 2\r\nbig = 1.2345678901e10\r\n");
+}
+
+TEST_F(data_files_test, no_variables_leave_an_empty_file) {
+    write_bytes(path("var.txt"), "x = 1\r\n");
+    ASSERT_TRUE(save_variables(path("var.txt"), cal::calculator{}, 10, 10));
+    EXPECT_EQ(read_bytes(path("var.txt")), "");
+}
+
+TEST_F(data_files_test, values_come_back_rounded_to_the_precision_written) {
+    cal::calculator calc;
+    calc.set_variable("x", 1.23456789012345);
+    calc.set_variable("y", 1.23456789012345e20);
+    ASSERT_TRUE(save_variables(path("var.txt"), calc, 10, 10));
+    cal::calculator loaded;
+    ASSERT_TRUE(load_variables(path("var.txt"), loaded));
+    double x = 0, y = 0;
+    ASSERT_TRUE(loaded.get_variable("x", x));
+    ASSERT_TRUE(loaded.get_variable("y", y));
+    EXPECT_DOUBLE_EQ(x, 1.2345678901);
+    EXPECT_DOUBLE_EQ(y, 1.2345678901e20);  // the mantissa's digits, in exponent form
+}
+
+struct value_case {
+    const char* line;
+    bool loaded;
+    double value;
+};
+
+std::ostream& operator<<(std::ostream& out, const value_case& c) { return out << '"' << c.line << '"'; }
+
+class variable_line_test : public data_files_test, public testing::WithParamInterface<value_case> {};
+
+TEST_P(variable_line_test, loads_finite_values_and_skips_the_rest) {
+    const auto& c = GetParam();
+    write_bytes(path("var.txt"), std::string(c.line) + "\r\n");
+    cal::calculator calc;
+    calc.set_variable("x", 99);
+    ASSERT_TRUE(load_variables(path("var.txt"), calc));
+    double x = 0;
+    ASSERT_TRUE(calc.get_variable("x", x));
+    EXPECT_EQ(x, c.loaded ? c.value : 99.0);
+    EXPECT_EQ(calc.variables.size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    values, variable_line_test,
+    testing::Values(value_case{"x = 2.5", true, 2.5}, value_case{"x = -1.5e-3", true, -1.5e-3},
+                    value_case{"x = 12abc", true, 12},   // conversion stops at the first misfit
+                    value_case{"x = abc", true, 0},      // nothing fits: 0
+                    value_case{"x = ", true, 0},
+                    value_case{"x = \t+7", true, 7},    // leading blanks skipped
+                    value_case{"x = 1e-400", true, 0},   // underflows to zero
+                    value_case{"x = nan", false, 0}, value_case{"x = -nan", false, 0},
+                    value_case{"x = inf", false, 0}, value_case{"x = -inf", false, 0},
+                    value_case{"x = 1e999", false, 0}, value_case{"x = -1e999", false, 0},
+                    value_case{"x = 1e-310", false, 0}));  // subnormal
+
+TEST_F(data_files_test, a_variable_line_without_separator_loads_by_the_splitting_rule) {
+    write_bytes(path("var.txt"), "42\r\nz = 1\r\nw = 2");
+    cal::calculator calc;
+    ASSERT_TRUE(load_variables(path("var.txt"), calc));
+    double value = 0;
+    EXPECT_TRUE(calc.get_variable("42", value));
+    EXPECT_EQ(value, 42);
+    EXPECT_TRUE(calc.get_variable("z", value));
+    EXPECT_FALSE(calc.get_variable("w", value));  // unterminated last line
+    EXPECT_EQ(calc.variables.size(), 2u);
+}
+
+TEST_F(data_files_test, a_missing_variable_file_changes_nothing) {
+    cal::calculator calc;
+    calc.set_variable("x", 1);
+    EXPECT_FALSE(load_variables(path("var.txt"), calc));
+    EXPECT_EQ(calc.variables.size(), 1u);
+}
+
+// -------------------------------------------------------- safe replacement
+
+TEST_F(data_files_test, a_successful_save_leaves_no_temporary_file) {
+    history_store history;
+    history.add("1", "1");
+    ASSERT_TRUE(save_history(path("history.txt"), history));
+    EXPECT_FALSE(fs::exists(safe_file_writer::temporary_path(path("history.txt"))));
+    EXPECT_EQ(fs::directory_iterator(folder_)->path().filename(), "history.txt");
+}
+
+// Each way of failing must leave the old file byte for byte and no partial
+// file behind.
+enum class failure { temporary_not_creatable, target_not_replaceable, folder_missing };
+
+class failed_save_test : public data_files_test, public testing::WithParamInterface<failure> {};
+
+TEST_P(failed_save_test, keeps_the_old_file) {
+    std::string target = path("history.txt");
+    const std::string old_text = "1+2 = 3\r\n3*4 = 12\r\n";
+    switch (GetParam()) {
+    case failure::temporary_not_creatable:
+        // A folder where the temporary file would go: it cannot be opened.
+        write_bytes(target, old_text);
+        fs::create_directory(safe_file_writer::temporary_path(target));
+        break;
+    case failure::target_not_replaceable:
+        // The target is a folder holding a file: the finished temporary file
+        // cannot take its place.
+        fs::create_directory(target);
+        target = (folder_ / "history.txt" / "inner.txt").string();
+        write_bytes(target, old_text);
+        target = path("history.txt");
+        break;
+    case failure::folder_missing:
+        target = (folder_ / "missing" / "history.txt").string();
+        break;
+    }
+    history_store history;
+    history.add("5", "5");
+    cal::calculator calc;
+    calc.set_variable("x", 1);
+
+    EXPECT_FALSE(save_history(target, history));
+    EXPECT_FALSE(save_variables(target, calc, 10, 10));
+
+    switch (GetParam()) {
+    case failure::temporary_not_creatable:
+        EXPECT_EQ(read_bytes(target), old_text);
+        EXPECT_TRUE(fs::is_directory(safe_file_writer::temporary_path(target)));
+        break;
+    case failure::target_not_replaceable:
+        EXPECT_EQ(read_bytes((folder_ / "history.txt" / "inner.txt").string()), old_text);
+        EXPECT_FALSE(fs::exists(safe_file_writer::temporary_path(target)));
+        break;
+    case failure::folder_missing:
+        EXPECT_FALSE(fs::exists(folder_ / "missing"));
+        break;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(ways, failed_save_test,
+                         testing::Values(failure::temporary_not_creatable, failure::target_not_replaceable,
+                                         failure::folder_missing));
+
+TEST_F(data_files_test, a_failed_writer_removes_its_temporary_file) {
+    const std::string target = path("var.txt");
+    write_bytes(target, "x = 1\r\n");
+    {
+        safe_file_writer file(target);
+        file.write("x = 2\r\n");
+        EXPECT_TRUE(fs::exists(safe_file_writer::temporary_path(target)));
+        // Destroyed without commit, as when the writing is abandoned.
+    }
+    EXPECT_FALSE(fs::exists(safe_file_writer::temporary_path(target)));
+    EXPECT_EQ(read_bytes(target), "x = 1\r\n");
+}
+
+} // namespace
