@@ -1,0 +1,17 @@
+// The program's entry: one calculator_application for the process, its
+// start-up, the message loop and the shutdown in that order.
+#include <windows.h>
+
+#include <memory>
+
+#include "ui/calculator_application.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int show_command) {
+    auto program = std::make_unique<calculator_application>(instance, command_line, show_command);
+    int exit_code = 0;
+    if (program->init_instance())
+        exit_code = program->run();
+    program->exit_instance();
+    program.reset();
+    return exit_code;
+}

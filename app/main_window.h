@@ -1,0 +1,170 @@
+#pragma once
+#include <windows.h>
+
+#include <cstddef>
+#include <string>
+
+#include "app/history_store.h"
+#include "engine/calculator.h"
+#include "options/settings.h"
+#include "ui/answer_display.h"
+#include "ui/colour.h"
+#include "ui/expression_editor.h"
+#include "ui/expression_editor_owner.h"
+#include "ui/window.h"
+
+// The two lists the popup below the editor shows.
+enum list_kind : int { variable_list = 0, history_list = 1 };
+
+// The notification-area icon's callback message.
+inline constexpr UINT TRAY_MESSAGE = WM_APP + 100;
+
+// Commands of the main menu, the tray menu and the accelerators.
+enum main_command : UINT {
+    command_exit = 40001,
+    command_toggle_tray = 40002,
+    command_hide = 40004,
+    command_degree = 40005,
+    command_radian = 40006,
+    command_grad = 40007,
+    command_real = 40008,
+    command_angle_time = 40009,
+    command_binary = 40010,
+    command_octal = 40011,
+    command_hex = 40012,
+    command_about = 40013,
+    command_history = 40014,
+    command_variables = 40015,
+    command_options = 40016,
+    command_show = 40017,
+    command_topmost = 40019,
+    command_help = 40035,
+};
+
+// The calculator window: a captionless strip with the expression editor above
+// the answer display and a grip on the left. It owns the engine, the settings,
+// the history and Ans; it evaluates while the user types, commits on Enter
+// and carries the commands of its menus.
+class main_window : public window,
+                    public expression_editor_owner,
+                    public answer_display_owner,
+                    public frame_shade_source {
+public:
+    // Settings, history and variables live in the program's directory.
+    main_window();
+    // The same files in another directory (ending in a backslash).
+    explicit main_window(std::string files_directory);
+    ~main_window() override;
+
+    // Creates the hidden window; its creation loads and applies the settings.
+    bool create(HWND owner);
+
+    // expression_editor_owner
+    answer_state current_answer_state() const override { return answer_state_; }
+    void set_answer_state(answer_state state) override { answer_state_ = state; }
+    void commit() override;
+    void editor_key_down(UINT virtual_key, UINT repeat, UINT flags) override;
+    void show_variables() override;
+    const settings& current_settings() const override { return settings_; }
+
+    // answer_display_owner: keys pressed in the answer display.
+    void display_key_down(UINT virtual_key, UINT repeat, UINT flags) override;
+    // frame_shade_source: the controls shade their frames from the background.
+    colour_value frame_shade_base() const override { return back_colour_; }
+
+    void show_history();
+    // Called back by the list popup.
+    void insert_list_entry(list_kind kind, std::size_t index);
+    bool delete_list_entries(HWND owner, list_kind kind, std::size_t index, bool all);
+
+    // Re-reads every setting into the engine and the controls.
+    void apply_settings();
+
+    settings& current_settings() { return settings_; }
+    const cal::calculator& engine() const { return engine_; }
+    cal::calculator& engine() { return engine_; }
+    const history_store& history() const { return history_; }
+    const std::string& ans_text() const { return ans_text_; }
+    expression_editor& editor() { return editor_; }
+    answer_display& answer() { return answer_; }
+    colour_value back_colour() const { return back_colour_; }
+    colour_value frame_colour() const { return frame_colour_; }
+    int frame_style() const { return frame_style_; }
+    HWND send_target() const { return send_target_; }
+    void set_send_target(HWND target) { send_target_ = target; }
+
+    LRESULT dispatch(UINT message, WPARAM wparam, LPARAM lparam) override;
+
+    void on_activate(UINT state, HWND other, bool minimized) override;
+    void on_command(UINT notify_code, UINT id, HWND control) override;
+    bool on_create(CREATESTRUCTA* creation) override;
+    HBRUSH on_ctl_color_edit(HDC dc, HWND control) override;
+    HBRUSH on_ctl_color_static(HDC dc, HWND control) override;
+    void on_destroy() override;
+    void on_get_min_max_info(MINMAXINFO* info) override;
+    void on_help(HELPINFO* help) override;
+    void on_hot_key(int id, UINT modifiers, UINT virtual_key) override;
+    void on_key_down(UINT virtual_key, UINT repeat, UINT flags) override;
+    void on_l_button_down(UINT key_flags, int x, int y) override;
+    int on_nc_hit_test(int x, int y) override;
+    void on_nc_paint(HRGN update_region) override;
+    void on_nc_r_button_up(UINT hit_test, int x, int y) override;
+    void on_paint() override;
+    bool on_query_end_session() override;
+    void on_size(UINT type, UINT width, UINT height) override;
+    void on_sys_color_change() override;
+
+private:
+    // Evaluation and display.
+    void evaluate_live();
+    void show_value(double value);
+    void show_error(const cal::calculator_error& error);
+    void change_answer_mode(int mode);
+    void change_angle_mode(int mode);
+    void handle_command(UINT id);
+
+    // Parts of apply_settings.
+    void apply_editor_settings();
+    void apply_answer_settings();
+    void apply_colours();
+    void load_icon();
+    void release_icon();
+    void apply_topmost();
+    void fit_height();
+
+    void flip_topmost();
+    void flip_tray();
+    void show_and_focus();
+    void open_main_menu(int x, int y);
+    std::string file_path(const char* name) const;
+
+    // Work of the desktop integration (main_window_desktop.cpp): the tray
+    // icon, the global hotkey, sending the answer, the options sheet, the
+    // about box, help and the list popup.
+    void add_tray_icon();
+    void remove_tray_icon();
+    void register_hotkey();
+    void unregister_hotkey();
+    void on_tray_message(WPARAM wparam, LPARAM lparam);
+    void send_answer();
+    bool run_options_sheet();
+    void show_about_box();
+    void open_help();
+    void open_list_popup(list_kind kind);
+
+    expression_editor editor_;
+    answer_display answer_;
+    history_store history_;
+    cal::calculator engine_;
+    settings settings_;
+    answer_state answer_state_ = committed;
+    HWND send_target_ = nullptr;
+    bool hotkey_registered_ = true;
+    std::string ans_text_ = "0";
+    colour_value back_colour_ = 0;
+    colour_value frame_colour_ = 0;
+    int frame_style_ = 0;
+    HICON icon_ = nullptr;
+
+    std::string files_directory_;
+};

@@ -1,0 +1,43 @@
+// Resource ids of the program, shared by the resource script and the code.
+#pragma once
+
+// String table
+#define IDS_APP_TITLE        1   // "Tarvik": window title, tray tip
+#define IDS_WINDOW_CLASS     2   // "tarvikwnd": class of the main window
+#define IDS_SETTINGS_FILE    3   // "Tarvik.ini": settings file name
+
+// Icons
+#define IDI_PROGRAM          103
+
+// Menus
+#define IDR_EXPRESSION_MENU      118     // expression editor: submenu "exp"
+#define IDM_EXPRESSION_UNDO      40023
+#define IDM_EXPRESSION_CUT       40020
+#define IDM_EXPRESSION_COPY      40021
+#define IDM_EXPRESSION_PASTE     40022
+#define IDM_EXPRESSION_VARIABLES 40015   // the main window's variable list
+#define IDR_ANSWER_MENU          119     // answer display: submenu "ans"
+#define IDM_ANSWER_COPY          40021   // copies the whole answer
+#define IDR_MAIN_MENU            107     // main window: its context menu
+#define IDM_EXIT                 40001
+#define IDM_TOGGLE_TRAY          40002
+#define IDM_HIDE                 40004
+#define IDM_DEGREE               40005
+#define IDM_RADIAN               40006
+#define IDM_GRAD                 40007
+#define IDM_REAL                 40008
+#define IDM_ANGLE_TIME           40009
+#define IDM_BINARY               40010
+#define IDM_OCTAL                40011
+#define IDM_HEX                  40012
+#define IDM_HISTORY              40014
+#define IDM_OPTIONS              40016
+#define IDM_TOPMOST              40019
+#define IDM_HELP                 40035
+
+// Dialogs
+
+// Accelerators
+#define IDR_ACCELERATORS     114  // Ctrl+D/A/B/O/H: the answer forms
+
+// Bitmaps and cursors

@@ -1,0 +1,74 @@
+#include "ui/calculator_application.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "ui/window_procedure.h"
+
+namespace {
+
+constexpr UINT TITLE_STRING = 1;
+constexpr UINT CLASS_NAME_STRING = 2;
+constexpr UINT ACCELERATORS = 114;
+constexpr const char* HIDDEN_OWNER_CLASS = "tarvikdummywnd";
+
+} // namespace
+
+calculator_application::calculator_application(HINSTANCE instance, const char* command_line,
+                                               int show_command)
+    : application(instance, command_line, show_command) {}
+
+bool calculator_application::show_running_copy() const {
+    std::string class_name = "tarvikwnd";
+    std::string title = "Tarvik";
+    load_string_resource(CLASS_NAME_STRING, class_name);
+    load_string_resource(TITLE_STRING, title);
+    HWND running = FindWindowA(class_name.c_str(), title.c_str());
+    if (!running)
+        return false;
+    ShowWindow(running, SW_SHOW);
+    SetForegroundWindow(running);
+    return true;
+}
+
+bool calculator_application::create_hidden_owner() {
+    register_class(HIDDEN_OWNER_CLASS, 0, nullptr, nullptr, nullptr, nullptr);
+    return hidden_owner_.create(0, HIDDEN_OWNER_CLASS, "", WS_OVERLAPPEDWINDOW, 0, 0, 0, 0, nullptr,
+                                nullptr);
+}
+
+bool calculator_application::init_instance() {
+    // A second start brings the running calculator forward and ends quietly.
+    if (show_running_copy())
+        return false;
+
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof controls;
+    controls.dwICC = 0xFF;
+    if (!InitCommonControlsEx(&controls))
+        return false;
+
+    accelerators_ = LoadAcceleratorsA(instance(), MAKEINTRESOURCEA(ACCELERATORS));
+    if (!create_hidden_owner())
+        return false;
+    if (!main_window_.create(hidden_owner_.handle()))
+        return false;
+    if (main_window_.current_settings().begin_show)
+        ShowWindow(main_window_.handle(), SW_SHOW);
+    return true;
+}
+
+int calculator_application::run() {
+    MSG message;
+    // The accelerators work for every window of the thread, so Ctrl+D/A/B/O/H
+    // switch the answer form while a list popup has the focus too.
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (accelerators_ && main_window_.handle() &&
+            TranslateAcceleratorA(main_window_.handle(), accelerators_, &message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}

@@ -1,0 +1,28 @@
+#pragma once
+#include <windows.h>
+
+#include "app/main_window.h"
+#include "ui/application.h"
+#include "ui/window.h"
+
+// The calculator's application: one running copy, the Ctrl accelerators for
+// the answer forms, a hidden owner window (so the calculator has no taskbar
+// button) and the main window.
+class calculator_application : public application {
+public:
+    calculator_application(HINSTANCE instance, const char* command_line, int show_command);
+    ~calculator_application() override = default;
+
+    bool init_instance() override;
+    int run() override;
+
+    main_window& calculator_window() { return main_window_; }
+
+private:
+    bool show_running_copy() const;
+    bool create_hidden_owner();
+
+    HACCEL accelerators_ = nullptr;
+    window hidden_owner_;
+    main_window main_window_;
+};
