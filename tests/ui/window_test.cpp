@@ -1,0 +1,209 @@
+// Real windows under the framework: attaching objects to windows of own
+// classes and to subclassed controls, and the registry's lifetime rules.
+#include <cctype>
+#include <string>
+
+#include "ui/window.h"
+#include "ui/window_registry.h"
+#include "ui_fixture.h"
+
+namespace {
+
+class recording_window : public window {
+public:
+    int min_max_queries = 0;
+    int creations = 0;
+    int destructions = 0;
+    HWND handle_at_create = nullptr;
+
+    void on_get_min_max_info(MINMAXINFO* info) override
+    {
+        ++min_max_queries;
+        window::on_get_min_max_info(info);
+    }
+    bool on_create(CREATESTRUCTA* creation) override
+    {
+        ++creations;
+        handle_at_create = handle();
+        return window::on_create(creation);
+    }
+    void on_destroy() override
+    {
+        ++destructions;
+        window::on_destroy();
+    }
+};
+
+// Typed letters come out in capitals; the edit control does the rest.
+class capitals_edit : public window {
+public:
+    void on_char(UINT character, UINT key_data) override
+    {
+        window::on_char(static_cast<UINT>(std::toupper(static_cast<int>(character))), key_data);
+    }
+};
+
+using window_test = ui_test;
+
+bool create_test_window(window& object, DWORD style = WS_OVERLAPPEDWINDOW)
+{
+    return object.create(0, test_class_name, "test", style, 10, 10, 200, 100, nullptr, nullptr);
+}
+
+TEST_F(window_test, own_class_window_is_attached_at_creation_and_forgotten_at_destruction)
+{
+    recording_window object;
+    ASSERT_TRUE(create_test_window(object));
+    HWND handle = object.handle();
+    ASSERT_NE(nullptr, handle);
+
+    EXPECT_EQ(1, object.creations);
+    EXPECT_EQ(handle, object.handle_at_create);
+    EXPECT_EQ(&object, app.registry().find(handle));
+
+    DestroyWindow(handle);
+    EXPECT_EQ(1, object.destructions);
+    EXPECT_EQ(nullptr, app.registry().find(handle));
+    EXPECT_EQ(nullptr, object.handle());
+    EXPECT_EQ(0u, app.registry().size());
+}
+
+TEST_F(window_test, size_query_before_non_client_creation_goes_to_the_default_procedure)
+{
+    recording_window object;
+    ASSERT_TRUE(create_test_window(object));
+    // The first WM_GETMINMAXINFO came before WM_NCCREATE: the object never saw it.
+    EXPECT_EQ(0, object.min_max_queries);
+    // Once attached, the object answers the query.
+    SetWindowPos(object.handle(), nullptr, 0, 0, 300, 150, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_GE(object.min_max_queries, 1);
+    DestroyWindow(object.handle());
+}
+
+TEST_F(window_test, refused_creation_attaches_nothing)
+{
+    recording_window object;
+    EXPECT_FALSE(object.create(0, "no_such_class_here", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr));
+    EXPECT_EQ(nullptr, object.handle());
+    EXPECT_EQ(0u, app.registry().size());
+}
+
+TEST_F(window_test, set_text_reaches_the_default_procedure_and_answers_one)
+{
+    recording_window object;
+    ASSERT_TRUE(create_test_window(object));
+    EXPECT_EQ(1, SendMessageA(object.handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Tarvik")));
+    std::string text;
+    EXPECT_EQ(6, object.get_window_text(text));
+    EXPECT_EQ("Tarvik", text);
+    SetWindowTextA(object.handle(), "");
+    EXPECT_EQ(0, object.get_window_text(text));
+    EXPECT_EQ("", text);
+    DestroyWindow(object.handle());
+}
+
+TEST_F(window_test, subclassed_edit_control_keeps_its_own_behaviour_behind_the_object)
+{
+    HWND parent = CreateWindowExA(0, test_class_name, "", WS_OVERLAPPEDWINDOW, 0, 0, 300, 100,
+                                  nullptr, nullptr, app.instance(), nullptr);
+    capitals_edit edit;
+    ASSERT_TRUE(edit.create_edit_control(WS_EX_CLIENTEDGE, "", WS_CHILD | WS_VISIBLE, 0, 0, 200,
+                                         20, parent, reinterpret_cast<HMENU>(100)));
+    EXPECT_EQ(&edit, app.registry().find(edit.handle()));
+    EXPECT_NE(reinterpret_cast<WNDPROC>(DefWindowProcA), edit.previous_procedure());
+
+    for (char ch : std::string("ans+1"))
+        SendMessageA(edit.handle(), WM_CHAR, static_cast<WPARAM>(ch), 1);
+    std::string text;
+    edit.get_window_text(text);
+    EXPECT_EQ("ANS+1", text);
+
+    // Unlisted messages reach the control unchanged.
+    SendMessageA(edit.handle(), EM_SETSEL, 0, -1);
+    DWORD start = 0, end = 0;
+    SendMessageA(edit.handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(0u, start);
+    EXPECT_EQ(5u, end);
+
+    HWND edit_handle = edit.handle();
+    DestroyWindow(parent);
+    EXPECT_EQ(nullptr, app.registry().find(edit_handle));
+    EXPECT_EQ(nullptr, edit.handle());
+}
+
+TEST_F(window_test, subclassed_list_box_answers_through_its_own_procedure)
+{
+    HWND parent = CreateWindowExA(0, test_class_name, "", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200,
+                                  nullptr, nullptr, app.instance(), nullptr);
+    window list;
+    ASSERT_TRUE(list.create_list_box_control(0, "", WS_CHILD | WS_VISIBLE | LBS_NOTIFY, 0, 0, 200,
+                                             100, parent, reinterpret_cast<HMENU>(101)));
+    EXPECT_EQ(0, SendMessageA(list.handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("1+2")));
+    EXPECT_EQ(1, SendMessageA(list.handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("3")));
+    EXPECT_EQ(2, SendMessageA(list.handle(), LB_GETCOUNT, 0, 0));
+    DestroyWindow(parent);
+    EXPECT_EQ(0u, app.registry().size());
+}
+
+TEST_F(window_test, control_that_cannot_be_created_attaches_nothing)
+{
+    window edit;
+    // A child control needs a parent.
+    EXPECT_FALSE(edit.create_edit_control(0, "", WS_CHILD, 0, 0, 10, 10, nullptr, nullptr));
+    EXPECT_EQ(nullptr, edit.handle());
+    EXPECT_EQ(0u, app.registry().size());
+}
+
+TEST_F(window_test, reused_handle_reaches_the_new_object_not_the_destroyed_one)
+{
+    auto* old_object = new recording_window;
+    ASSERT_TRUE(create_test_window(*old_object));
+    HWND handle = old_object->handle();
+    DestroyWindow(handle);
+    delete old_object;
+
+    // The system hands the same value to a new window: its object must be the
+    // one found, and nothing may reach the deleted one.
+    recording_window new_object;
+    app.registry().insert(handle, &new_object);
+    EXPECT_EQ(&new_object, app.registry().find(handle));
+    app.registry().remove(handle);
+}
+
+TEST(window_registry, keeps_the_first_object_of_a_handle_until_it_is_removed)
+{
+    window_registry registry;
+    window first, second;
+    auto handle = reinterpret_cast<HWND>(0x1234);
+    EXPECT_EQ(nullptr, registry.find(handle));
+    registry.insert(handle, &first);
+    registry.insert(handle, &second);
+    EXPECT_EQ(&first, registry.find(handle));
+    registry.remove(handle);
+    EXPECT_EQ(nullptr, registry.find(handle));
+    registry.insert(handle, &second);
+    EXPECT_EQ(&second, registry.find(handle));
+    registry.clear();
+    EXPECT_EQ(0u, registry.size());
+}
+
+TEST_F(window_test, pump_one_dispatches_one_posted_message)
+{
+    MSG pending;
+    while (PeekMessageA(&pending, nullptr, 0, 0, PM_REMOVE)) {
+    }
+    EXPECT_EQ(0, app.pump_one());
+
+    recording_window object;
+    ASSERT_TRUE(create_test_window(object));
+    while (PeekMessageA(&pending, nullptr, 0, 0, PM_REMOVE)) {
+    }
+    PostMessageA(object.handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("posted"));
+    EXPECT_EQ(1, app.pump_one());
+    std::string text;
+    object.get_window_text(text);
+    EXPECT_EQ("posted", text);
+    DestroyWindow(object.handle());
+}
+
+}  // namespace
