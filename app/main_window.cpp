@@ -401,6 +401,12 @@ void main_window::on_l_button_down(UINT, int x, int y) {
         ShowWindow(handle(), SW_HIDE);
 }
 
+// The press is kept from the default handling: on a caption-like area some
+// systems capture the mouse until the button goes up and turn the release into
+// a system-menu request, so the release would never arrive here.
+void main_window::on_nc_r_button_down(UINT, int, int) {}
+
+// The release is not passed on either, or the system menu would follow ours.
 void main_window::on_nc_r_button_up(UINT, int x, int y) { open_main_menu(x, y); }
 
 void main_window::open_main_menu(int x, int y) {

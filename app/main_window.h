@@ -108,6 +108,7 @@ public:
     void on_l_button_down(UINT key_flags, int x, int y) override;
     int on_nc_hit_test(int x, int y) override;
     void on_nc_paint(HRGN update_region) override;
+    void on_nc_r_button_down(UINT hit_test, int x, int y) override;
     void on_nc_r_button_up(UINT hit_test, int x, int y) override;
     void on_paint() override;
     bool on_query_end_session() override;
