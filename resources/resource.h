@@ -34,6 +34,10 @@
 #define IDM_OPTIONS              40016
 #define IDM_TOPMOST              40019
 #define IDM_HELP                 40035
+#define IDR_LIST_MENU            132     // history and variable list: submenu "list"
+#define IDM_LIST_DELETE          133     // greyed when no row is selected
+#define IDM_LIST_DELETE_ALL      134
+#define IDM_LIST_CLOSE           135
 
 // Dialogs
 

@@ -1,0 +1,139 @@
+#include "app/list_popup.h"
+
+#include "app/main_window.h"
+#include "engine/formatter.h"
+#include "resources/resource.h"
+#include "ui/application.h"
+#include "ui/window_procedure.h"
+
+list_popup::list_popup(main_window& owner) : owner_(owner) {}
+
+list_popup::~list_popup() {
+    if (handle())
+        DestroyWindow(handle());
+}
+
+bool list_popup::register_window_class() {
+    WNDCLASSEXA existing{};
+    existing.cbSize = sizeof(existing);
+    if (GetClassInfoExA(application::current()->instance(), CLASS_NAME, &existing))
+        return true;
+    return register_class(CLASS_NAME, CS_HREDRAW | CS_VREDRAW, nullptr, nullptr,
+                          LoadCursorA(nullptr, IDC_ARROW), nullptr) != 0;
+}
+
+// Below the editor and as wide as it; above it instead when the work area
+// ends too soon, so that the list never opens off the screen.
+RECT list_popup::placement() const {
+    RECT editor{};
+    GetWindowRect(owner_.editor().handle(), &editor);
+    RECT popup{editor.left, editor.bottom, editor.right, editor.bottom + HEIGHT};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    if (GetMonitorInfoA(MonitorFromRect(&editor, MONITOR_DEFAULTTONEAREST), &monitor) &&
+        popup.bottom > monitor.rcWork.bottom && editor.top - HEIGHT >= monitor.rcWork.top) {
+        popup.top = editor.top - HEIGHT;
+        popup.bottom = editor.top;
+    }
+    return popup;
+}
+
+bool list_popup::open(list_kind kind) {
+    if (handle())
+        close();
+    if (!register_window_class())
+        return false;
+    const RECT area = placement();
+    const int width = area.right - area.left;
+    if (!create(0, CLASS_NAME, "", WS_POPUP | WS_CLIPCHILDREN, area.left, area.top, width, HEIGHT,
+                owner_.handle(), nullptr))
+        return false;
+    if (!list_.create(handle(), width, HEIGHT, owner_.back_colour())) {
+        DestroyWindow(handle());
+        return false;
+    }
+    SendMessageA(list_.handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.handle()), FALSE);
+    kind_ = kind;
+    fill();
+    // Showing activates the popup, whose activation sets the font and focus.
+    ShowWindow(handle(), SW_SHOW);
+    return true;
+}
+
+void list_popup::fill() {
+    if (kind_ == history_list) {
+        for (const auto& entry : owner_.history())
+            list_.add_item(entry.expression + " = " + entry.answer);
+        return;
+    }
+    const auto& options = owner_.current_settings();
+    for (const auto& [name, value] : owner_.engine().variables)
+        list_.add_item(name + " = " + cal::format_real(value, options.precision, options.exp_translate, false));
+}
+
+void list_popup::close() {
+    if (closing_suppressed_ || !handle())
+        return;
+    // Destroying takes the focus from the list, which asks to close again.
+    closing_suppressed_ = true;
+    DestroyWindow(handle());
+    SetFocus(owner_.editor().handle());
+    closing_suppressed_ = false;
+}
+
+void list_popup::use_selected_entry() {
+    const int index = list_.selected_index();
+    if (index >= 0)
+        owner_.insert_list_entry(kind_, static_cast<std::size_t>(index));
+    close();
+}
+
+void list_popup::delete_entries(bool all) {
+    const int index = list_.selected_index();
+    if (!all && index < 0)
+        return;
+    // The confirmation takes the focus from the list; the popup stays open.
+    closing_suppressed_ = true;
+    const bool deleted = owner_.delete_list_entries(list_.handle(), kind_,
+                                                    static_cast<std::size_t>(index < 0 ? 0 : index), all);
+    if (deleted && handle()) {
+        if (all)
+            list_.clear_rows();
+        else
+            list_.delete_row(index);
+    }
+    closing_suppressed_ = false;
+}
+
+void list_popup::on_command(UINT notify_code, UINT id, HWND control) {
+    if (control) {
+        if (control != list_.handle())
+            return;
+        if (notify_code == LBN_DBLCLK)
+            use_selected_entry();
+        else if (notify_code == LBN_KILLFOCUS)
+            close();
+        return;
+    }
+    switch (id) {
+    case IDM_LIST_CLOSE:      close(); break;
+    case IDM_LIST_DELETE:     delete_entries(false); break;
+    case IDM_LIST_DELETE_ALL: delete_entries(true); break;
+    default:                  break;
+    }
+}
+
+void list_popup::on_activate(UINT state, HWND, bool) {
+    if (!list_.handle())
+        return;
+    // The editor's font may have changed since the last opening.
+    SendMessageA(list_.handle(), WM_SETFONT, 0, FALSE);
+    font_.create_point_font(owner_.editor().font_face().c_str(), owner_.editor().font_size());
+    SendMessageA(list_.handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.handle()), TRUE);
+    // Taking the focus while losing the activation would pull it back from
+    // the window being activated (the delete confirmation among them).
+    if (state != WA_INACTIVE)
+        SetFocus(list_.handle());
+}
+
+HBRUSH list_popup::on_ctl_color_list_box(HDC dc, HWND) { return owner_.editor().ctl_colour(dc); }

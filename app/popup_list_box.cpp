@@ -1,0 +1,123 @@
+#include "app/popup_list_box.h"
+
+#include <commctrl.h>
+
+#include "resources/resource.h"
+#include "ui/application.h"
+
+bool popup_list_box::create(HWND parent, int width, int height, colour_value scroll_background) {
+    scroll_bar_shown_ = false;
+    const DWORD style =
+        WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS | LBS_NOTIFY;
+    if (!create_list_box_control(0, "", style, 0, 0, width, height, parent,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(CONTROL_ID))))
+        return false;
+    InitializeFlatSB(handle());
+    FlatSB_SetScrollProp(handle(), WSB_PROP_VSTYLE, FSB_FLAT_MODE, TRUE);
+    FlatSB_SetScrollProp(handle(), WSB_PROP_VBKGCOLOR, static_cast<INT_PTR>(scroll_background), FALSE);
+    return true;
+}
+
+void popup_list_box::add_item(const std::string& text) {
+    const int visible = client_height();
+    const int row = item_height();
+    const int count = static_cast<int>(SendMessageA(handle(), LB_GETCOUNT, 0, 0));
+    if (!scroll_bar_shown_ && row * count >= visible) {
+        FlatSB_ShowScrollBar(handle(), SB_VERT, TRUE);
+        scroll_bar_shown_ = true;
+    }
+    // The bar's range lets the last row scroll up to the top of the list.
+    if (scroll_bar_shown_)
+        FlatSB_SetScrollRange(handle(), SB_VERT, 0, count + 1 - visible / row, TRUE);
+    SendMessageA(handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+int popup_list_box::selected_index() const {
+    const auto index = SendMessageA(handle(), LB_GETCURSEL, 0, 0);
+    return index == LB_ERR ? -1 : static_cast<int>(index);
+}
+
+void popup_list_box::delete_row(int index) { SendMessageA(handle(), LB_DELETESTRING, index, 0); }
+
+void popup_list_box::clear_rows() { SendMessageA(handle(), LB_RESETCONTENT, 0, 0); }
+
+int popup_list_box::client_height() const {
+    RECT client{};
+    GetClientRect(handle(), &client);
+    return client.bottom - client.top;
+}
+
+// Never 0, so the page and range arithmetic cannot divide by zero.
+int popup_list_box::item_height() const {
+    const auto height = SendMessageA(handle(), LB_GETITEMHEIGHT, 0, 0);
+    return height == LB_ERR || height < 1 ? 1 : static_cast<int>(height);
+}
+
+void popup_list_box::post_to_popup(UINT notify_code) const {
+    PostMessageA(GetParent(handle()), WM_COMMAND, MAKEWPARAM(CONTROL_ID, notify_code),
+                 reinterpret_cast<LPARAM>(handle()));
+}
+
+// Moves the bar, then shows the row the bar settled on (it keeps itself within
+// its range) at the top, so list and bar never disagree.
+void popup_list_box::scroll_to(int position) {
+    FlatSB_SetScrollPos(handle(), SB_VERT, position, TRUE);
+    SendMessageA(handle(), LB_SETTOPINDEX, FlatSB_GetScrollPos(handle(), SB_VERT), 0);
+}
+
+void popup_list_box::on_context_menu(HWND, int x, int y) {
+    HMENU menu = LoadMenuA(application::current()->instance(), MAKEINTRESOURCEA(IDR_LIST_MENU));
+    if (!menu)
+        return;
+    HMENU items = GetSubMenu(menu, 0);
+    EnableMenuItem(items, IDM_LIST_DELETE,
+                   MF_BYCOMMAND | (selected_index() < 0 ? MF_GRAYED : MF_ENABLED));
+    // The menu key and Shift+F10 give no position: open at the list's corner.
+    if (x == -1 && y == -1) {
+        POINT corner{0, 0};
+        ClientToScreen(handle(), &corner);
+        x = corner.x;
+        y = corner.y;
+    }
+    TrackPopupMenu(items, TPM_RIGHTBUTTON, x, y, 0, GetParent(handle()), nullptr);
+    DestroyMenu(menu);
+}
+
+void popup_list_box::on_key_down(UINT virtual_key, UINT repeat, UINT flags) {
+    switch (virtual_key) {
+    case VK_BACK:
+    case VK_ESCAPE:
+    case VK_DELETE:
+        // Closes the popup; Delete never deletes a row from the keyboard.
+        post_to_popup(LBN_KILLFOCUS);
+        return;
+    case VK_RETURN:
+        if (selected_index() >= 0)
+            post_to_popup(LBN_DBLCLK);
+        return;
+    default:
+        window::on_key_down(virtual_key, repeat, flags);
+    }
+}
+
+void popup_list_box::on_mouse_move(UINT, int, int) {}
+
+void popup_list_box::on_v_scroll(UINT code, UINT position, HWND) {
+    const int current = FlatSB_GetScrollPos(handle(), SB_VERT);
+    const int page = client_height() / item_height();
+    switch (code) {
+    case SB_LINEUP:   scroll_to(current - 1); break;
+    case SB_LINEDOWN: scroll_to(current + 1); break;
+    case SB_PAGEUP:   scroll_to(current - page); break;
+    case SB_PAGEDOWN: scroll_to(current + page); break;
+    case SB_THUMBTRACK: {
+        // The track position is a signed 16-bit value.
+        const int track = static_cast<short>(position);
+        SendMessageA(handle(), LB_SETTOPINDEX, track, 0);
+        FlatSB_SetScrollPos(handle(), SB_VERT, track, FALSE);
+        break;
+    }
+    default:
+        break;
+    }
+}
