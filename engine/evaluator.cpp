@@ -27,11 +27,6 @@ bool out_of_range(double value) {
 
 namespace {
 
-struct stack_item {
-    double value;
-    const token* operand;   // unevaluated operand, or nullptr for a computed value
-};
-
 double shift_left(std::int32_t value, std::int32_t count) {
     auto bits = static_cast<std::uint32_t>(value) << (static_cast<std::uint32_t>(count) & 31u);
     return static_cast<double>(static_cast<std::int32_t>(bits));
@@ -48,7 +43,9 @@ double boolean(bool b) { return b ? 1.0 : 0.0; }
 
 class evaluation {
 public:
-    evaluation(calculator& calc) : calc_(calc) { stack_.reserve(16); }
+    evaluation(calculator& calc, std::vector<stack_item>& stack) : calc_(calc), stack_(stack) {
+        stack_.clear();
+    }
 
     double run(const std::vector<token>& postfix) {
         for (const token& t : postfix) {
@@ -187,14 +184,20 @@ private:
     }
 
     calculator& calc_;
-    std::vector<stack_item> stack_;
+    std::vector<stack_item>& stack_;
 };
 
 } // namespace
 
-double evaluate_postfix(const std::vector<token>& postfix, calculator& calc) {
-    evaluation e(calc);
+double evaluate_postfix(const std::vector<token>& postfix, calculator& calc, std::vector<stack_item>& stack) {
+    evaluation e(calc, stack);
     return e.run(postfix);
+}
+
+double evaluate_postfix(const std::vector<token>& postfix, calculator& calc) {
+    std::vector<stack_item> stack;
+    stack.reserve(16);
+    return evaluate_postfix(postfix, calc, stack);
 }
 
 } // namespace cal

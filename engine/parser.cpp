@@ -48,12 +48,16 @@ int function_arg_count(std::int32_t kind, const user_function_list& functions) {
 void prepare_tokens(const std::vector<token>& tokens, const user_function_list& functions,
                     std::vector<token>& out) {
     out.clear();
-    out.reserve(tokens.size() + tokens.size() / 2 + 1);
+    out.reserve(2 * tokens.size());   // at most one implicit "*" per token
     const std::size_t n = tokens.size();
 
     // One linear pass over the parentheses, so that the argument-count check
     // of nested calls costs no re-scan. Only computed when a function occurs.
-    std::vector<paren_info> parens;
+    // Scratch buffers: prepare_tokens never re-enters itself.
+    thread_local std::vector<paren_info> parens;
+    thread_local std::vector<std::size_t> open;
+    parens.clear();
+    open.clear();
     bool any_function = false;
     for (const auto& t : tokens)
         if (t.kind >= token_kind::function_name) {
@@ -62,7 +66,6 @@ void prepare_tokens(const std::vector<token>& tokens, const user_function_list& 
         }
     if (any_function) {
         parens.resize(n);
-        std::vector<std::size_t> open;
         for (std::size_t i = 0; i < n; ++i) {
             const auto kind = tokens[i].kind;
             if (kind == token_kind::open_paren) {
@@ -176,8 +179,8 @@ std::int32_t level_of(std::int32_t kind) {
 void to_postfix(const std::vector<token>& tokens, std::vector<token>& out) {
     out.clear();
     out.reserve(tokens.size());
-    std::vector<token> stack;
-    stack.reserve(16);
+    thread_local std::vector<token> stack;   // to_postfix never re-enters itself
+    stack.clear();
     for (const token& t : tokens) {
         if (t.kind == token_kind::close_paren) {
             while (true) {

@@ -69,15 +69,22 @@ bool recognize_token(std::string_view text, std::size_t& cursor, token& result) 
     } else if (is_operator_char(c)) {
         while (i < n && is_operator_char(text[i]))
             ++i;
+        // Every symbol has one or two characters, so shortening the run from
+        // its full length finds the same row as starting at two characters.
+        if (i - start > 2)
+            i = start + 2;
         kind = -1;
         while (true) {
-            std::string_view run = text.substr(start, i - start);
-            for (std::int32_t row = 0; row < operator_count; ++row)
-                if (run == operator_table[static_cast<std::size_t>(row)].symbol) {
+            const std::size_t length = i - start;
+            for (std::int32_t row = 0; row < operator_count; ++row) {
+                const char* symbol = operator_table[static_cast<std::size_t>(row)].symbol;
+                if (symbol[0] == text[start] &&
+                    (length == 1 ? symbol[1] == '\0' : (symbol[1] == text[start + 1] && symbol[2] == '\0'))) {
                     kind = row;
                     break;
                 }
-            if (kind >= 0 || i - start == 1)
+            }
+            if (kind >= 0 || length == 1)
                 break;
             --i;
         }
@@ -182,6 +189,20 @@ bool has_nonzero_mantissa_digit(std::string_view text) {
 }
 
 double decimal_value(const token& t) {
+    // Fast path: up to 15 decimal digits are exact in a double.
+    if (t.text.size() <= 15) {
+        std::uint64_t integer = 0;
+        bool digits_only = true;
+        for (char ch : t.text) {
+            if (!is_digit(ch)) {
+                digits_only = false;
+                break;
+            }
+            integer = integer * 10 + static_cast<std::uint64_t>(ch - '0');
+        }
+        if (digits_only)
+            return static_cast<double>(integer);
+    }
     bool out_of_range = false;
     double value = parse_decimal_prefix(t.text, out_of_range);
     if (out_of_range || std::isinf(value) || std::fpclassify(value) == FP_SUBNORMAL ||
