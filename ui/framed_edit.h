@@ -1,0 +1,96 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "ui/colour.h"
+#include "ui/font.h"
+#include "ui/window.h"
+
+// Implemented by a window that holds framed controls (the main window): the
+// colour from which the light and dark sides of their raised and sunken
+// frames are derived. The controls ask for it each time they paint, so a
+// changed background shows in the next frame without telling them.
+class frame_shade_source {
+public:
+    virtual colour_value frame_shade_base() const = 0;
+
+protected:
+    ~frame_shade_source() = default;
+};
+
+// A subclassed system edit control with its own font (face name and size in
+// points), background and text colours, and a one-pixel frame that it paints
+// itself: flat in the frame colour, or raised or sunken in shades of the
+// parent's background.
+//
+// The setters only store; whoever calls them repaints afterwards. Colours
+// given as AUTO_COLOR (all bits set) are replaced by the control's own
+// automatic colour when they are set.
+class framed_edit : public window {
+public:
+    // The automatic colour of the settings (AUTO_COLOR, -1) as a colour value.
+    static constexpr colour_value AUTOMATIC = 0xFFFFFFFFu;
+
+    struct look {
+        colour_value background;
+        colour_value text;
+        colour_value frame;
+        int frame_style;
+        const char* font_face;
+        int font_size;
+    };
+
+    explicit framed_edit(const look& initial);
+    ~framed_edit() override;
+
+    // Creates the edit control (client edge added) and gives it the font
+    // without redrawing. False, and no window attached, when it fails.
+    virtual bool create_control(DWORD ex_style, const char* title, DWORD style, int x, int y,
+                                int width, int height, HWND parent, HMENU menu_or_id);
+
+    // Answers the control's WM_CTLCOLOR* request (forwarded by the parent):
+    // sets the text and background colours and returns the background brush.
+    virtual HBRUSH ctl_colour(HDC dc);
+
+    // Automatic: button face for a read-only control, window colour otherwise.
+    void set_background(colour_value colour);
+    // Automatic: button text.
+    void set_text_colour(colour_value colour);
+    // Automatic: pure red.
+    void set_error_colour(colour_value colour);
+    // Automatic: pure blue.
+    void set_incomplete_colour(colour_value colour);
+    // Automatic: button shadow. Only the flat style uses it.
+    void set_frame_colour(colour_value colour);
+    void set_frame_style(int style);
+    // Replaces the font by face_name at size points (screen resolution). When
+    // no font can be made the control falls back to the system font.
+    void set_font(const char* face_name, int size);
+
+    // Character cell height of the control's font plus room for the frame.
+    int preferred_height() const;
+
+    colour_value background() const { return background_; }
+    colour_value text_colour() const { return text_colour_; }
+    colour_value frame_colour() const { return frame_colour_; }
+    int frame_style() const { return frame_style_; }
+    const std::string& font_face() const { return font_face_; }
+    int font_size() const { return font_size_; }
+    HFONT font_handle() const { return font_.handle(); }
+
+    void on_nc_paint(HRGN update_region) override;
+
+private:
+    void replace_brush();
+    colour_value parent_shade_base() const;
+
+    std::string font_face_;
+    int font_size_ = 0;
+    font font_;
+    colour_value background_ = 0;
+    HBRUSH background_brush_ = nullptr;
+    colour_value text_colour_ = 0;
+    colour_value frame_colour_ = 0;
+    int frame_style_ = 0;
+};
