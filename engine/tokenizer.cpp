@@ -247,9 +247,10 @@ double radix_value(const token& t) {
     const std::size_t n = digits.size();
     double sum = 0;
     for (std::size_t i = 0; i < n; ++i) {
-        int d = digit_value(digits[i]);
-        if (d != 0)
-            sum += d * std::pow(static_cast<double>(base), static_cast<double>(n - 1 - i));
+        // Literally digit x base^(n-1-i), also for a zero digit: an over-long
+        // literal whose power overflows sums 0 x infinity, NaN, as specified.
+        const int d = digit_value(digits[i]);
+        sum += d * std::pow(static_cast<double>(base), static_cast<double>(n - 1 - i));
     }
     return sum;
 }

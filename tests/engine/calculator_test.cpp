@@ -352,3 +352,51 @@ TEST(hostile_input_test, many_malformed_function_argument_lists) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(hostile_input_test, over_long_radix_literal_with_zero_digits_is_nan) {
+    cal::calculator calc;
+    // Literally digit x base^k summed: 0 x infinity is NaN.
+    EXPECT_TRUE(std::isnan(calc.calculate("0x1" + std::string(300, '0'))));
+    EXPECT_TRUE(std::isnan(calc.calculate("0b" + std::string(1100, '0'))));
+    EXPECT_TRUE(std::isinf(calc.calculate("0b" + std::string(1100, '1'))));
+    EXPECT_CALC_ERROR(calc, "y = 0o" + std::string(400, '0'), "結果が有効範囲から外れました。", -1, 0);
+    double y = 0;
+    EXPECT_FALSE(calc.get_variable("y", y));
+    EXPECT_EQ(calc.calculate("0x" + std::string(200, '0')), 0);
+}
+
+TEST(hostile_input_test, errors_deep_in_nested_user_functions_leave_the_engine_usable) {
+    cal::calculator calc;
+    calc.add_user_function("a(x)=1/x");
+    calc.add_user_function("b(x)=a(x)+1");
+    calc.add_user_function("c(x)=b(x)*2");
+    for (int i = 0; i < 3; ++i) {
+        auto r = engine_test::error_of(calc, "c(0)");
+        EXPECT_TRUE(r.raised);
+        EXPECT_EQ(r.position, 0);
+        EXPECT_EQ(calc.calculate("c(1)"), 4);
+    }
+    // A long expression inside and outside.
+    std::string body = "g(x)=x";
+    for (int i = 0; i < 1000; ++i)
+        body += "+x";
+    calc.add_user_function(body);
+    std::string outer = "g(1)";
+    for (int i = 0; i < 100; ++i)
+        outer += "+g(1)";
+    EXPECT_EQ(calc.calculate(outer), 101 * 1001);
+}
+
+TEST(hostile_input_test, many_user_functions_nested_to_their_count) {
+    cal::calculator calc;
+    calc.add_user_function("u0(x)=x+1");
+    for (int i = 1; i < 60; ++i)
+        calc.add_user_function("u" + std::to_string(i) + "(x)=u" + std::to_string(i - 1) + "(x)+1");
+    EXPECT_EQ(calc.calculate("u59(0)"), 60);
+    cal::calculator copy = calc;
+    EXPECT_EQ(copy.calculate("u59(1)"), 61);
+}
+
+} // namespace
