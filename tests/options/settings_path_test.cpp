@@ -1,0 +1,24 @@
+#include "options/settings_path.h"
+
+#include "ui/application.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(settings_path, the_file_lies_beside_the_program) {
+    application app(GetModuleHandleA(nullptr), "", SW_HIDE);
+    std::string directory;
+    app.module_directory(directory);
+    ASSERT_FALSE(directory.empty());
+    ASSERT_EQ(directory.back(), '\\');
+    // The test program has no string table; the name is the program's own.
+    EXPECT_EQ(settings_file_path(), directory + "Tarvik.ini");
+}
+
+TEST(settings_path, without_an_application_the_current_directory_is_used) {
+    ASSERT_EQ(application::current(), nullptr);
+    EXPECT_EQ(settings_file_path(), ".\\Tarvik.ini");
+}
+
+} // namespace
