@@ -6,7 +6,8 @@
 // booleans as "Yes" or "No"; a missing file, section or key reads as the
 // caller's default.
 
-// The writers return true when the platform reports success.
+// The writers return true when the platform reports success. A text is
+// stored up to its first line break, which the file format cannot hold.
 bool write_profile_int(const char* section, const char* key, int value, const std::string& file_name);
 bool write_profile_string(const char* section, const char* key, const std::string& text,
                           const std::string& file_name);

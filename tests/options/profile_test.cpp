@@ -84,6 +84,18 @@ TEST_F(profile_test, a_present_key_without_a_number_reads_as_zero) {
     EXPECT_EQ(read_profile_int("S", "Negative", 7, number, path()), -40);
 }
 
+TEST_F(profile_test, a_line_break_in_a_value_cannot_add_keys_or_sections) {
+    const char* values[] = {"a()=1//x\r\nSize=9999", "a()=1//x\nSize=9999", "a()=1//x\r[Option]\r\nSize=9999"};
+    for (const char* value : values) {
+        write_profile_int("User Function", "Size", 1, path());
+        EXPECT_TRUE(write_profile_string("User Function", "f0", value, path()));
+        auto sections = parse_ini(read_raw());
+        ASSERT_EQ(sections.size(), 1u);
+        EXPECT_EQ(sections[0].entries,
+                  (std::vector<std::pair<std::string, std::string>>{{"Size", "1"}, {"f0", "a()=1//x"}}));
+    }
+}
+
 // The buffer grows until the value fits, whatever its length, including the
 // lengths at the edges of each buffer size.
 class profile_string_length_test : public ini_file_test, public ::testing::WithParamInterface<std::size_t> {};

@@ -199,9 +199,8 @@ TEST_F(settings_file_test, shorter_lists_leave_stale_keys_that_are_not_read) {
 
 TEST_F(settings_file_test, long_texts_are_read_whole) {
     settings record;
-    record.main_icon_file = "C:\\" + std::string(292, 'i') + ".ico";
-    ASSERT_EQ(record.main_icon_file.size(), 299u);
-    record.main_icon_file += 'x';
+    record.main_icon_file = "C:\\" + std::string(293, 'i') + ".ico";
+    ASSERT_EQ(record.main_icon_file.size(), 300u);
     record.user_function_texts = {"long(x)=" + std::string(2000, '1') + "//" + std::string(600, 'd')};
     save_settings(record, path());
     settings loaded;
