@@ -1,0 +1,264 @@
+#include "ui/expression_editor.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "engine/builtin_functions.h"
+#include "options/settings.h"
+#include "options/shortcut_key.h"
+#include "ui/application.h"
+#include "ui/function_template.h"
+#include "ui/parenthesis_match.h"
+#include "resources/resource.h"
+
+namespace {
+
+framed_edit::look initial_look() {
+    return {rgb(255, 255, 255), rgb(0, 0, 0), GetSysColor(COLOR_BTNSHADOW), 0,
+            "HGP創英角ﾎﾟｯﾌﾟ体", 9};
+}
+
+HINSTANCE resource_instance() {
+    application* app = application::current();
+    return app ? app->instance() : GetModuleHandleA(nullptr);
+}
+
+// The characters that continue a committed answer as "ans" followed by them.
+bool is_operator_continuing_answer(UINT character) {
+    return character == '%' || character == '*' || character == '+' || character == '-' ||
+           character == '/';
+}
+
+// Control characters (Ctrl+C, Ctrl+V, Ctrl+Z and the like) are editing
+// commands, not typing: they must not throw away a committed expression.
+bool is_control_character(UINT character) { return character < 0x20 || character == 0x7F; }
+
+// The character of a key without Shift ("A" to "Z" for letters), or 0.
+UINT unshifted_character(UINT virtual_key) {
+    return LOWORD(MapVirtualKeyA(virtual_key, MAPVK_VK_TO_CHAR));
+}
+
+}  // namespace
+
+expression_editor::expression_editor(expression_editor_owner& owner)
+    : framed_edit(initial_look()), owner_(owner) {}
+
+bool expression_editor::create(HWND parent) {
+    // Long expressions wrap onto further lines; there is no horizontal scrolling.
+    constexpr DWORD style = WS_CHILD | ES_MULTILINE | ES_AUTOVSCROLL;
+    return create_control(0, "", style, 0, 0, 0, 0, parent, nullptr);
+}
+
+// Escape, Page Up and Page Down belong to the owner; moving the caret
+// sideways means the user is about to edit the committed expression.
+void expression_editor::on_key_down(UINT virtual_key, UINT repeat, UINT flags) {
+    switch (virtual_key) {
+    case VK_ESCAPE:
+    case VK_PRIOR:
+    case VK_NEXT:
+        owner_.editor_key_down(virtual_key, repeat, flags);
+        return;
+    case VK_HOME:
+    case VK_END:
+    case VK_LEFT:
+    case VK_RIGHT:
+        owner_.set_answer_state(edited);
+        break;
+    default:
+        break;
+    }
+    framed_edit::on_key_down(virtual_key, repeat, flags);
+}
+
+void expression_editor::on_char(UINT character, UINT key_data) {
+    if (character == '\r') {
+        owner_.commit();
+        return;
+    }
+    // Ctrl+Enter gives a line feed, Escape its own character after the key
+    // went to the owner: neither may put anything into the one-line expression.
+    if (character == '\n' || character == VK_ESCAPE)
+        return;
+    if (!is_control_character(character) && owner_.current_answer_state() == committed)
+        start_from_committed_answer(character);
+
+    framed_edit::on_char(character, key_data);
+
+    if (match_parentheses_ && (character == '(' || character == ')'))
+        show_match();
+}
+
+// Alt+letter must neither beep nor open a menu.
+void expression_editor::on_sys_char(UINT, UINT) {}
+
+void expression_editor::on_sys_key_down(UINT virtual_key, UINT repeat, UINT flags) {
+    // The standard processing first, so that Alt+F4 still closes the window.
+    framed_edit::on_sys_key_down(virtual_key, repeat, flags);
+    if (virtual_key == VK_MENU)
+        return;
+    const UINT character = unshifted_character(virtual_key);
+    if (character == 0)
+        return;
+    if (character == 'X')
+        wrap_selection_in_parentheses();
+    else if (character == 'Z')
+        jump_to_partner();
+    else
+        insert_function_template(character);
+}
+
+void expression_editor::on_command(UINT notify_code, UINT id, HWND control) {
+    switch (id) {
+    case IDM_EXPRESSION_UNDO: SendMessageA(handle(), WM_UNDO, 0, 0); break;
+    case IDM_EXPRESSION_CUT: SendMessageA(handle(), WM_CUT, 0, 0); break;
+    case IDM_EXPRESSION_COPY: SendMessageA(handle(), WM_COPY, 0, 0); break;
+    case IDM_EXPRESSION_PASTE: SendMessageA(handle(), WM_PASTE, 0, 0); break;
+    case IDM_EXPRESSION_VARIABLES: owner_.show_variables(); break;
+    default: framed_edit::on_command(notify_code, id, control); break;
+    }
+}
+
+void expression_editor::on_context_menu(HWND, int x, int y) {
+    HMENU menu = LoadMenuA(resource_instance(), MAKEINTRESOURCEA(IDR_EXPRESSION_MENU));
+    if (!menu)
+        return;
+    // From the keyboard the position is (-1, -1): open at the caret instead
+    // of the screen's corner.
+    if (x == -1 && y == -1) {
+        POINT caret{};
+        GetCaretPos(&caret);
+        ClientToScreen(handle(), &caret);
+        x = caret.x;
+        y = caret.y;
+    }
+    if (HMENU expression = GetSubMenu(menu, 0))
+        TrackPopupMenu(expression, TPM_RIGHTBUTTON, x, y, 0, handle(), nullptr);
+    DestroyMenu(menu);
+}
+
+// An operator continues the previous answer; anything else starts a new
+// expression. The main window sees the change and leaves the committed state.
+void expression_editor::start_from_committed_answer(UINT character) {
+    SendMessageA(handle(), EM_SETSEL, 0, -1);
+    if (is_operator_continuing_answer(character)) {
+        replace_selection("ans");
+        set_caret(3);
+    } else {
+        replace_selection("");
+    }
+}
+
+// The typed parenthesis sits just before the caret.
+void expression_editor::show_match() {
+    const int typed = selection_start() - 1;
+    const int partner = find_match(control_text(), typed);
+    if (partner < 0)
+        return;
+    emphasise(typed, 1);
+    emphasise(partner, 1);
+}
+
+void expression_editor::wrap_selection_in_parentheses() {
+    replace_selection("()");
+    set_caret(selection_end() - 1);
+}
+
+// Alt+Z on the partner brings the caret back, so the key toggles.
+void expression_editor::jump_to_partner() {
+    const int partner = find_match(control_text(), selection_start());
+    if (partner >= 0)
+        set_caret(partner);
+}
+
+void expression_editor::insert_function_template(UINT key_character) {
+    std::string name;
+    int arg_count = 0;
+    if (!function_for_key(key_character, name, arg_count))
+        return;
+    const function_template call = make_function_template(name, arg_count);
+    replace_selection(call.text.c_str());
+    if (call.caret_back != 0)
+        set_caret(selection_end() - call.caret_back);
+}
+
+// The first binding of the key decides. A user function index without a text,
+// or a built-in index outside the table, binds nothing.
+bool expression_editor::function_for_key(UINT key_character, std::string& name,
+                                         int& arg_count) const {
+    const settings& current = owner_.current_settings();
+    const auto binding = std::find_if(
+        current.shortcut_keys.begin(), current.shortcut_keys.end(),
+        [&](const shortcut_key& k) { return k.key == static_cast<std::int32_t>(key_character); });
+    if (binding == current.shortcut_keys.end())
+        return false;
+
+    if ((binding->code & USER_FUNCTION_FLAG) != 0) {
+        const auto index = static_cast<std::size_t>(binding->code & ~USER_FUNCTION_FLAG);
+        if (index >= current.user_function_texts.size())
+            return false;
+        function_signature signature = user_function_signature(current.user_function_texts[index]);
+        name = std::move(signature.name);
+        arg_count = signature.arg_count;
+        return true;
+    }
+    return cal::builtin_function_at(binding->code, name, arg_count);
+}
+
+void expression_editor::emphasise(int index, int count) {
+    if (!handle() || index < 0 || count <= 0)
+        return;
+    const std::wstring text = control_text();
+    if (static_cast<std::size_t>(index) >= text.size())
+        return;
+    count = std::min(count, static_cast<int>(text.size()) - index);
+
+    const LRESULT position = SendMessageA(handle(), EM_POSFROMCHAR, index, 0);
+    if (position == -1)
+        return;
+    const int x = static_cast<short>(LOWORD(position));
+    const int y = static_cast<short>(HIWORD(position));
+
+    // Pending repaints would wipe the emphasis at once; let them happen first.
+    UpdateWindow(handle());
+    HDC dc = GetDC(handle());
+    if (!dc)
+        return;
+    HGDIOBJ old_font = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(handle(), WM_GETFONT, 0, 0)));
+    SetBkMode(dc, TRANSPARENT);
+    TextOutW(dc, x + 1, y, text.c_str() + index, count);
+    SelectObject(dc, old_font);
+    ReleaseDC(handle(), dc);
+}
+
+// Not undoable: the undo buffer only ever holds what the user typed.
+void expression_editor::replace_selection(const char* text) {
+    SendMessageA(handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text));
+}
+
+void expression_editor::set_caret(int position) {
+    SendMessageA(handle(), EM_SETSEL, position, position);
+}
+
+int expression_editor::selection_start() const {
+    DWORD start = 0;
+    SendMessageA(handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
+    return static_cast<int>(start);
+}
+
+int expression_editor::selection_end() const {
+    DWORD end = 0;
+    SendMessageA(handle(), EM_GETSEL, 0, reinterpret_cast<LPARAM>(&end));
+    return static_cast<int>(end);
+}
+
+// The text in the control's own character units, the units of its caret and
+// selection positions.
+std::wstring expression_editor::control_text() const {
+    const int length = GetWindowTextLengthW(handle());
+    if (length <= 0)
+        return {};
+    std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1);
+    const int copied = GetWindowTextW(handle(), buffer.data(), length + 1);
+    return std::wstring(buffer.data(), static_cast<std::size_t>(std::max(copied, 0)));
+}

@@ -1,0 +1,58 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "ui/expression_editor_owner.h"
+#include "ui/framed_edit.h"
+
+// The field where the user types an expression. On top of a plain multi-line
+// edit control it continues a committed answer with an operator ("ans" goes in
+// front) or starts afresh with any other character, hands Enter, Escape, Page
+// Up and Page Down to its owner, inserts function-call templates on Alt+key,
+// puts "()" around nothing on Alt+X, jumps between partner parentheses on
+// Alt+Z, and briefly shows the partner of a typed parenthesis in bold.
+//
+// Text that the editor itself puts in (Alt+X, templates, "ans", emptying) is
+// never undoable: undo only takes back what the user typed or pasted.
+class expression_editor : public framed_edit {
+public:
+    explicit expression_editor(expression_editor_owner& owner);
+
+    // A child of parent with no control id, at zero size until laid out;
+    // created hidden.
+    bool create(HWND parent);
+
+    // Draws count characters from index once more, one pixel to the right, so
+    // they look bold until the control next repaints. Out-of-range parts are
+    // ignored.
+    void emphasise(int index, int count);
+
+    // Whether a typed "(" or ")" shows its partner.
+    bool match_parentheses() const { return match_parentheses_; }
+    void set_match_parentheses(bool on) { match_parentheses_ = on; }
+
+    void on_char(UINT character, UINT key_data) override;
+    void on_command(UINT notify_code, UINT id, HWND control) override;
+    void on_context_menu(HWND target, int x, int y) override;
+    void on_key_down(UINT virtual_key, UINT repeat, UINT flags) override;
+    void on_sys_char(UINT character, UINT key_data) override;
+    void on_sys_key_down(UINT virtual_key, UINT repeat, UINT flags) override;
+
+private:
+    void start_from_committed_answer(UINT character);
+    void show_match();
+    void wrap_selection_in_parentheses();
+    void jump_to_partner();
+    void insert_function_template(UINT key_character);
+    bool function_for_key(UINT key_character, std::string& name, int& arg_count) const;
+
+    void replace_selection(const char* text);
+    void set_caret(int position);
+    int selection_start() const;
+    int selection_end() const;
+    std::wstring control_text() const;
+
+    expression_editor_owner& owner_;
+    bool match_parentheses_ = true;
+};
