@@ -152,11 +152,11 @@ void expression_editor::start_from_committed_answer(UINT character) {
 // The typed parenthesis sits just before the caret.
 void expression_editor::show_match() {
     const int typed = selection_start() - 1;
-    const int partner = find_match(control_text(), typed);
+    const int partner = control_text().find_match(typed);
     if (partner < 0)
         return;
-    emphasise(typed, 1);
-    emphasise(partner, 1);
+    emphasise_units(typed, 1);
+    emphasise_units(partner, 1);
 }
 
 void expression_editor::wrap_selection_in_parentheses() {
@@ -166,7 +166,7 @@ void expression_editor::wrap_selection_in_parentheses() {
 
 // Alt+Z on the partner brings the caret back, so the key toggles.
 void expression_editor::jump_to_partner() {
-    const int partner = find_match(control_text(), selection_start());
+    const int partner = control_text().find_match(selection_start());
     if (partner >= 0)
         set_caret(partner);
 }
@@ -208,10 +208,26 @@ bool expression_editor::function_for_key(UINT key_character, std::string& name,
 void expression_editor::emphasise(int index, int count) {
     if (!handle() || index < 0 || count <= 0)
         return;
-    const std::wstring text = control_text();
-    if (static_cast<std::size_t>(index) >= text.size())
+    const unit_text text = control_text();
+    if (text.counts_bytes) {
+        emphasise_units(index, count);
         return;
-    count = std::min(count, static_cast<int>(text.size()) - index);
+    }
+    const auto characters_in = [&](int bytes) {
+        bytes = std::min(bytes, static_cast<int>(text.bytes.size()));
+        return bytes <= 0 ? 0 : MultiByteToWideChar(932, 0, text.bytes.data(), bytes, nullptr, 0);
+    };
+    const int start = characters_in(index);
+    emphasise_units(start, characters_in(index + count) - start);
+}
+
+void expression_editor::emphasise_units(int index, int count) {
+    if (!handle() || index < 0 || count <= 0)
+        return;
+    const unit_text text = control_text();
+    if (index >= text.size())
+        return;
+    count = std::min(count, text.size() - index);
 
     const LRESULT position = SendMessageA(handle(), EM_POSFROMCHAR, index, 0);
     if (position == -1)
@@ -224,9 +240,13 @@ void expression_editor::emphasise(int index, int count) {
     HDC dc = GetDC(handle());
     if (!dc)
         return;
-    HGDIOBJ old_font = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(handle(), WM_GETFONT, 0, 0)));
+    HGDIOBJ old_font =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(handle(), WM_GETFONT, 0, 0)));
     SetBkMode(dc, TRANSPARENT);
-    TextOutW(dc, x + 1, y, text.c_str() + index, count);
+    if (text.counts_bytes)
+        TextOutA(dc, x + 1, y, text.bytes.c_str() + index, count);
+    else
+        TextOutW(dc, x + 1, y, text.wide.c_str() + index, count);
     SelectObject(dc, old_font);
     ReleaseDC(handle(), dc);
 }
@@ -252,13 +272,28 @@ int expression_editor::selection_end() const {
     return static_cast<int>(end);
 }
 
-// The text in the control's own character units, the units of its caret and
-// selection positions.
-std::wstring expression_editor::control_text() const {
-    const int length = GetWindowTextLengthW(handle());
-    if (length <= 0)
-        return {};
-    std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1);
-    const int copied = GetWindowTextW(handle(), buffer.data(), length + 1);
-    return std::wstring(buffer.data(), static_cast<std::size_t>(std::max(copied, 0)));
+int expression_editor::unit_text::size() const {
+    return static_cast<int>(counts_bytes ? bytes.size() : wide.size());
+}
+
+int expression_editor::unit_text::find_match(int index) const {
+    return counts_bytes ? ::find_match(bytes, index) : ::find_match(wide, index);
+}
+
+// Which units the control counts in shows in its own idea of the text's
+// length: the start of its last line plus that line's length.
+expression_editor::unit_text expression_editor::control_text() const {
+    unit_text text;
+    get_window_text(text.bytes);
+    const int wide_length = GetWindowTextLengthW(handle());
+    if (wide_length > 0) {
+        std::vector<wchar_t> buffer(static_cast<std::size_t>(wide_length) + 1);
+        const int copied = GetWindowTextW(handle(), buffer.data(), wide_length + 1);
+        text.wide.assign(buffer.data(), static_cast<std::size_t>(std::max(copied, 0)));
+    }
+    const auto last_line = SendMessageA(handle(), EM_GETLINECOUNT, 0, 0) - 1;
+    const auto last_start = SendMessageA(handle(), EM_LINEINDEX, std::max<LRESULT>(last_line, 0), 0);
+    const auto length = last_start + SendMessageA(handle(), EM_LINELENGTH, last_start, 0);
+    text.counts_bytes = length == static_cast<LRESULT>(text.bytes.size());
+    return text;
 }

@@ -24,8 +24,9 @@ public:
     bool create(HWND parent);
 
     // Draws count characters from index once more, one pixel to the right, so
-    // they look bold until the control next repaints. Out-of-range parts are
-    // ignored.
+    // they look bold until the control next repaints. index and count are
+    // byte offsets into the code page 932 text, as an engine error gives them.
+    // Out-of-range parts are ignored.
     void emphasise(int index, int count);
 
     // Whether a typed "(" or ")" shows its partner.
@@ -51,7 +52,17 @@ private:
     void set_caret(int position);
     int selection_start() const;
     int selection_end() const;
-    std::wstring control_text() const;
+    // The text in the control's own units: the units of its caret and
+    // selection positions, bytes in some edit controls, UTF-16 in others.
+    struct unit_text {
+        std::string bytes;
+        std::wstring wide;
+        bool counts_bytes = true;
+        int size() const;
+        int find_match(int index) const;
+    };
+    unit_text control_text() const;
+    void emphasise_units(int index, int count);
 
     expression_editor_owner& owner_;
     bool match_parentheses_ = true;

@@ -78,7 +78,7 @@ LPARAM key_lparam(UINT virtual_key, bool alt = false) {
 class expression_editor_test : public ui_test {
 protected:
     void SetUp() override {
-        parent_ = CreateWindowExA(0, parent_class(), "test", WS_OVERLAPPEDWINDOW, 0, 0, 400, 120,
+        parent_ = CreateWindowExA(0, parent_class(), "test", WS_POPUP, 0, 0, 400, 120,
                                   nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
         ASSERT_NE(parent_, nullptr);
         SetWindowLongPtrA(parent_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&owner_));
@@ -512,6 +512,31 @@ TEST_F(expression_editor_test, emphasis_ignores_positions_outside_the_text) {
     editor_.emphasise(1, 0);
     EXPECT_EQ(dark_pixels(edit()), before);
     editor_.emphasise(1, 100);
+    EXPECT_GT(dark_pixels(edit()), before);
+}
+
+}  // namespace
+
+namespace {
+
+// Japanese characters take two bytes in code page 932 but may count as one
+// in the control; caret moves and engine error positions must still land on
+// the right characters.
+TEST_F(expression_editor_test, alt_z_finds_the_partner_behind_double_byte_characters) {
+    SetWindowTextA(edit(), sjis("角度(1)").c_str());
+    key(VK_HOME);
+    key(VK_RIGHT);
+    key(VK_RIGHT);
+    alt_key('Z');
+    type("x");
+    EXPECT_EQ(utf8_from_sjis(text()), "角度(1x)");
+}
+
+TEST_F(expression_editor_test, emphasis_takes_byte_positions_behind_double_byte_characters) {
+    SetWindowTextA(edit(), sjis("角度1").c_str());
+    UpdateWindow(edit());
+    const int before = dark_pixels(edit());
+    editor_.emphasise(4, 1);  // the "1"
     EXPECT_GT(dark_pixels(edit()), before);
 }
 
