@@ -53,7 +53,8 @@ public:
     // sets the text and background colours and returns the background brush.
     virtual HBRUSH ctl_colour(HDC dc);
 
-    // Automatic: button face for a read-only control, window colour otherwise.
+    // Automatic: button face for a read-only control, window colour otherwise
+    // (a control not created yet counts as editable).
     void set_background(colour_value colour);
     // Automatic: button text.
     void set_text_colour(colour_value colour);

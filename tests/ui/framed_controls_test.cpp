@@ -492,3 +492,46 @@ TEST(framed_control_creation, fails_cleanly_without_a_parent) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(answer_menu_resource, holds_one_copy_item_under_ans) {
+    HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(119));
+    ASSERT_NE(menu, nullptr);
+    HMENU ans = GetSubMenu(menu, 0);
+    ASSERT_NE(ans, nullptr);
+    char name[32] = {};
+    GetMenuStringA(menu, 0, name, sizeof name, MF_BYPOSITION);
+    EXPECT_STREQ(name, "ans");
+    ASSERT_EQ(GetMenuItemCount(ans), 1);
+    EXPECT_EQ(GetMenuItemID(ans, 0), COPY_COMMAND);
+    char item[32] = {};
+    GetMenuStringA(ans, 0, item, sizeof item, MF_BYPOSITION);
+    EXPECT_EQ(utf8_from_sjis(item), "コピー(&C)");
+    DestroyMenu(menu);
+}
+
+// Ends a menu that the test failed to close, so a fault cannot hang the run.
+void CALLBACK end_stuck_menu(HWND, UINT, UINT_PTR, DWORD) { EndMenu(); }
+
+TEST_F(framed_controls, context_menu_copy_item_copies_the_whole_answer) {
+    SetWindowTextA(display_.handle(), "-0.25");
+    SendMessageA(display_.handle(), EM_SETSEL, 0, 1);
+    empty_clipboard();
+    const UINT_PTR guard = SetTimer(nullptr, 0, 3000, end_stuck_menu);
+
+    // The menu's own loop reads these keys: the first item, then Enter.
+    PostMessageA(display_.handle(), WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageA(display_.handle(), WM_KEYDOWN, VK_RETURN, 0);
+    RECT bounds{};
+    GetWindowRect(display_.handle(), &bounds);
+    SendMessageA(display_.handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(display_.handle()),
+                 MAKELPARAM(bounds.left + 5, bounds.top + 5));
+    KillTimer(nullptr, guard);
+    pump_messages();
+
+    EXPECT_EQ(clipboard_text(), "-0.25");
+    EXPECT_EQ(selection_of(display_.handle()), (std::pair<DWORD, DWORD>{0, 5}));
+}
+
+}  // namespace
