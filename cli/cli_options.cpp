@@ -1,0 +1,176 @@
+#include "cli/cli_options.h"
+
+#include <charconv>
+#include <string_view>
+
+namespace cli {
+
+namespace {
+
+bool parse_int(std::string_view text, int low, int high, int& value) {
+    int parsed = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+    if (ec != std::errc() || end != text.data() + text.size() || parsed < low || parsed > high)
+        return false;
+    value = parsed;
+    return true;
+}
+
+} // namespace
+
+bool parse_arguments(int argc, char** argv, cli_options& options, std::string& error) {
+    bool batch = false;
+    bool help = false;
+    int i = 1;
+    auto value_of = [&](std::string_view option, std::string_view& value) {
+        if (i + 1 >= argc) {
+            error = std::string(option) + " needs a value";
+            return false;
+        }
+        value = argv[++i];
+        return true;
+    };
+    for (; i < argc; ++i) {
+        std::string_view arg = argv[i];
+        std::string_view value;
+        if (arg == "--") {
+            ++i;
+            break;
+        }
+        if (arg.size() < 2 || arg.substr(0, 2) != "--")
+            break;   // the first expression
+        if (arg == "--help") {
+            help = true;
+        } else if (arg == "--batch") {
+            batch = true;
+        } else if (arg == "--raw") {
+            options.raw = true;
+        } else if (arg == "--comma") {
+            options.answer.comma = true;
+        } else if (arg == "--no-ans-precision") {
+            options.answer.ans_precision = false;
+        } else if (arg == "--angle") {
+            if (!value_of(arg, value))
+                return false;
+            if (value == "degree")
+                options.angle_mode = 0;
+            else if (value == "radian")
+                options.angle_mode = 1;
+            else if (value == "grad")
+                options.angle_mode = 2;
+            else {
+                error = "--angle takes degree, radian or grad, not '" + std::string(value) + "'";
+                return false;
+            }
+        } else if (arg == "--answer") {
+            if (!value_of(arg, value))
+                return false;
+            static constexpr std::string_view names[] = {"real", "angle", "binary", "octal", "hex"};
+            int mode = -1;
+            for (int k = 0; k < 5; ++k)
+                if (value == names[k])
+                    mode = k;
+            if (mode < 0) {
+                error = "--answer takes real, angle, binary, octal or hex, not '" + std::string(value) + "'";
+                return false;
+            }
+            options.answer.answer_mode = mode;
+        } else if (arg == "--precision") {
+            if (!value_of(arg, value))
+                return false;
+            if (!parse_int(value, 0, 15, options.answer.precision)) {
+                error = "--precision takes a number from 0 to 15, not '" + std::string(value) + "'";
+                return false;
+            }
+        } else if (arg == "--exp") {
+            if (!value_of(arg, value))
+                return false;
+            if (!parse_int(value, 2, 15, options.answer.exp_translate)) {
+                error = "--exp takes a number from 2 to 15, not '" + std::string(value) + "'";
+                return false;
+            }
+        } else if (arg == "--function") {
+            if (!value_of(arg, value))
+                return false;
+            options.functions.emplace_back(value);
+        } else {
+            error = "unknown option '" + std::string(arg) + "' (put \"--\" before an expression that starts with \"--\")";
+            return false;
+        }
+    }
+    for (; i < argc; ++i)
+        options.expressions.emplace_back(argv[i]);
+
+    if (help)
+        options.mode = run_mode::help;
+    else if (batch) {
+        if (!options.expressions.empty()) {
+            error = "--batch reads standard input and takes no expression arguments";
+            return false;
+        }
+        options.mode = run_mode::batch;
+    } else if (!options.expressions.empty())
+        options.mode = run_mode::expressions;
+    else
+        options.mode = run_mode::lines;
+    return true;
+}
+
+const char* help_text() {
+    return R"(Usage: tarvik-cli [OPTIONS] EXPR...      evaluate each expression in order
+       tarvik-cli [OPTIONS]               interactive prompt (standard input a terminal)
+       tarvik-cli --batch [OPTIONS]       machine protocol on standard input
+
+Tarvik's calculation engine on the command line. Every expression is committed
+as Enter does in the calculator window: it is evaluated on one calculator
+(assignments stay), its answer is formatted by the answer form, and "ans" is
+set to it (rounded to the shown precision unless --no-ans-precision). "ans"
+is 0 at the start.
+
+EXPR... prints each answer on its own line. An error prints its message, the
+expression and a marker under the characters it points at to standard error;
+the exit status is then 1. With no expression and a terminal on standard input
+a prompt reads lines until end of input (Ctrl+D; Ctrl+Z Enter on Windows).
+
+--batch reads standard input line by line (LF or CRLF) and prints exactly one
+line per input line:
+    ok <answer>                        (with --raw: ok <value as %.17g>)
+    error <position> <length> <message>   (position -1 when there is none)
+A formatter error (a value too large for the answer form) is a failed line
+and leaves "ans" unchanged. The exit status is 0 once the input is read to
+its end. Input bytes reach the engine unchanged.
+
+Options:
+  --angle degree|radian|grad   angle mode of the trigonometric functions (degree)
+  --answer real|angle|binary|octal|hex   answer form (real)
+  --precision N                digits after the point, 0-15 (10)
+  --exp N                      exponent digits: the exponent form is used
+                               beyond 10^(N-1) and below 10^(1-N), 2-15 (10)
+  --comma                      group the integer digits of the real form with ","
+  --no-ans-precision           "ans" keeps the full value, not the shown one
+  --raw                        print the value itself (%.17g), not the answer text
+  --function TEXT              add a user function name(params)=definition[//note]
+                               (repeatable, in order); a rejected one prints
+                               "error <position> <length> <message>" and exits with 2
+  --batch                      the machine protocol above
+  --help                       this text
+  --                           the arguments after it are expressions
+
+Messages are Japanese: UTF-8 on Linux (a byte that does not convert shows as
+\xNN), the console's code page on Windows. Usage errors exit with 2.
+
+Examples:
+  tarvik-cli '1+2*3' 'ans/2'                  -> 7, 3.5
+  tarvik-cli --answer hex 255 -1              -> 0xFF, 0xFFFFFFFF
+  tarvik-cli --angle radian 'sin(pi()/2)'     -> 1
+  tarvik-cli --function 'sq(x)=x*x' 'sq(12)'  -> 144
+  tarvik-cli -5+3                             -> -2
+  tarvik-cli -- --5                           -> 5
+  printf 'x=2\r\nx*ans\n1/0\n' | tarvik-cli --batch
+      ok 2
+      ok 4
+      error ...
+)";
+}
+
+} // namespace cli

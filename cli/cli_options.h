@@ -1,0 +1,35 @@
+#pragma once
+#include "engine/answer_format.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace cli {
+
+enum class run_mode {
+    expressions,   // EXPR... on the command line
+    lines,         // standard input, human-readable (a prompt when it is a terminal)
+    batch,         // --batch: the machine protocol
+    help,          // --help
+};
+
+struct cli_options {
+    run_mode mode = run_mode::lines;
+    std::int32_t angle_mode = 0;          // --angle degree|radian|grad
+    cal::answer_options answer;           // --answer, --precision, --exp, --comma, --no-ans-precision
+    bool raw = false;                     // --raw
+    std::vector<std::string> functions;   // --function TEXT, in order
+    std::vector<std::string> expressions; // the remaining arguments
+};
+
+// Parses argv. Returns false and sets error (English, one line) on a usage
+// error. Arguments are options until the first one that does not start with
+// "--" or until "--"; an argument starting with a single "-" (such as "-5+3")
+// is an expression; an unknown "--..." is a usage error.
+bool parse_arguments(int argc, char** argv, cli_options& options, std::string& error);
+
+// The text of --help.
+const char* help_text();
+
+} // namespace cli

@@ -1,0 +1,159 @@
+// tarvik-cli: Tarvik's calculation engine on the command line.
+#include "cli/cli_options.h"
+#include "cli/console_text.h"
+#include "cli/line_reader.h"
+#include "cli/session.h"
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace {
+
+// "error <position> <length> <message>": the machine protocol's error line.
+std::string protocol_error(const cli::commit_result& r) {
+    return "error " + std::to_string(r.position) + " " + std::to_string(r.length) + " " +
+           cli::message_for_output(r.message);
+}
+
+std::string answer_text(const cli::commit_result& r, bool raw) {
+    return raw ? cli::raw_number(r.value) : r.answer;
+}
+
+// The human form of an error: the message, the expression and a marker line
+// under the bytes it points at.
+void print_error(const cli::commit_result& r, std::string_view expression) {
+    cli::write_line(stderr, cli::message_for_output(r.message));
+    std::string shown(expression);
+    for (char& c : shown)
+        if (c == '\0' || c == '\r' || c == '\n')
+            c = ' ';
+    cli::write_line(stderr, "  " + shown);
+    if (r.position < 0)
+        return;
+    // One column per character: UTF-8 continuation bytes take none; a tab stays
+    // a tab so that the marker lines up.
+    std::string marker = "  ";
+    auto position = static_cast<std::size_t>(r.position);
+    for (std::size_t i = 0; i < position && i < expression.size(); ++i) {
+        auto byte = static_cast<unsigned char>(expression[i]);
+        if (byte == '\t')
+            marker.push_back('\t');
+        else if ((byte & 0xC0) != 0x80)
+            marker.push_back(' ');
+    }
+    for (std::size_t i = expression.size(); i < position; ++i)
+        marker.push_back(' ');
+    std::size_t carets = 0;
+    for (std::size_t i = position; i < position + static_cast<std::size_t>(r.length > 0 ? r.length : 0) &&
+                                   i < expression.size();
+         ++i)
+        if ((static_cast<unsigned char>(expression[i]) & 0xC0) != 0x80)
+            ++carets;
+    marker.append(carets ? carets : 1, '^');
+    cli::write_line(stderr, marker);
+}
+
+bool add_functions(cli::session& session, const cli::cli_options& options) {
+    for (const std::string& text : options.functions) {
+        cli::commit_result error;
+        if (!session.add_function(text, error)) {
+            if (options.mode == cli::run_mode::batch) {
+                cli::write_line(stdout, protocol_error(error));
+            } else {
+                std::fputs("tarvik-cli: --function: ", stderr);
+                print_error(error, text);
+            }
+            return false;
+        }
+    }
+    return true;
+}
+
+int run_batch(cli::session& session, const cli::cli_options& options) {
+    cli::set_binary_stdin();
+    cli::set_binary_stdout();
+    cli::line_reader reader(stdin);
+    std::string line;
+    while (reader.next(line)) {
+        cli::commit_result r = session.commit(line);
+        cli::write_line(stdout, r.ok ? "ok " + answer_text(r, options.raw) : protocol_error(r));
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
+int run_expressions(cli::session& session, const cli::cli_options& options) {
+    int status = 0;
+    for (const std::string& expression : options.expressions) {
+        cli::commit_result r = session.commit(expression);
+        if (r.ok) {
+            cli::write_line(stdout, answer_text(r, options.raw));
+        } else {
+            std::fflush(stdout);
+            print_error(r, expression);
+            status = 1;
+        }
+    }
+    return status;
+}
+
+int run_lines(cli::session& session, const cli::cli_options& options) {
+    const bool prompt = cli::stdin_is_terminal();
+    if (prompt)
+        std::fputs("Tarvik calculator. Enter an expression; end with Ctrl+D (Ctrl+Z Enter on Windows).\n",
+                   stdout);
+    cli::line_reader reader(stdin);
+    std::string line;
+    int status = 0;
+    for (;;) {
+        if (prompt) {
+            std::fputs("> ", stdout);
+            std::fflush(stdout);
+        }
+        if (!reader.next(line))
+            break;
+        if (prompt && line.empty())
+            continue;
+        cli::commit_result r = session.commit(line);
+        if (r.ok) {
+            cli::write_line(stdout, answer_text(r, options.raw));
+            std::fflush(stdout);
+        } else {
+            std::fflush(stdout);
+            print_error(r, line);
+            status = 1;
+        }
+    }
+    if (prompt) {
+        std::fputc('\n', stdout);
+        return 0;
+    }
+    return status;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    cli::cli_options options;
+    std::string error;
+    if (!cli::parse_arguments(argc, argv, options, error)) {
+        std::fprintf(stderr, "tarvik-cli: %s\nTry 'tarvik-cli --help'.\n", error.c_str());
+        return 2;
+    }
+    if (options.mode == cli::run_mode::help) {
+        std::fputs(cli::help_text(), stdout);
+        return 0;
+    }
+    cli::session session(options.answer, options.angle_mode);
+    if (!add_functions(session, options))
+        return 2;
+    switch (options.mode) {
+    case cli::run_mode::batch:
+        return run_batch(session, options);
+    case cli::run_mode::expressions:
+        return run_expressions(session, options);
+    default:
+        return run_lines(session, options);
+    }
+}

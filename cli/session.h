@@ -1,0 +1,42 @@
+#pragma once
+#include "engine/answer_format.h"
+#include "engine/calculator.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace cli {
+
+// The outcome of committing one line.
+struct commit_result {
+    bool ok = false;
+    double value = 0;         // the evaluated value (ok)
+    std::string answer;       // the answer text as the window shows it (ok)
+    std::string message;      // the engine's message, CP932 (not ok)
+    std::int32_t position = -1;
+    std::int32_t length = 0;
+};
+
+// One calculator kept for a whole run; every line is committed as Enter does
+// in the calculator window (Part 2.1, Commit): evaluate (assignments take
+// effect, and stay when a later part of the line fails), format by the answer
+// form, then set "ans" (rounded as shown when ans_precision is on). A failed
+// evaluation or formatting leaves "ans" as it was.
+class session {
+public:
+    session(const cal::answer_options& options, std::int32_t angle_mode);
+
+    // Adds a user function; on a rejected text returns false and fills error.
+    bool add_function(std::string_view text, commit_result& error);
+
+    commit_result commit(std::string_view line);
+
+    const cal::calculator& calculator() const { return calculator_; }
+
+private:
+    cal::calculator calculator_;
+    cal::answer_options options_;
+};
+
+} // namespace cli
