@@ -198,12 +198,11 @@ TEST_F(window_test, pump_one_dispatches_one_posted_message)
     ASSERT_TRUE(create_test_window(object));
     while (PeekMessageA(&pending, nullptr, 0, 0, PM_REMOVE)) {
     }
-    PostMessageA(object.handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("posted"));
-    EXPECT_EQ(1, app.pump_one());
-    std::string text;
-    object.get_window_text(text);
-    EXPECT_EQ("posted", text);
-    DestroyWindow(object.handle());
+    // WM_CLOSE reaches the default procedure, which destroys the window.
+    PostMessageA(object.handle(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(0, app.pump_one());
+    EXPECT_EQ(1, object.destructions);
+    EXPECT_EQ(nullptr, object.handle());
 }
 
 }  // namespace
