@@ -11,8 +11,8 @@ namespace cal {
 // parser uses position as a field code instead (1 name, 2 parameter list).
 class calculator_error : public std::runtime_error {
 public:
-    calculator_error(const std::string& message, std::int32_t position, std::int32_t length)
-        : std::runtime_error(message), position(position), length(length) {}
+    calculator_error(const std::string& message, std::int32_t at, std::int32_t count)
+        : std::runtime_error(message), position(at), length(count) {}
 
     std::int32_t position;
     std::int32_t length;
