@@ -1,0 +1,307 @@
+// The history and variable popup on a real main window: its rows, keys,
+// scrolling, deletion with confirmation, and closing on focus loss.
+#include "app/list_popup.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/main_window.h"
+#include "resources/resource.h"
+#include "ui/application.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void pump_messages() {
+    MSG message;
+    for (int round = 0; round < 3; ++round) {
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        Sleep(10);
+    }
+}
+
+// Answers the next "Tarvik" message box with the button given, from another
+// thread, since the box runs its own modal loop.
+class message_box_answerer {
+public:
+    explicit message_box_answerer(int button)
+        : worker_([this, button] {
+              for (int tries = 0; tries < 500 && !stop_; ++tries) {
+                  if (HWND box = FindWindowA("#32770", "Tarvik")) {
+                      PostMessageA(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
+                      answered_ = true;
+                      return;
+                  }
+                  Sleep(10);
+              }
+          }) {}
+    ~message_box_answerer() {
+        stop_ = true;
+        worker_.join();
+    }
+    bool answered() const { return answered_; }
+
+private:
+    std::atomic<bool> stop_{false};
+    std::atomic<bool> answered_{false};
+    std::thread worker_;
+};
+
+class list_popup_test : public testing::Test {
+protected:
+    void SetUp() override {
+        const auto* info = testing::UnitTest::GetInstance()->current_test_info();
+        folder_ = fs::temp_directory_path() / (std::string("tarvik_popup_") + info->name());
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+        std::string history;
+        for (int i = 1; i <= 60; ++i)
+            history += std::to_string(i) + "+0 = " + std::to_string(i) + "\r\n";
+        write_file("history.txt", history + "\r\n");  // the newest entry is empty
+        write_file("var.txt", "b = 2\r\na = 0.5\r\nB = -2.5\r\n");
+
+        owner_ = std::make_unique<main_window>(folder_.string() + "\\");
+        ASSERT_TRUE(owner_->create(nullptr));
+        ShowWindow(owner_->handle(), SW_SHOW);
+        pump_messages();
+        popup_ = std::make_unique<list_popup>(*owner_);
+    }
+    void TearDown() override {
+        popup_.reset();
+        if (owner_ && owner_->handle())
+            DestroyWindow(owner_->handle());
+        pump_messages();
+        owner_.reset();
+        std::error_code ignored;
+        fs::remove_all(folder_, ignored);
+    }
+
+    void write_file(const char* name, const std::string& text) const {
+        std::ofstream(folder_ / name, std::ios::binary) << text;
+    }
+
+    HWND list() { return popup_->list().handle(); }
+    int row_count() { return static_cast<int>(SendMessageA(list(), LB_GETCOUNT, 0, 0)); }
+    std::string row(int index) {
+        std::string text(static_cast<std::size_t>(SendMessageA(list(), LB_GETTEXTLEN, index, 0)), '\0');
+        SendMessageA(list(), LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+        return text;
+    }
+    void select(int index) { SendMessageA(list(), LB_SETCURSEL, index, 0); }
+    void press(UINT key) {
+        SendMessageA(list(), WM_KEYDOWN, key, 1);
+        pump_messages();
+    }
+    std::string editor_text() {
+        std::string text;
+        owner_->editor().get_window_text(text);
+        return text;
+    }
+    void send_menu_command(UINT id) {
+        SendMessageA(popup_->handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
+        pump_messages();
+    }
+
+    application app_{GetModuleHandleA(nullptr), "", SW_SHOWNORMAL};
+    fs::path folder_;
+    std::unique_ptr<main_window> owner_;
+    std::unique_ptr<list_popup> popup_;
+};
+
+TEST_F(list_popup_test, history_rows_are_newest_first_below_the_editor) {
+    ASSERT_TRUE(popup_->open(history_list));
+    pump_messages();
+    char class_name[32] = {};
+    GetClassNameA(popup_->handle(), class_name, sizeof class_name);
+    EXPECT_STREQ(class_name, "list_container");
+
+    RECT editor{}, popup{};
+    GetWindowRect(owner_->editor().handle(), &editor);
+    GetWindowRect(popup_->handle(), &popup);
+    EXPECT_EQ(popup.left, editor.left);
+    EXPECT_EQ(popup.right - popup.left, editor.right - editor.left);
+    EXPECT_EQ(popup.bottom - popup.top, list_popup::HEIGHT);
+    EXPECT_EQ(GetDlgCtrlID(list()), 0);
+
+    ASSERT_EQ(row_count(), 50);
+    EXPECT_EQ(row(0), " = ");  // the empty last line of the file
+    EXPECT_EQ(row(1), "60+0 = 60");
+    EXPECT_EQ(row(49), "12+0 = 12");
+    EXPECT_TRUE(popup_->list().scroll_bar_shown());
+}
+
+TEST_F(list_popup_test, variable_rows_follow_name_order) {
+    ASSERT_TRUE(popup_->open(variable_list));
+    pump_messages();
+    std::vector<std::string> rows;
+    for (int i = 0; i < row_count(); ++i)
+        rows.push_back(row(i));
+    EXPECT_EQ(rows, (std::vector<std::string>{"B = -2.5", "a = 0.5", "ans = 0", "b = 2"}));
+    EXPECT_FALSE(popup_->list().scroll_bar_shown());
+}
+
+TEST_F(list_popup_test, closing_keys_close_without_deleting) {
+    for (UINT key : {VK_DELETE, VK_ESCAPE, VK_BACK}) {
+        ASSERT_TRUE(popup_->open(history_list));
+        pump_messages();
+        select(1);
+        press(key);
+        EXPECT_FALSE(popup_->is_open()) << key;
+        EXPECT_EQ(owner_->history().size(), 50u) << key;
+    }
+}
+
+TEST_F(list_popup_test, enter_uses_the_selected_entry_and_only_a_selected_one) {
+    ASSERT_TRUE(popup_->open(history_list));
+    pump_messages();
+    press(VK_RETURN);
+    EXPECT_TRUE(popup_->is_open());  // nothing selected: Enter does nothing
+
+    select(2);
+    press(VK_RETURN);
+    EXPECT_FALSE(popup_->is_open());
+    EXPECT_EQ(editor_text(), "59+0");
+    EXPECT_EQ(GetFocus(), owner_->editor().handle());
+}
+
+TEST_F(list_popup_test, losing_the_focus_closes_the_popup) {
+    ASSERT_TRUE(popup_->open(history_list));
+    pump_messages();
+    ASSERT_EQ(GetFocus(), list());
+    SetFocus(owner_->editor().handle());
+    pump_messages();
+    EXPECT_FALSE(popup_->is_open());
+    // The next opening creates the popup anew.
+    ASSERT_TRUE(popup_->open(variable_list));
+    EXPECT_TRUE(popup_->is_open());
+}
+
+TEST_F(list_popup_test, answering_no_changes_nothing_and_keeps_the_popup) {
+    ASSERT_TRUE(popup_->open(history_list));
+    pump_messages();
+    select(3);
+    {
+        message_box_answerer no(IDNO);
+        send_menu_command(IDM_LIST_DELETE_ALL);
+        EXPECT_TRUE(no.answered());
+    }
+    pump_messages();
+    EXPECT_TRUE(popup_->is_open());
+    EXPECT_EQ(row_count(), 50);
+    EXPECT_EQ(owner_->history().size(), 50u);
+}
+
+TEST_F(list_popup_test, deleting_a_row_removes_the_same_entry) {
+    ASSERT_TRUE(popup_->open(history_list));
+    pump_messages();
+    select(3);
+    {
+        message_box_answerer yes(IDYES);
+        send_menu_command(IDM_LIST_DELETE);
+        EXPECT_TRUE(yes.answered());
+    }
+    pump_messages();
+    EXPECT_TRUE(popup_->is_open());
+    ASSERT_EQ(row_count(), 49);
+    EXPECT_EQ(row(3), "57+0 = 57");
+    EXPECT_EQ(owner_->history()[3].expression, "57+0");
+
+    {
+        message_box_answerer yes(IDYES);
+        send_menu_command(IDM_LIST_DELETE_ALL);
+    }
+    pump_messages();
+    EXPECT_EQ(row_count(), 0);
+    EXPECT_TRUE(owner_->history().empty());
+}
+
+TEST_F(list_popup_test, deleting_all_variables_empties_the_engine) {
+    ASSERT_TRUE(popup_->open(variable_list));
+    pump_messages();
+    {
+        message_box_answerer yes(IDYES);
+        send_menu_command(IDM_LIST_DELETE_ALL);
+    }
+    pump_messages();
+    EXPECT_EQ(row_count(), 0);
+    EXPECT_TRUE(owner_->engine().variables.empty());
+}
+
+TEST_F(list_popup_test, menu_close_closes) {
+    ASSERT_TRUE(popup_->open(variable_list));
+    pump_messages();
+    send_menu_command(IDM_LIST_CLOSE);
+    EXPECT_FALSE(popup_->is_open());
+}
+
+// Opening a popup costs seconds under Wine, so the cases share one popup.
+TEST_F(list_popup_test, bar_and_list_move_together) {
+    struct scroll_case {
+        UINT code;
+        int start;
+        int expected_top;
+    };
+    const scroll_case cases[] = {
+        {SB_LINEDOWN, 0, 1}, {SB_LINEUP, 5, 4},
+        {SB_LINEUP, 0, 0},        // stays at the top
+        {SB_THUMBPOSITION, 7, 7}, // ignored
+        {SB_ENDSCROLL, 3, 3},     // ignored
+    };
+    ASSERT_TRUE(popup_->open(history_list));
+    pump_messages();
+    for (const auto& c : cases) {
+        // Start from a known position, as a dragged thumb leaves it.
+        SendMessageA(list(), WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, c.start), 0);
+        ASSERT_EQ(SendMessageA(list(), LB_GETTOPINDEX, 0, 0), c.start);
+        SendMessageA(list(), WM_VSCROLL, MAKEWPARAM(c.code, 0), 0);
+        EXPECT_EQ(SendMessageA(list(), LB_GETTOPINDEX, 0, 0), c.expected_top) << c.code << " from " << c.start;
+        EXPECT_EQ(GetScrollPos(list(), SB_VERT), c.expected_top) << c.code << " from " << c.start;
+    }
+}
+
+TEST_F(list_popup_test, pages_move_by_the_visible_rows) {
+    ASSERT_TRUE(popup_->open(history_list));
+    pump_messages();
+    RECT client{};
+    GetClientRect(list(), &client);
+    const int page = client.bottom / static_cast<int>(SendMessageA(list(), LB_GETITEMHEIGHT, 0, 0));
+    SendMessageA(list(), WM_VSCROLL, MAKEWPARAM(SB_PAGEDOWN, 0), 0);
+    EXPECT_EQ(SendMessageA(list(), LB_GETTOPINDEX, 0, 0), page);
+    SendMessageA(list(), WM_VSCROLL, MAKEWPARAM(SB_PAGEUP, 0), 0);
+    EXPECT_EQ(SendMessageA(list(), LB_GETTOPINDEX, 0, 0), 0);
+}
+
+TEST_F(list_popup_test, list_has_the_editors_colours_and_font) {
+    ASSERT_TRUE(popup_->open(history_list));
+    pump_messages();
+    HDC dc = GetDC(list());
+    const auto brush = SendMessageA(popup_->handle(), WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc),
+                                    reinterpret_cast<LPARAM>(list()));
+    EXPECT_EQ(reinterpret_cast<HBRUSH>(brush), owner_->editor().ctl_colour(dc));
+    ReleaseDC(list(), dc);
+
+    // A font of its own made like the editor's, never the editor's handle.
+    HFONT font = reinterpret_cast<HFONT>(SendMessageA(list(), WM_GETFONT, 0, 0));
+    ASSERT_NE(font, nullptr);
+    EXPECT_NE(font, owner_->editor().font_handle());
+    LOGFONTA mine{}, editors{};
+    GetObjectA(font, sizeof mine, &mine);
+    GetObjectA(owner_->editor().font_handle(), sizeof editors, &editors);
+    EXPECT_STREQ(mine.lfFaceName, editors.lfFaceName);
+    EXPECT_EQ(mine.lfHeight, editors.lfHeight);
+}
+
+} // namespace
