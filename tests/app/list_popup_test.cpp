@@ -16,6 +16,7 @@
 
 #include "app/main_window.h"
 #include "resources/resource.h"
+#include "support/sjis.h"
 #include "ui/application.h"
 
 namespace {
@@ -282,6 +283,51 @@ TEST_F(list_popup_test, pages_move_by_the_visible_rows) {
     EXPECT_EQ(SendMessageA(list(), LB_GETTOPINDEX, 0, 0), page);
     SendMessageA(list(), WM_VSCROLL, MAKEWPARAM(SB_PAGEUP, 0), 0);
     EXPECT_EQ(SendMessageA(list(), LB_GETTOPINDEX, 0, 0), 0);
+}
+
+// What the context menu showed, read from another thread while the menu's
+// modal loop runs, which is then cancelled.
+struct shown_menu {
+    std::vector<std::string> items;
+    bool delete_greyed = false;
+};
+
+shown_menu track_context_menu(HWND list, HWND popup) {
+    shown_menu shown;
+    std::thread reader([&] {
+        for (int tries = 0; tries < 500; ++tries) {
+            HWND menu_window = FindWindowA("#32768", nullptr);
+            HMENU menu = menu_window ? reinterpret_cast<HMENU>(SendMessageA(menu_window, MN_GETHMENU, 0, 0)) : nullptr;
+            if (menu) {
+                for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+                    char text[64] = {};
+                    GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+                    shown.items.push_back(utf8_from_sjis(text));
+                }
+                shown.delete_greyed = (GetMenuState(menu, IDM_LIST_DELETE, MF_BYCOMMAND) & MF_GRAYED) != 0;
+                PostMessageA(popup, WM_CANCELMODE, 0, 0);
+                return;
+            }
+            Sleep(10);
+        }
+    });
+    SendMessageA(list, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(-1, -1));
+    reader.join();
+    return shown;
+}
+
+TEST_F(list_popup_test, context_menu_greys_delete_without_a_selection) {
+    ASSERT_TRUE(popup_->open(history_list));
+    pump_messages();
+    const shown_menu without = track_context_menu(list(), popup_->handle());
+    EXPECT_EQ(without.items, (std::vector<std::string>{"閉じる(&C)", "", "削除(&D)", "全て削除(&A)"}));
+    EXPECT_TRUE(without.delete_greyed);
+
+    select(1);
+    const shown_menu with = track_context_menu(list(), popup_->handle());
+    EXPECT_FALSE(with.delete_greyed);
+    pump_messages();
+    EXPECT_TRUE(popup_->is_open());
 }
 
 TEST_F(list_popup_test, list_has_the_editors_colours_and_font) {
