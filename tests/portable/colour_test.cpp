@@ -112,11 +112,4 @@ INSTANTIATE_TEST_SUITE_P(
         shade_case{rgb(255, 255, 0), rgb(255, 255, 131), rgb(129, 126, 0)},
         shade_case{rgb(236, 233, 216), rgb(255, 255, 255), rgb(193, 184, 129)}));
 
-TEST(rgb_helpers, keep_red_in_the_low_byte) {
-    EXPECT_EQ(rgb(0x12, 0x34, 0x56), 0x563412u);
-    EXPECT_EQ(red_of(0x563412u), 0x12);
-    EXPECT_EQ(green_of(0x563412u), 0x34);
-    EXPECT_EQ(blue_of(0x563412u), 0x56);
-}
-
 }  // namespace

@@ -71,8 +71,6 @@ INSTANTIATE_TEST_SUITE_P(counts, history_limit_test,
                                          limit_case{60, 50, "60", "11"},
                                          limit_case{200, 50, "200", "151"}));
 
-TEST(history_store, limit_is_fifty) { EXPECT_EQ(HISTORY_LIMIT, 50u); }
-
 struct erase_case {
     std::size_t index;
     bool erased;

@@ -284,13 +284,6 @@ INSTANTIATE_TEST_SUITE_P(
                        COLOR_BTNSHADOW, 0}),
     [](const auto& case_info) { return std::string(case_info.param.name); });
 
-TEST_F(framed_controls, automatic_background_gives_the_brush_its_colour_too) {
-    display_.set_background(framed_edit::AUTOMATIC);
-    EXPECT_EQ(ask_colours(WM_CTLCOLORSTATIC, display_.handle()).brush, GetSysColor(COLOR_BTNFACE));
-    editor_.set_background(framed_edit::AUTOMATIC);
-    EXPECT_EQ(ask_colours(WM_CTLCOLOREDIT, editor_.handle()).brush, GetSysColor(COLOR_WINDOW));
-}
-
 int text_height_of(const char* face, int size) {
     font measured;
     measured.create_point_font(face, size);
