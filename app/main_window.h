@@ -92,6 +92,7 @@ public:
     int frame_style() const { return frame_style_; }
     HWND send_target() const { return send_target_; }
     void set_send_target(HWND target) { send_target_ = target; }
+    bool hotkey_registered() const { return hotkey_registered_; }
 
     LRESULT dispatch(UINT message, WPARAM wparam, LPARAM lparam) override;
 
@@ -123,6 +124,7 @@ private:
     void change_answer_mode(int mode);
     void change_angle_mode(int mode);
     void handle_command(UINT id);
+    void replace_expression(const char* text);
 
     // Parts of apply_settings.
     void apply_editor_settings();

@@ -4,22 +4,46 @@
 // windows behind them plug in here without touching the rest of the window.
 #include "app/main_window.h"
 
-void main_window::add_tray_icon() {
-    // No notification-area icon yet: the window is reached through its menu.
+#include "app/answer_sender.h"
+#include "app/hotkey.h"
+#include "app/tray_icon.h"
+
+void main_window::add_tray_icon() { tray_icon(handle()).add(); }
+
+void main_window::remove_tray_icon() { tray_icon(handle()).remove(); }
+
+void main_window::register_hotkey() {
+    hotkey_registered_ = register_global_hotkey(handle(), settings_.hotkey);
+    if (hotkey_registered_)
+        return;
+    report_hotkey_failure(handle());
+    // Without the hotkey the tray icon is the only way back to the window.
+    if (!settings_.show_tray) {
+        settings_.show_tray = true;
+        add_tray_icon();
+    }
 }
 
-void main_window::remove_tray_icon() {}
+void main_window::unregister_hotkey() { unregister_global_hotkey(handle()); }
 
-void main_window::register_hotkey() {}
+void main_window::on_hot_key(int, UINT, UINT) {
+    handle_hotkey(handle(), editor_.handle(), settings_.show_position, send_target_);
+}
 
-void main_window::unregister_hotkey() {}
-
-void main_window::on_hot_key(int, UINT, UINT) {}
-
-void main_window::on_tray_message(WPARAM, LPARAM) {}
+void main_window::on_tray_message(WPARAM wparam, LPARAM lparam) {
+    tray_icon(handle()).on_message(wparam, lparam, editor_.handle(), hotkey_registered_);
+}
 
 void main_window::send_answer() {
-    // Nothing to send to yet: a second Enter leaves the committed answer as it is.
+    answer_delivery delivery;
+    delivery.calculator = handle();
+    delivery.editor = editor_.handle();
+    delivery.answer = answer_.handle();
+    delivery.send_target = send_target_;
+    delivery.send_ans = settings_.send_ans;
+    delivery.send_exp = settings_.send_exp;
+    delivery.after_send = settings_.after_send;
+    ::send_answer(delivery);
 }
 
 bool main_window::run_options_sheet() { return false; }

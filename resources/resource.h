@@ -34,6 +34,9 @@
 #define IDM_OPTIONS              40016
 #define IDM_TOPMOST              40019
 #define IDM_HELP                 40035
+#define IDR_TRAY_MENU            106     // notification-area icon: submenu "tray"
+#define IDM_SHOW                 40017
+#define IDM_ABOUT                40013
 #define IDR_LIST_MENU            132     // history and variable list: submenu "list"
 #define IDM_LIST_DELETE          133     // greyed when no row is selected
 #define IDM_LIST_DELETE_ALL      134

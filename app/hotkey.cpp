@@ -1,0 +1,78 @@
+#include "app/hotkey.h"
+
+#include "app/placement.h"
+
+namespace {
+
+constexpr int HOTKEY_ID = 0;
+constexpr UINT FLAG_SHIFT = 0x01;
+constexpr UINT FLAG_CONTROL = 0x02;
+constexpr UINT FLAG_ALT = 0x04;
+
+message_box_function hotkey_message_box = MessageBoxA;
+
+} // namespace
+
+UINT hotkey_modifiers(std::int32_t hotkey) {
+    const UINT flags = (static_cast<UINT>(hotkey) >> 8) & 0xFF;
+    UINT modifiers = 0;
+    if (flags & FLAG_ALT)
+        modifiers |= MOD_ALT;
+    if (flags & FLAG_CONTROL)
+        modifiers |= MOD_CONTROL;
+    if (flags & FLAG_SHIFT)
+        modifiers |= MOD_SHIFT;
+    return modifiers;
+}
+
+UINT hotkey_virtual_key(std::int32_t hotkey) { return static_cast<UINT>(hotkey) & 0xFF; }
+
+bool register_global_hotkey(HWND owner, std::int32_t hotkey) {
+    UnregisterHotKey(owner, HOTKEY_ID);
+    return RegisterHotKey(owner, HOTKEY_ID, hotkey_modifiers(hotkey), hotkey_virtual_key(hotkey)) != FALSE;
+}
+
+void unregister_global_hotkey(HWND owner) { UnregisterHotKey(owner, HOTKEY_ID); }
+
+void report_hotkey_failure(HWND owner) {
+    hotkey_message_box(owner, "ホットキーの登録に失敗しました。他のホットキーを設定してください。", "Tarvik",
+                       MB_OK | MB_ICONERROR);
+}
+
+message_box_function set_hotkey_message_box(message_box_function show) {
+    const message_box_function previous = hotkey_message_box;
+    hotkey_message_box = show ? show : MessageBoxA;
+    return previous;
+}
+
+typing_position capture_typing_position(HWND foreground) {
+    typing_position position;
+    const DWORD own_thread = GetCurrentThreadId();
+    const DWORD front_thread = foreground ? GetWindowThreadProcessId(foreground, nullptr) : 0;
+    // Attaching a thread to itself fails, so a window of the calculator's
+    // own thread (such as its list popup) gives no target, as it should.
+    if (!front_thread || !AttachThreadInput(own_thread, front_thread, TRUE))
+        return position;
+    // With the input attached, the focus and the caret are those of the
+    // application in front.
+    position.focus = GetFocus();
+    if (!GetCaretPos(&position.caret))
+        position.caret = {0, 0};
+    AttachThreadInput(own_thread, front_thread, FALSE);
+    return position;
+}
+
+void handle_hotkey(HWND calculator, HWND editor, std::int32_t show_position, HWND& send_target) {
+    HWND foreground = GetForegroundWindow();
+    if (foreground == calculator) {
+        ShowWindow(calculator, SW_HIDE);
+        return;
+    }
+    const typing_position typing = capture_typing_position(foreground);
+    send_target = typing.focus;
+    place_window(calculator, show_position, send_target, typing.caret);
+    if (!IsWindowVisible(calculator))
+        ShowWindow(calculator, SW_SHOW);
+    SetForegroundWindow(calculator);
+    SetFocus(editor);
+}

@@ -1,0 +1,113 @@
+#include "app/tray_icon.h"
+
+#include <cstring>
+#include <string>
+
+#include "app/main_window.h"
+#include "ui/application.h"
+
+namespace {
+
+constexpr UINT TRAY_ICON_ID = 0;
+constexpr UINT TITLE_STRING = 1;
+constexpr UINT PROGRAM_ICON = 103;
+constexpr UINT TRAY_MENU = 106;
+
+HINSTANCE program_instance() {
+    application* app = application::current();
+    return app ? app->instance() : GetModuleHandleA(nullptr);
+}
+
+std::string tip_text() {
+    std::string text = "Tarvik";
+    if (application* app = application::current())
+        app->load_string_resource(TITLE_STRING, text);
+    return text;
+}
+
+// The record in the size of its first version, which every shell accepts.
+NOTIFYICONDATAA icon_record(HWND owner) {
+    NOTIFYICONDATAA record{};
+    record.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    record.hWnd = owner;
+    record.uID = TRAY_ICON_ID;
+    return record;
+}
+
+} // namespace
+
+bool tray_icon::add() const {
+    NOTIFYICONDATAA record = icon_record(owner_);
+    record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    record.uCallbackMessage = TRAY_MESSAGE;
+    record.hIcon = static_cast<HICON>(
+        LoadImageA(program_instance(), MAKEINTRESOURCEA(PROGRAM_ICON), IMAGE_ICON, 16, 16, 0));
+    const std::string tip = tip_text();
+    // The first version's tip field holds 64 bytes with the terminator.
+    const size_t tip_length = tip.size() < 63 ? tip.size() : 63;
+    std::memcpy(record.szTip, tip.data(), tip_length);
+    record.szTip[tip_length] = '\0';
+    const bool added = Shell_NotifyIconA(NIM_ADD, &record) != FALSE;
+    // The shell keeps its own copy of the image.
+    if (record.hIcon)
+        DestroyIcon(record.hIcon);
+    return added;
+}
+
+bool tray_icon::remove() const {
+    NOTIFYICONDATAA record = icon_record(owner_);
+    return Shell_NotifyIconA(NIM_DELETE, &record) != FALSE;
+}
+
+HMENU tray_icon::build_menu(bool window_visible, bool hotkey_registered) {
+    HMENU bar = LoadMenuA(program_instance(), MAKEINTRESOURCEA(TRAY_MENU));
+    if (!bar)
+        return nullptr;
+    // Keep the submenu, let the bar go without it.
+    HMENU menu = GetSubMenu(bar, 0);
+    RemoveMenu(bar, 0, MF_BYPOSITION);
+    DestroyMenu(bar);
+    if (!menu)
+        return nullptr;
+    DeleteMenu(menu, window_visible ? command_show : command_hide, MF_BYCOMMAND);
+    if (!hotkey_registered)
+        DeleteMenu(menu, command_toggle_tray, MF_BYCOMMAND);
+    return menu;
+}
+
+void tray_icon::on_message(WPARAM icon_id, LPARAM mouse_message, HWND editor,
+                           bool hotkey_registered) const {
+    if (icon_id != TRAY_ICON_ID)
+        return;
+    switch (static_cast<UINT>(mouse_message)) {
+    case WM_LBUTTONDOWN:
+        bring_up(editor);
+        break;
+    case WM_RBUTTONDOWN:
+        open_menu(hotkey_registered);
+        break;
+    default:
+        break;
+    }
+}
+
+// Brings the calculator up where it is; the answer's target stays as it was.
+void tray_icon::bring_up(HWND editor) const {
+    if (IsWindowVisible(owner_))
+        SetForegroundWindow(owner_);
+    else
+        ShowWindow(owner_, SW_SHOW);
+    SetFocus(editor);
+}
+
+void tray_icon::open_menu(bool hotkey_registered) const {
+    HMENU menu = build_menu(IsWindowVisible(owner_) != FALSE, hotkey_registered);
+    if (!menu)
+        return;
+    // The menu closes on a click elsewhere only when its owner is in front.
+    SetForegroundWindow(owner_);
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    TrackPopupMenu(menu, TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, owner_, nullptr);
+    DestroyMenu(menu);
+}

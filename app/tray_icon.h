@@ -1,0 +1,28 @@
+#pragma once
+#include <windows.h>
+
+// The calculator's notification-area icon (id 0) and its menu. The icon is
+// always the program's own, its tip the program's title; mouse messages come
+// back to the owner as TRAY_MESSAGE.
+class tray_icon {
+public:
+    explicit tray_icon(HWND owner) : owner_(owner) {}
+
+    bool add() const;
+    bool remove() const;
+
+    // The tray menu as the right button shows it: without "show" when the
+    // calculator is visible, without "hide" when it is not, and without
+    // "hide the icon" while the hotkey is missing, as the icon is then the
+    // only way back to the calculator. The caller destroys the menu.
+    static HMENU build_menu(bool window_visible, bool hotkey_registered);
+
+    // The callback message: wparam is the icon id, lparam the mouse message.
+    void on_message(WPARAM icon_id, LPARAM mouse_message, HWND editor, bool hotkey_registered) const;
+
+private:
+    void bring_up(HWND editor) const;
+    void open_menu(bool hotkey_registered) const;
+
+    HWND owner_;
+};
