@@ -121,13 +121,13 @@ void prepare_tokens(const std::vector<token>& tokens, const user_function_list& 
                 arg_count = static_cast<int>(functions[k].parameters.size());
             }
             // The token after the name is its "(" (the recogniser guarantees it).
-            std::size_t open = i + 1;
-            if (open >= n || parens[open].close == static_cast<std::size_t>(-1)) {
-                std::int32_t position = open < n ? tokens[open].position : t.position + to_i32(t.text.size());
+            const std::size_t paren = i + 1;
+            if (paren >= n || parens[paren].close == static_cast<std::size_t>(-1)) {
+                std::int32_t position = paren < n ? tokens[paren].position : t.position + to_i32(t.text.size());
                 throw calculator_error(messages::missing_paren, position, 1);
             }
-            const auto commas = parens[open].commas;
-            const auto others = parens[open].others;
+            const auto commas = parens[paren].commas;
+            const auto others = parens[paren].others;
             const auto count = static_cast<std::size_t>(arg_count);
             bool accepted = (count == 0 && commas == 0 && others == 0) ||
                             (count > 0 && commas == count - 1 && others >= count);

@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <map>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,14 @@ public:
 
     const_iterator find(std::string_view name) const { return map().find(name); }
     bool contains(std::string_view name) const { return map_ && map_->find(name) != map_->end(); }
+    size_type count(std::string_view name) const { return contains(name) ? 1 : 0; }
+    // The value of an existing entry; std::out_of_range when there is none.
+    double at(std::string_view name) const {
+        auto it = find(name);
+        if (it == end())
+            throw std::out_of_range("variable_table::at");
+        return it->second;
+    }
 
     // true and the value when the exact name exists, else false and value untouched
     bool get(std::string_view name, double& value) const {

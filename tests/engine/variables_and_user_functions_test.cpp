@@ -328,3 +328,41 @@ TEST(user_function_list_test, iteration_and_without) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(variable_table_test, lookup_helpers_and_sharing) {
+    cal::variable_table a;
+    EXPECT_TRUE(a.empty());
+    EXPECT_EQ(a.begin(), a.end());
+    EXPECT_FALSE(a.contains("x"));
+    EXPECT_FALSE(a.erase("x"));
+    a.set("x", 1);
+    cal::variable_table b = a;
+    EXPECT_TRUE(a == b);
+    b.set("x", 2);
+    EXPECT_FALSE(a == b);
+    EXPECT_EQ(a.at("x"), 1);
+    EXPECT_EQ(b.at("x"), 2);
+    EXPECT_EQ(a.count("x"), 1u);
+    EXPECT_EQ(a.count("y"), 0u);
+    EXPECT_THROW(a.at("y"), std::out_of_range);
+    EXPECT_NE(a.find("x"), a.end());
+    cal::variable_table c = a;
+    c.erase("x");
+    EXPECT_TRUE(a.contains("x"));
+    EXPECT_TRUE(c.empty());
+}
+
+TEST(argument_count_test, nested_parentheses_are_not_arguments) {
+    cal::calculator calc;
+    EXPECT_CALC_ERROR(calc, "sin(())", "引数が 1つ必要です。", 0, 3);
+    EXPECT_CALC_ERROR(calc, "if((),(),())", "引数が 3つ必要です。", 0, 2);
+    EXPECT_EQ(calc.calculate("abs(((-1)))"), 1);
+    // The commas inside (1,5) leave 0 1 5 2 on the stack: if takes 1, 5, 2.
+    EXPECT_EQ(calc.calculate("if((0),(1,5),(2))"), 5);
+    EXPECT_DOUBLE_EQ(calc.calculate("pi(())"), 3.141592653589793);
+    EXPECT_CALC_ERROR(calc, "abs(-1))+0", "対応する左括弧が見つかりません。", 7, 1);
+}
+
+} // namespace
