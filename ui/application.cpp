@@ -42,7 +42,7 @@ bool application::exit_instance()
 
 int application::run()
 {
-    MSG message;
+    MSG message{};
     // GetMessage answers -1 on an invalid call; that must end the loop too
     // rather than spin on it.
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {

@@ -14,6 +14,19 @@ HINSTANCE program_instance()
 
 }  // namespace
 
+window::~window()
+{
+    if (!handle_)
+        return;
+    application* app = application::current();
+    if (!app || app->registry().find(handle_) != this)
+        return;  // an unregistered wrapper of someone else's window
+    app->registry().remove(handle_);
+    auto current = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(handle_, GWLP_WNDPROC));
+    if (current == window_procedure && previous_procedure_ != DefWindowProcA)
+        SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_procedure_));
+}
+
 bool window::create(DWORD ex_style, const char* class_name, const char* title, DWORD style, int x,
                     int y, int width, int height, HWND parent, HMENU menu_or_id)
 {

@@ -16,7 +16,10 @@
 class window {
 public:
     window() = default;
-    virtual ~window() = default;
+    // An object that goes before its window leaves the registry (and gives a
+    // subclassed control its own procedure back), so later messages of the
+    // window find no object instead of a destroyed one.
+    virtual ~window();
 
     window(const window&) = delete;
     window& operator=(const window&) = delete;

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <string>
 
+#include "ui/text.h"
 #include "ui/window.h"
 #include "ui/window_registry.h"
 #include "ui_fixture.h"
@@ -168,6 +169,32 @@ TEST_F(window_test, reused_handle_reaches_the_new_object_not_the_destroyed_one)
     app.registry().insert(handle, &new_object);
     EXPECT_EQ(&new_object, app.registry().find(handle));
     app.registry().remove(handle);
+}
+
+TEST_F(window_test, object_destroyed_before_its_window_receives_no_more_messages)
+{
+    HWND parent = CreateWindowExA(0, test_class_name, "", WS_OVERLAPPEDWINDOW, 0, 0, 300, 100,
+                                  nullptr, nullptr, app.instance(), nullptr);
+    auto* own = new recording_window;
+    ASSERT_TRUE(create_test_window(*own));
+    auto* edit = new capitals_edit;
+    ASSERT_TRUE(edit->create_edit_control(0, "", WS_CHILD, 0, 0, 100, 20, parent, nullptr));
+    HWND own_handle = own->handle();
+    HWND edit_handle = edit->handle();
+    delete own;
+    delete edit;
+    EXPECT_EQ(0u, app.registry().size());
+
+    // The windows live on without their objects: the default procedure and
+    // the control's own procedure answer.
+    EXPECT_TRUE(SetWindowTextA(own_handle, "still here"));
+    for (char ch : std::string("ab"))
+        SendMessageA(edit_handle, WM_CHAR, static_cast<WPARAM>(ch), 1);
+    std::string text;
+    get_window_text(edit_handle, text);
+    EXPECT_EQ("ab", text);
+    DestroyWindow(own_handle);
+    DestroyWindow(parent);
 }
 
 TEST(window_registry, keeps_the_first_object_of_a_handle_until_it_is_removed)
