@@ -201,6 +201,13 @@ void main_window::evaluate_live() {
     }
 }
 
+// A multi-line edit control reports no change when its whole text is set, so
+// the text set from code is evaluated here, as a typed one would be.
+void main_window::replace_expression(const char* text) {
+    SetWindowTextA(editor_.handle(), text);
+    evaluate_live();
+}
+
 void main_window::change_answer_mode(int mode) {
     settings_.answer_mode = usable_answer_mode(mode);
     if (answer_state_ == eval_failed)
@@ -440,7 +447,7 @@ void main_window::on_key_down(UINT virtual_key, UINT, UINT) {
         if (settings_.esc_hide)
             ShowWindow(handle(), SW_HIDE);
         else
-            SetWindowTextA(editor_.handle(), "");
+            replace_expression("");
         break;
     case VK_PRIOR:
         show_variables();
@@ -555,7 +562,7 @@ void main_window::insert_list_entry(list_kind kind, std::size_t index) {
         if (index >= history_.size())
             return;
         const history_entry entry = history_[index];
-        SetWindowTextA(editor_.handle(), entry.expression.c_str());
+        replace_expression(entry.expression.c_str());
         SetWindowTextA(answer_.handle(), entry.answer.c_str());
         answer_state_ = edited;
         return;

@@ -1,0 +1,678 @@
+#include "app/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/main_menu.h"
+#include "options/settings_file.h"
+#include "support/sjis.h"
+#include "ui/application.h"
+#include "ui/text.h"
+
+namespace {
+
+constexpr colour_value RED = 0x0000FF;
+constexpr colour_value BLUE = 0xFF0000;
+
+std::string new_directory() {
+    static int counter = 0;
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    std::string directory = std::string(temp) + "tarvik_mw_" + std::to_string(GetCurrentProcessId()) +
+                            "_" + std::to_string(++counter) + "\\";
+    CreateDirectoryA(directory.c_str(), nullptr);
+    return directory;
+}
+
+std::string read_file(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+std::string text_of(HWND handle) {
+    std::string text;
+    get_window_text(handle, text);
+    return text;
+}
+
+// A main window on files of its own, with settings prepared by the test.
+class main_window_test : public testing::Test {
+protected:
+    void start(const std::function<void(settings&)>& tweak = {}) {
+        settings record;
+        record.show_tray = false;
+        if (tweak)
+            tweak(record);
+        save_settings(record, directory + "Tarvik.ini");
+        calculator = std::make_unique<main_window>(directory);
+        ASSERT_TRUE(calculator->create(nullptr));
+    }
+
+    void TearDown() override {
+        if (calculator && IsWindow(calculator->handle()))
+            DestroyWindow(calculator->handle());
+        calculator.reset();
+        // The window's destruction posts the quit message: take it off the queue.
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        }
+        for (const char* name : {"Tarvik.ini", "history.txt", "var.txt"})
+            DeleteFileA((directory + name).c_str());
+        RemoveDirectoryA(directory.c_str());
+    }
+
+    HWND editor() { return calculator->editor().handle(); }
+    HWND answer() { return calculator->answer().handle(); }
+    std::string editor_text() { return text_of(editor()); }
+    std::string answer_text() { return text_of(answer()); }
+
+    // Replaces the whole text the way typing or pasting does, with a change
+    // notification.
+    void set_expression(const char* text) {
+        SendMessageA(editor(), EM_SETSEL, 0, -1);
+        SendMessageA(editor(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+    }
+    void enter() { SendMessageA(editor(), WM_CHAR, '\r', 0x001C0001); }
+    void commit(const char* text) {
+        set_expression(text);
+        enter();
+    }
+    void command(UINT id) { SendMessageA(calculator->handle(), WM_COMMAND, id, 0); }
+    double ans() {
+        double value = std::nan("");
+        calculator->engine().get_variable("ans", value);
+        return value;
+    }
+
+    application app{GetModuleHandleA(nullptr), "", SW_SHOWNORMAL};
+    std::string directory = new_directory();
+    std::unique_ptr<main_window> calculator;
+};
+
+TEST_F(main_window_test, starts_edited_with_ans_zero_shown) {
+    start();
+    EXPECT_EQ(calculator->current_answer_state(), edited);
+    EXPECT_EQ(answer_text(), "0");
+    EXPECT_EQ(ans(), 0.0);
+    EXPECT_EQ(calculator->ans_text(), "0");
+    EXPECT_FALSE(IsWindowVisible(calculator->handle()));
+}
+
+struct commit_case {
+    const char* name;
+    std::function<void(settings&)> tweak;
+    std::vector<const char*> expressions; // committed in order
+    const char* shown;                    // answer display after the last one
+    const char* history_expression;       // newest history entry
+    const char* ans_text;
+    double ans;
+};
+
+class commit_cases : public main_window_test, public testing::WithParamInterface<commit_case> {};
+
+TEST_P(commit_cases, show_the_answer_and_keep_history_and_ans) {
+    const commit_case& c = GetParam();
+    start(c.tweak);
+    for (const char* expression : c.expressions)
+        commit(expression);
+    EXPECT_EQ(calculator->current_answer_state(), committed);
+    EXPECT_EQ(answer_text(), c.shown);
+    ASSERT_EQ(calculator->history().size(), c.expressions.size());
+    EXPECT_EQ(calculator->history()[0].expression, c.history_expression);
+    EXPECT_EQ(calculator->history()[0].answer, c.shown);
+    EXPECT_EQ(calculator->ans_text(), c.ans_text);
+    EXPECT_DOUBLE_EQ(ans(), c.ans);
+    EXPECT_EQ(calculator->answer().text_colour(), GetSysColor(COLOR_BTNTEXT));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    cases, commit_cases,
+    testing::Values(
+        commit_case{"plain", {}, {"1+2*3"}, "7", "1+2*3", "7", 7.0},
+        commit_case{"comma_kept_in_history_not_in_ans",
+                    [](settings& s) { s.comma = true; }, {"1234"}, "1,234", "1234", "1234", 1234.0},
+        commit_case{"ans_replaced", {}, {"12", "ans*2"}, "24", "12*2", "24", 24.0},
+        commit_case{"ans_after_number_wrapped", {}, {"12", "2ans"}, "24", "2(12)", "24", 24.0},
+        commit_case{"names_containing_ans_untouched", {}, {"12", "answer=1", "answer+1"}, "2",
+                    "answer+1", "2", 2.0},
+        commit_case{"replacement_off", [](settings& s) { s.replace_ans = false; }, {"12", "ans*2"},
+                    "24", "ans*2", "24", 24.0},
+        commit_case{"ans_rounded_to_shown_precision",
+                    [](settings& s) { s.precision = 3; }, {"2/3"}, "0.667", "2/3", "0.667", 0.667},
+        commit_case{"ans_unrounded", [](settings& s) { s.precision = 3; s.ans_precision = false; },
+                    {"2/3"}, "0.667", "2/3", "0.667", 2.0 / 3.0},
+        commit_case{"hex_ans_truncated", [](settings& s) { s.answer_mode = 4; }, {"7/2"}, "0x3",
+                    "7/2", "0x3", 3.0}),
+    [](const testing::TestParamInfo<commit_case>& info) { return std::string(info.param.name); });
+
+TEST_F(main_window_test, enter_on_an_empty_editor_shows_the_error_and_a_second_enter_does_nothing) {
+    start();
+    enter();
+    EXPECT_EQ(calculator->current_answer_state(), eval_failed);
+    EXPECT_EQ(answer_text(), sjis("式が空です。"));
+    EXPECT_EQ(calculator->answer().text_colour(), RED);
+    SetWindowTextA(answer(), "marker");
+    enter();
+    EXPECT_EQ(answer_text(), "marker");
+    EXPECT_EQ(calculator->current_answer_state(), eval_failed);
+    EXPECT_TRUE(calculator->history().empty());
+}
+
+TEST_F(main_window_test, a_second_enter_on_the_same_answer_adds_no_history_entry) {
+    start();
+    commit("5*5");
+    enter();
+    EXPECT_EQ(calculator->current_answer_state(), committed);
+    EXPECT_EQ(calculator->history().size(), 1u);
+    EXPECT_EQ(answer_text(), "25");
+}
+
+TEST_F(main_window_test, a_failed_commit_keeps_history_ans_and_completed_assignments) {
+    start();
+    commit("3");
+    commit("y=4");
+    commit("z=2+");
+    EXPECT_EQ(calculator->current_answer_state(), eval_failed);
+    EXPECT_EQ(calculator->history().size(), 2u);
+    EXPECT_EQ(calculator->ans_text(), "4");
+    EXPECT_EQ(ans(), 4.0);
+    double z = 0;
+    EXPECT_FALSE(calculator->engine().get_variable("z", z));
+    EXPECT_EQ(calculator->answer().text_colour(), RED);
+    // An edit makes Enter evaluate again.
+    commit("z=2+1");
+    EXPECT_EQ(calculator->current_answer_state(), committed);
+    EXPECT_EQ(answer_text(), "3");
+}
+
+class cursor_key_cases : public main_window_test, public testing::WithParamInterface<UINT> {};
+
+TEST_P(cursor_key_cases, after_a_commit_make_the_next_enter_evaluate_again) {
+    start();
+    commit("6/3");
+    SendMessageA(editor(), WM_KEYDOWN, GetParam(), 1);
+    EXPECT_EQ(calculator->current_answer_state(), edited);
+    enter();
+    EXPECT_EQ(calculator->history().size(), 2u);
+    EXPECT_EQ(calculator->history()[0].expression, "6/3");
+}
+
+INSTANTIATE_TEST_SUITE_P(keys, cursor_key_cases, testing::Values(VK_HOME, VK_END, VK_LEFT, VK_RIGHT));
+
+TEST_F(main_window_test, up_and_down_leave_the_committed_state) {
+    start();
+    commit("6/3");
+    SendMessageA(editor(), WM_KEYDOWN, VK_UP, 1);
+    SendMessageA(editor(), WM_KEYDOWN, VK_DOWN, 1);
+    EXPECT_EQ(calculator->current_answer_state(), committed);
+}
+
+TEST_F(main_window_test, live_evaluation_runs_on_a_copy_of_the_engine) {
+    start([](settings& s) { s.show_nc_ans = true; });
+    set_expression("x=5");
+    EXPECT_EQ(answer_text(), "5");
+    EXPECT_EQ(calculator->answer().text_colour(), BLUE);
+    EXPECT_EQ(calculator->current_answer_state(), edited);
+    double x = 0;
+    EXPECT_FALSE(calculator->engine().get_variable("x", x));
+    enter();
+    ASSERT_TRUE(calculator->engine().get_variable("x", x));
+    EXPECT_EQ(x, 5.0);
+    EXPECT_EQ(calculator->answer().text_colour(), GetSysColor(COLOR_BTNTEXT));
+}
+
+TEST_F(main_window_test, live_evaluation_of_an_unfinished_expression_empties_the_answer) {
+    start([](settings& s) { s.show_nc_ans = true; });
+    set_expression("2*(3+");
+    EXPECT_EQ(answer_text(), "");
+    EXPECT_EQ(calculator->current_answer_state(), edited);
+}
+
+TEST_F(main_window_test, without_live_evaluation_the_answer_stays_while_typing) {
+    start();
+    commit("8");
+    set_expression("9+");
+    EXPECT_EQ(answer_text(), "8");
+    EXPECT_EQ(calculator->current_answer_state(), edited);
+}
+
+TEST_F(main_window_test, answer_mode_change_shows_ans_in_the_new_form) {
+    start();
+    commit("255");
+    command(command_hex);
+    EXPECT_EQ(answer_text(), "0xFF");
+    EXPECT_EQ(calculator->current_settings().answer_mode, 4);
+    EXPECT_EQ(calculator->current_answer_state(), committed);
+    command(command_binary);
+    EXPECT_EQ(answer_text(), "0b11111111");
+    command(command_real);
+    EXPECT_EQ(answer_text(), "255");
+}
+
+TEST_F(main_window_test, answer_mode_change_shows_the_rounded_ans) {
+    start([](settings& s) { s.precision = 2; });
+    commit("10/3");
+    EXPECT_EQ(ans(), 3.33);
+    command(command_angle_time);
+    EXPECT_EQ(calculator->current_settings().answer_mode, 1);
+    command(command_real);
+    EXPECT_EQ(answer_text(), "3.33");
+}
+
+TEST_F(main_window_test, answer_mode_change_after_a_failed_enter_keeps_the_message) {
+    start();
+    commit("1/");
+    const std::string message = answer_text();
+    command(command_hex);
+    EXPECT_EQ(answer_text(), message);
+    EXPECT_EQ(calculator->current_answer_state(), eval_failed);
+    EXPECT_EQ(calculator->current_settings().answer_mode, 4);
+}
+
+TEST_F(main_window_test, an_answer_the_binary_form_cannot_show_fails_to_format) {
+    start();
+    commit("1e10");
+    command(command_binary);
+    EXPECT_EQ(calculator->current_answer_state(), format_failed);
+    EXPECT_EQ(calculator->answer().text_colour(), RED);
+    EXPECT_NE(answer_text(), "");
+    enter();
+    EXPECT_EQ(calculator->history().size(), 1u);
+    set_expression("1");
+    enter();
+    EXPECT_EQ(answer_text(), "0b1");
+}
+
+TEST_F(main_window_test, angle_mode_commands_set_engine_and_settings) {
+    start();
+    commit("1");
+    command(command_radian);
+    EXPECT_EQ(calculator->engine().angle_mode, 1);
+    EXPECT_EQ(calculator->current_settings().angle_mode, 1);
+    EXPECT_EQ(calculator->current_answer_state(), edited);
+    command(command_grad);
+    EXPECT_EQ(calculator->engine().angle_mode, 2);
+    command(command_degree);
+    EXPECT_EQ(calculator->engine().angle_mode, 0);
+}
+
+TEST_F(main_window_test, escape_empties_the_editor_or_hides_the_window) {
+    start();
+    set_expression("1+1");
+    SendMessageA(editor(), WM_KEYDOWN, VK_ESCAPE, 1);
+    EXPECT_EQ(editor_text(), "");
+    calculator->current_settings().esc_hide = true;
+    ShowWindow(calculator->handle(), SW_SHOWNOACTIVATE);
+    set_expression("1+1");
+    SendMessageA(editor(), WM_KEYDOWN, VK_ESCAPE, 1);
+    EXPECT_FALSE(IsWindowVisible(calculator->handle()));
+    EXPECT_EQ(editor_text(), "1+1");
+}
+
+TEST_F(main_window_test, alt_x_and_alt_z_work_through_the_editor) {
+    start();
+    set_expression("12");
+    SendMessageA(editor(), EM_SETSEL, 0, 2);
+    SendMessageA(editor(), WM_SYSKEYDOWN, 'X', 1 << 29);
+    EXPECT_EQ(editor_text(), "()");
+    DWORD start_pos = 0;
+    DWORD end_pos = 0;
+    SendMessageA(editor(), EM_GETSEL, reinterpret_cast<WPARAM>(&start_pos), reinterpret_cast<LPARAM>(&end_pos));
+    EXPECT_EQ(start_pos, 1u);
+
+    set_expression("(1+(2))");
+    SendMessageA(editor(), EM_SETSEL, 0, 0);
+    SendMessageA(editor(), WM_SYSKEYDOWN, 'Z', 1 << 29);
+    SendMessageA(editor(), EM_GETSEL, reinterpret_cast<WPARAM>(&start_pos), reinterpret_cast<LPARAM>(&end_pos));
+    EXPECT_EQ(start_pos, 6u);
+    SendMessageA(editor(), WM_SYSKEYDOWN, 'Z', 1 << 29);
+    SendMessageA(editor(), EM_GETSEL, reinterpret_cast<WPARAM>(&start_pos), reinterpret_cast<LPARAM>(&end_pos));
+    EXPECT_EQ(start_pos, 0u);
+}
+
+TEST_F(main_window_test, typing_an_operator_after_a_commit_continues_from_ans) {
+    start([](settings& s) { s.show_nc_ans = true; });
+    commit("20");
+    SendMessageA(editor(), WM_CHAR, '/', 1);
+    SendMessageA(editor(), WM_CHAR, '4', 1);
+    EXPECT_EQ(editor_text(), "ans/4");
+    EXPECT_EQ(answer_text(), "5");
+    enter();
+    EXPECT_EQ(calculator->history()[0].expression, "20/4");
+}
+
+TEST_F(main_window_test, history_entry_from_the_list_fills_both_fields) {
+    start();
+    commit("2+3");
+    commit("4*4");
+    calculator->insert_list_entry(history_list, 1);
+    EXPECT_EQ(editor_text(), "2+3");
+    EXPECT_EQ(answer_text(), "5");
+    EXPECT_EQ(calculator->current_answer_state(), edited);
+    calculator->insert_list_entry(history_list, 99); // no such row: nothing happens
+    EXPECT_EQ(editor_text(), "2+3");
+}
+
+TEST_F(main_window_test, variable_from_the_list_replaces_the_selection) {
+    start();
+    commit("beta=2");
+    set_expression("1+");
+    SendMessageA(editor(), EM_SETSEL, 2, 2);
+    // Variables in name order: ans, beta.
+    calculator->insert_list_entry(variable_list, 1);
+    EXPECT_EQ(editor_text(), "1+beta");
+}
+
+TEST_F(main_window_test, a_click_on_the_icon_hides_the_window) {
+    start();
+    ShowWindow(calculator->handle(), SW_SHOWNOACTIVATE);
+    SendMessageA(calculator->handle(), WM_LBUTTONDOWN, 0, MAKELPARAM(20, 5));
+    EXPECT_TRUE(IsWindowVisible(calculator->handle()));
+    SendMessageA(calculator->handle(), WM_LBUTTONDOWN, 0, MAKELPARAM(15, 15));
+    EXPECT_FALSE(IsWindowVisible(calculator->handle()));
+}
+
+TEST_F(main_window_test, always_on_top_command_flips_the_setting_and_the_window) {
+    start();
+    command(command_topmost);
+    EXPECT_TRUE(calculator->current_settings().show_top);
+    EXPECT_TRUE(GetWindowLongA(calculator->handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    command(command_topmost);
+    EXPECT_FALSE(calculator->current_settings().show_top);
+    EXPECT_FALSE(GetWindowLongA(calculator->handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+}
+
+TEST_F(main_window_test, fields_are_laid_out_beside_the_grip) {
+    start();
+    SetWindowPos(calculator->handle(), nullptr, 100, 100, 320, 160, SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT client{};
+    GetClientRect(calculator->handle(), &client);
+    const int h = calculator->answer().preferred_height();
+    auto placement = [&](HWND child) {
+        RECT r{};
+        GetWindowRect(child, &r);
+        MapWindowPoints(nullptr, calculator->handle(), reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    };
+    const RECT e = placement(editor());
+    const RECT a = placement(answer());
+    EXPECT_EQ(e.left, 17);
+    EXPECT_EQ(e.top, 1);
+    EXPECT_EQ(e.right, client.right - 1);
+    EXPECT_EQ(e.bottom, client.bottom - h - 4);
+    EXPECT_EQ(a.left, 17);
+    EXPECT_EQ(a.top, client.bottom - h - 1);
+    EXPECT_EQ(a.bottom, client.bottom - 1);
+}
+
+TEST_F(main_window_test, height_fits_the_fonts_and_the_minimum_size_keeps_both_fields) {
+    start();
+    const int frame = GetSystemMetrics(SM_CXFRAME);
+    RECT window_rect{};
+    GetWindowRect(calculator->handle(), &window_rect);
+    RECT editor_rect{};
+    GetWindowRect(editor(), &editor_rect);
+    EXPECT_EQ(window_rect.left, 50);
+    EXPECT_EQ(window_rect.top, 50);
+    EXPECT_EQ(window_rect.right - window_rect.left, 300);
+    const int editor_height = std::max<int>(editor_rect.bottom - editor_rect.top,
+                                            calculator->editor().preferred_height());
+    EXPECT_EQ(window_rect.bottom - window_rect.top,
+              editor_height + calculator->answer().preferred_height() + 2 * frame + 3);
+
+    MINMAXINFO info{};
+    SendMessageA(calculator->handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    EXPECT_EQ(info.ptMinTrackSize.x, 2 * frame + 14);
+    EXPECT_EQ(info.ptMinTrackSize.y, calculator->answer().preferred_height() +
+                                         calculator->editor().preferred_height() + 2 * frame + 3);
+}
+
+struct hit_point {
+    const char* name;
+    int x; // client coordinates
+    int y;
+    bool disable_resize;
+    LRESULT expected;
+};
+
+class hit_test_cases : public main_window_test, public testing::WithParamInterface<hit_point> {};
+
+TEST_P(hit_test_cases, give_drag_size_and_client_areas) {
+    const hit_point& p = GetParam();
+    start([&](settings& s) { s.disable_resize = p.disable_resize; });
+    RECT client{};
+    GetClientRect(calculator->handle(), &client);
+    // 1000 stands for the right border, just outside the client area.
+    POINT point{p.x == 1000 ? client.right + 1 : p.x, p.y};
+    ClientToScreen(calculator->handle(), &point);
+    EXPECT_EQ(SendMessageA(calculator->handle(), WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y)),
+              p.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    points, hit_test_cases,
+    testing::Values(hit_point{"icon", 5, 5, false, HTCLIENT},
+                    hit_point{"grip", 8, 60, false, HTCAPTION},
+                    hit_point{"right_margin_of_the_grip", 16, 30, false, HTCAPTION},
+                    hit_point{"left_border", -2, 40, false, HTLEFT},
+                    hit_point{"left_border_fixed_size", -2, 40, true, HTCAPTION},
+                    hit_point{"right_border", 1000, 40, false, HTRIGHT},
+                    hit_point{"right_border_fixed_size", 1000, 40, true, HTCAPTION}),
+    [](const testing::TestParamInfo<hit_point>& info) { return std::string(info.param.name); });
+
+TEST_F(main_window_test, out_of_range_settings_fall_back_to_their_defaults) {
+    start([](settings& s) {
+        s.answer_mode = 7;
+        s.angle_mode = 5;
+        s.precision = 40;
+        s.exp_translate = 0;
+        s.main_frame_style = 9;
+        s.exp_frame_style = -1;
+        s.ans_frame_style = 3;
+        s.exp_font_size = 0;
+        s.ans_font_size = 100000;
+    });
+    const settings defaults;
+    const settings& s = calculator->current_settings();
+    EXPECT_EQ(s.answer_mode, defaults.answer_mode);
+    EXPECT_EQ(s.angle_mode, defaults.angle_mode);
+    EXPECT_EQ(s.precision, defaults.precision);
+    EXPECT_EQ(s.exp_translate, defaults.exp_translate);
+    EXPECT_EQ(calculator->frame_style(), 0);
+    EXPECT_EQ(calculator->editor().frame_style(), 0);
+    EXPECT_EQ(calculator->answer().frame_style(), 0);
+    EXPECT_EQ(calculator->editor().font_size(), 10);
+    EXPECT_EQ(calculator->answer().font_size(), 10);
+    EXPECT_EQ(calculator->engine().angle_mode, 0);
+    EXPECT_EQ(answer_text(), "0");
+    commit("1/3");
+    EXPECT_EQ(answer_text(), "0.3333333333");
+}
+
+TEST_F(main_window_test, a_user_function_the_engine_refuses_is_skipped) {
+    start([](settings& s) { s.user_function_texts = {"dbl(x)=2*x//", "bad(x=//", "sq(x)=x*x//"}; });
+    commit("dbl(3)+sq(4)");
+    EXPECT_EQ(answer_text(), "22");
+}
+
+TEST_F(main_window_test, destruction_saves_settings_history_and_variables) {
+    start();
+    commit("k=1+2");
+    command(command_octal);
+    SetWindowPos(calculator->handle(), nullptr, 70, 80, 310, 140, SWP_NOZORDER | SWP_NOACTIVATE);
+    DestroyWindow(calculator->handle());
+    EXPECT_EQ(read_file(directory + "history.txt"), "k=1+2 = 3\r\n");
+    EXPECT_NE(read_file(directory + "var.txt").find("k = 3\r\n"), std::string::npos);
+    settings saved;
+    load_settings(saved, directory + "Tarvik.ini");
+    EXPECT_EQ(saved.answer_mode, 3);
+    EXPECT_EQ(saved.window_rect, (window_rectangle{70, 80, 380, 220}));
+    MSG quit{};
+    EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+TEST_F(main_window_test, ans_starts_at_zero_whatever_the_variable_file_held) {
+    {
+        std::ofstream out(directory + "var.txt", std::ios::binary);
+        out << "ans = 42\r\nq = 7\r\n";
+    }
+    start();
+    EXPECT_EQ(ans(), 0.0);
+    double q = 0;
+    ASSERT_TRUE(calculator->engine().get_variable("q", q));
+    EXPECT_EQ(q, 7.0);
+}
+
+TEST_F(main_window_test, ending_the_session_destroys_the_window) {
+    start();
+    EXPECT_EQ(SendMessageA(calculator->handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
+    EXPECT_FALSE(IsWindow(calculator->handle()));
+    EXPECT_FALSE(read_file(directory + "Tarvik.ini").empty());
+}
+
+// The error's span is drawn once more one pixel to the right, so it holds
+// more dark pixels than before; the rest of the text does not change.
+int dark_pixels(HWND control, int left, int right) {
+    HDC dc = GetDC(control);
+    RECT client{};
+    GetClientRect(control, &client);
+    int count = 0;
+    for (int x = left; x < right; ++x)
+        for (int y = 0; y < client.bottom; ++y)
+            if ((GetPixel(dc, x, y) & 0xFFFFFF) == 0)
+                ++count;
+    ReleaseDC(control, dc);
+    return count;
+}
+
+TEST_F(main_window_test, a_failed_commit_emphasises_the_characters_of_the_error) {
+    start([](settings& s) { s.exp_font_color = 0; });
+    ShowWindow(calculator->handle(), SW_SHOWNOACTIVATE);
+    set_expression("1+foo(2)");
+    UpdateWindow(editor());
+    const LRESULT at3 = SendMessageA(editor(), EM_POSFROMCHAR, 2, 0);
+    const LRESULT at5 = SendMessageA(editor(), EM_POSFROMCHAR, 5, 0);
+    const int left = static_cast<short>(LOWORD(at3));
+    const int right = static_cast<short>(LOWORD(at5)) + 1;
+    const int before_span = dark_pixels(editor(), left, right);
+    const int before_rest = dark_pixels(editor(), 0, left);
+    enter();
+    ASSERT_EQ(calculator->current_answer_state(), eval_failed);
+    EXPECT_GT(dark_pixels(editor(), left, right), before_span);
+    EXPECT_EQ(dark_pixels(editor(), 0, left), before_rest);
+}
+
+struct menu_case {
+    const char* name;
+    int answer_mode;
+    int angle_mode;
+    bool show_top;
+    bool show_tray;
+};
+
+class main_menu_cases : public testing::TestWithParam<menu_case> {};
+
+UINT state_of(HMENU menu, UINT id) { return GetMenuState(menu, id, MF_BYCOMMAND); }
+
+TEST_P(main_menu_cases, check_the_current_modes_and_drop_tray_items) {
+    const menu_case& c = GetParam();
+    HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(107));
+    ASSERT_NE(menu, nullptr);
+    HMENU popup = GetSubMenu(menu, 0);
+    settings record;
+    record.answer_mode = c.answer_mode;
+    record.angle_mode = c.angle_mode;
+    record.show_top = c.show_top;
+    record.show_tray = c.show_tray;
+    prepare_main_menu(popup, record);
+    for (int mode = 0; mode < 5; ++mode)
+        EXPECT_EQ((state_of(popup, command_real + mode) & MF_CHECKED) != 0, mode == c.answer_mode);
+    for (int mode = 0; mode < 3; ++mode)
+        EXPECT_EQ((state_of(popup, command_degree + mode) & MF_CHECKED) != 0, mode == c.angle_mode);
+    EXPECT_EQ((state_of(popup, command_topmost) & MF_CHECKED) != 0, c.show_top);
+    EXPECT_EQ(state_of(popup, command_toggle_tray) == UINT(-1), c.show_tray);
+    EXPECT_EQ(state_of(popup, command_exit) == UINT(-1), c.show_tray);
+    EXPECT_NE(state_of(popup, command_hide), UINT(-1));
+    DestroyMenu(menu);
+}
+
+INSTANTIATE_TEST_SUITE_P(settings, main_menu_cases,
+                         testing::Values(menu_case{"defaults", 0, 0, false, true},
+                                         menu_case{"hex_grad_on_top", 4, 2, true, true},
+                                         menu_case{"binary_radian_no_tray", 2, 1, false, false},
+                                         menu_case{"angle_time", 1, 0, true, false}),
+                         [](const testing::TestParamInfo<menu_case>& info) {
+                             return std::string(info.param.name);
+                         });
+
+std::string item_text(HMENU menu, UINT position) {
+    char text[128] = {};
+    GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
+    return text;
+}
+
+TEST(main_menu, items_in_order_with_their_texts_and_commands) {
+    HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(107));
+    ASSERT_NE(menu, nullptr);
+    HMENU popup = GetSubMenu(menu, 0);
+    struct item {
+        const char* text;
+        UINT id; // 0: separator, UINT(-1): submenu
+    };
+    const std::vector<item> top = {
+        {"隠す(&D)", 40004}, {"常に表示(&T)", 40019}, {"", 0}, {"結果表示(&S)", UINT(-1)},
+        {"角度(&A)", UINT(-1)}, {"", 0}, {"計算履歴(&H)", 40014}, {"", 0},
+        {"オプション(&O)", 40016}, {"アイコンを表示(&I)", 40002}, {"", 0}, {"ヘルプ(&P)", 40035},
+        {"終了(&X)", 40001}};
+    ASSERT_EQ(GetMenuItemCount(popup), static_cast<int>(top.size()));
+    for (UINT i = 0; i < top.size(); ++i) {
+        EXPECT_EQ(item_text(popup, i), sjis(top[i].text)) << i;
+        EXPECT_EQ(GetMenuItemID(popup, static_cast<int>(i)), top[i].id) << i;
+    }
+    const std::vector<item> forms = {{"実数(&D)", 40008}, {"角度/時間(&A)", 40009}, {"", 0},
+                                     {"2進数(&B)", 40010}, {"8進数(&O)", 40011}, {"16進数(&H)", 40012}};
+    HMENU form_menu = GetSubMenu(popup, 3);
+    ASSERT_EQ(GetMenuItemCount(form_menu), static_cast<int>(forms.size()));
+    for (UINT i = 0; i < forms.size(); ++i) {
+        EXPECT_EQ(item_text(form_menu, i), sjis(forms[i].text)) << i;
+        EXPECT_EQ(GetMenuItemID(form_menu, static_cast<int>(i)), forms[i].id) << i;
+    }
+    const std::vector<item> angles = {{"度(&D)", 40005}, {"ラジアン(&R)", 40006}, {"グラジアン(&G)", 40007}};
+    HMENU angle_menu = GetSubMenu(popup, 4);
+    ASSERT_EQ(GetMenuItemCount(angle_menu), static_cast<int>(angles.size()));
+    for (UINT i = 0; i < angles.size(); ++i) {
+        EXPECT_EQ(item_text(angle_menu, i), sjis(angles[i].text)) << i;
+        EXPECT_EQ(GetMenuItemID(angle_menu, static_cast<int>(i)), angles[i].id) << i;
+    }
+    DestroyMenu(menu);
+}
+
+TEST(accelerators, ctrl_letters_switch_the_answer_form) {
+    HACCEL table = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(114));
+    ASSERT_NE(table, nullptr);
+    ACCEL entries[8] = {};
+    const int count = CopyAcceleratorTableA(table, entries, 8);
+    ASSERT_EQ(count, 5);
+    const struct {
+        WORD key;
+        WORD command;
+    } expected[] = {{'D', 40008}, {'A', 40009}, {'B', 40010}, {'O', 40011}, {'H', 40012}};
+    for (int i = 0; i < count; ++i) {
+        EXPECT_EQ(entries[i].key, expected[i].key) << i;
+        EXPECT_EQ(entries[i].cmd, expected[i].command) << i;
+        EXPECT_EQ(entries[i].fVirt & ~FNOINVERT, FVIRTKEY | FCONTROL) << i;
+    }
+    DestroyAcceleratorTable(table);
+}
+
+} // namespace
