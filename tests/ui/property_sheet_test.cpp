@@ -45,6 +45,7 @@ public:
         return next(apply_answers);
     }
     void on_reset() override { record("reset"); }
+    void on_page_help() override { record("help"); }
 
     static inline HWND sheet_window = nullptr;
 
@@ -145,5 +146,60 @@ INSTANTIATE_TEST_SUITE_P(
                    "set kill apply", "set kill apply", true},
         sheet_case{"cancel_resets", {press_cancel}, {}, {}, "set reset", "", false}),
     [](const auto& info) { return std::string(info.param.name); });
+
+struct stored_result {
+    UINT code;
+    bool kill_active_answer;
+    bool apply_answer;
+    LONG_PTR expected;
+    const char* expected_call;
+};
+
+using property_page_results = ui_test;
+
+// Notifications sent straight to the open page while the sheet runs: each
+// answer is stored as the page's message result in the form the sheet reads.
+// (The dialog manager clears the result before every message, so
+// notifications without an answer leave 0.)
+TEST_F(property_page_results, answers_are_stored_as_the_pages_message_result)
+{
+    const stored_result cases[] = {
+        {PSN_SETACTIVE, false, false, 0, "set"},  // accepted: stay on this page
+        {PSN_KILLACTIVE, true, false, 1, "kill"},
+        {PSN_KILLACTIVE, false, false, 0, "kill"},
+        {PSN_APPLY, false, true, 1, "apply"},
+        {PSN_APPLY, false, false, 0, "apply"},
+        {PSN_RESET, false, false, 0, "reset"},
+        {PSN_HELP, false, false, 0, "help"},
+        {PSN_QUERYCANCEL, false, false, 0, ""},
+    };
+    two_page_sheet sheet;
+    recording_page::sheet_window = nullptr;
+    std::vector<std::pair<LONG_PTR, std::string>> seen;
+    script = {[&](HWND window) {
+                  HWND page = sheet.first.handle();
+                  for (const auto& c : cases) {
+                      sheet.first.calls.clear();
+                      sheet.first.kill_active_answers = {c.kill_active_answer};
+                      sheet.first.apply_answers = {c.apply_answer};
+                      SetWindowLongPtrA(page, DWLP_MSGRESULT, 77);
+                      NMHDR header{window, 0, c.code};
+                      SendMessageA(page, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));
+                      seen.emplace_back(GetWindowLongPtrA(page, DWLP_MSGRESULT), sheet.first.calls);
+                  }
+              },
+              press_cancel};
+    next_action = 0;
+    idle_ticks = 0;
+    UINT_PTR timer = SetTimer(nullptr, 0, 30, run_next_action);
+    sheet.run(PSH_NOCONTEXTHELP | PSH_NOAPPLYNOW, nullptr, 103, "Tarvik", 0);
+    KillTimer(nullptr, timer);
+
+    ASSERT_EQ(std::size(cases), seen.size());
+    for (std::size_t i = 0; i < seen.size(); ++i) {
+        EXPECT_EQ(cases[i].expected, seen[i].first) << cases[i].code;
+        EXPECT_EQ(cases[i].expected_call, seen[i].second) << cases[i].code;
+    }
+}
 
 }  // namespace
