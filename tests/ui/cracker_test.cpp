@@ -110,8 +110,8 @@ TEST_P(cracker_round_trip, default_handler_forwards_the_message_and_converts_its
 }
 
 INSTANTIATE_TEST_SUITE_P(messages, cracker_round_trip, ::testing::ValuesIn(round_trips),
-                         [](const auto& info) {
-                             std::string name = info.param.name;
+                         [](const auto& test_case) {
+                             std::string name = test_case.param.name;
                              for (char& ch : name)
                                  if (!isalnum(static_cast<unsigned char>(ch)))
                                      ch = '_';

@@ -145,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(
         sheet_case{"switching_pages_leaves_and_enters", {show_second_page, press_ok}, {}, {},
                    "set kill apply", "set kill apply", true},
         sheet_case{"cancel_resets", {press_cancel}, {}, {}, "set reset", "", false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test_case) { return std::string(test_case.param.name); });
 
 struct stored_result {
     UINT code;
