@@ -2,7 +2,7 @@
 # type into it with real key events (xdotool), read its window from outside
 # with tarvik-probe.exe, and take screenshots.
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-build="$root/build/windows"
+build="${TARVIK_BUILD:-$root/build/windows}"
 tarvik_exe="$build/Tarvik.exe"
 probe_exe="$build/tests/tarvik-probe.exe"
 shots="$root/shots/e2e"
@@ -52,9 +52,14 @@ wait_until() {
 
 tarvik_window() { xdotool search --name '^Tarvik$' 2>/dev/null | head -1; }
 
+# With no window manager on Xvfb, X keyboard focus follows the pointer or an
+# explicit focus request: park the pointer over the calculator and ask for it.
 focus_tarvik() {
   local id; id=$(tarvik_window)
-  [ -n "$id" ] && xdotool windowactivate --sync "$id" >/dev/null 2>&1
+  [ -n "$id" ] || return 1
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  xdotool mousemove $((X + WIDTH / 2)) $((Y + 10))
+  xdotool windowfocus --sync "$id" >/dev/null 2>&1 || true
   sleep 0.3
 }
 
