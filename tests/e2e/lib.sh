@@ -41,6 +41,7 @@ probe() {
   return $status
 }
 probe_ok() { probe "$@" >/dev/null; }
+list_closed() { ! probe_ok list; }
 
 # wait_until DESCRIPTION COMMAND...: retries for up to 15 seconds.
 wait_until() {

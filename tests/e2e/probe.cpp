@@ -8,6 +8,7 @@
 //   tarvik-probe foreground      class name of the foreground window
 //   tarvik-probe rect            left top right bottom of the main window
 //   tarvik-probe close           asks the main window to close (WM_CLOSE)
+//   tarvik-probe list            the rows of the open history or variable list
 //
 // Exit status 0 on success, 1 when no Tarvik window exists, 2 on bad usage.
 #include <windows.h>
@@ -67,8 +68,34 @@ std::vector<HWND> children(HWND parent) {
     return result;
 }
 
+BOOL CALLBACK find_list_popup(HWND window, LPARAM found) {
+    if (class_name(window) == "list_container" && IsWindowVisible(window)) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Prints the rows of the drop-down list; status 1 when no list is open.
+int print_list_rows() {
+    HWND popup = nullptr;
+    EnumWindows(find_list_popup, reinterpret_cast<LPARAM>(&popup));
+    HWND list = popup ? GetWindow(popup, GW_CHILD) : nullptr;
+    if (!list)
+        return 1;
+    auto count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT row = 0; row < count; ++row) {
+        auto length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
+        std::string text(static_cast<size_t>(length) + 1, '\0');
+        length = SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text.data()));
+        text.resize(length > 0 ? static_cast<size_t>(length) : 0);
+        std::printf("%s\n", to_utf8(text).c_str());
+    }
+    return 0;
+}
+
 int usage() {
-    std::fputs("usage: tarvik-probe count|texts|text N|visible|foreground|rect|close\n", stderr);
+    std::fputs("usage: tarvik-probe count|texts|text N|visible|foreground|rect|close|list\n", stderr);
     return 2;
 }
 
@@ -88,6 +115,8 @@ int main(int argc, char** argv) {
         std::printf("%s\n", front ? class_name(front).c_str() : "");
         return 0;
     }
+    if (command == "list")
+        return print_list_rows();
     if (windows.empty())
         return 1;
     HWND main = windows.front();
