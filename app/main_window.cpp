@@ -68,7 +68,7 @@ void redraw_with_frame(HWND handle) {
 main_window::main_window() : main_window(program_directory()) {}
 
 main_window::main_window(std::string files_directory)
-    : editor_(*this), answer_(*this), files_directory_(std::move(files_directory)) {}
+    : editor_(*this), answer_(*this), popup_(*this), files_directory_(std::move(files_directory)) {}
 
 main_window::~main_window() { release_icon(); }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/history_store.h"
+#include "app/list_popup.h"
 #include "engine/calculator.h"
 #include "options/settings.h"
 #include "ui/answer_display.h"
@@ -87,6 +88,7 @@ public:
     const std::string& ans_text() const { return ans_text_; }
     expression_editor& editor() { return editor_; }
     answer_display& answer() { return answer_; }
+    list_popup& popup() { return popup_; }
     colour_value back_colour() const { return back_colour_; }
     colour_value frame_colour() const { return frame_colour_; }
     int frame_style() const { return frame_style_; }
@@ -157,6 +159,7 @@ private:
 
     expression_editor editor_;
     answer_display answer_;
+    list_popup popup_;
     history_store history_;
     cal::calculator engine_;
     settings settings_;

@@ -52,4 +52,4 @@ void main_window::show_about_box() {}
 
 void main_window::open_help() {}
 
-void main_window::open_list_popup(list_kind) {}
+void main_window::open_list_popup(list_kind kind) { popup_.open(kind); }
