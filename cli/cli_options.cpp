@@ -149,6 +149,8 @@ Options:
   --comma                      group the integer digits of the real form with ","
   --no-ans-precision           "ans" keeps the full value, not the shown one
   --raw                        print the value itself (%.17g), not the answer text
+                               (the answer is still formatted: "ans" rounding
+                               and formatter errors are as without --raw)
   --function TEXT              add a user function name(params)=definition[//note]
                                (repeatable, in order); a rejected one prints
                                "error <position> <length> <message>" and exits with 2
@@ -169,7 +171,7 @@ Examples:
   printf 'x=2\r\nx*ans\n1/0\n' | tarvik-cli --batch
       ok 2
       ok 4
-      error ...
+      error 1 1 除算が 0 で行われています。
 )";
 }
 

@@ -142,7 +142,14 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (options.mode == cli::run_mode::help) {
-        std::fputs(cli::help_text(), stdout);
+        // The text holds a Japanese message (CP932 here): print it line by line
+        // like the messages.
+        std::string_view help = cli::help_text();
+        while (!help.empty()) {
+            std::size_t end = help.find('\n');
+            cli::write_line(stdout, cli::message_for_output(help.substr(0, end)));
+            help = end == std::string_view::npos ? std::string_view() : help.substr(end + 1);
+        }
         return 0;
     }
     cli::session session(options.answer, options.angle_mode);

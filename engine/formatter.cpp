@@ -111,16 +111,19 @@ struct decimal_digits {
     bool zero = false;    // the rounded value is 0
 };
 
+decimal_digits zero_digits() {
+    decimal_digits zero;
+    zero.digits.push_back('0');
+    zero.point = 1;
+    zero.zero = true;
+    return zero;
+}
+
 // Round the 17-significant-digit decimal expansion of x (finite, >= 0) half up
 // to `decimals` places after the point.
 decimal_digits round_fixed(double x, int decimals) {
-    decimal_digits result;
-    if (x == 0.0) {
-        result.digits = "0";
-        result.point = 1;
-        result.zero = true;
-        return result;
-    }
+    if (x == 0.0)
+        return zero_digits();
     // "d.dddddddddddddddde+XX": correctly rounded by libstdc++'s own code, so
     // the same on glibc and on MinGW (whose printf differs).
     char buffer[64];
@@ -134,20 +137,13 @@ decimal_digits round_fixed(double x, int decimals) {
     int exponent = 0;
     if (i < text.size())
         exponent = std::atoi(std::string(text.substr(i + 1)).c_str());
-    if (digits.empty()) {   // cannot happen for a finite double; stay sound
-        result.digits = "0";
-        result.zero = true;
-        return result;
-    }
+    if (digits.empty())   // cannot happen for a finite double; stay sound
+        return zero_digits();
 
     int point = exponent + 1;
     long keep = static_cast<long>(point) + decimals;   // digits of D that survive
-    if (keep < 0) {
-        result.digits = "0";
-        result.point = 1;
-        result.zero = true;
-        return result;
-    }
+    if (keep < 0)
+        return zero_digits();
     if (keep < static_cast<long>(digits.size())) {
         bool up = digits[static_cast<std::size_t>(keep)] >= '5';
         digits.resize(static_cast<std::size_t>(keep));
@@ -165,15 +161,12 @@ decimal_digits round_fixed(double x, int decimals) {
             }
         }
     }
-    if (digits.empty() || digits.find_first_not_of('0') == std::string::npos) {
-        result.digits = "0";
-        result.point = 1;
-        result.zero = true;
-        return result;
-    }
+    if (digits.empty() || digits.find_first_not_of('0') == std::string::npos)
+        return zero_digits();
     // Digits beyond the 17th are zeros; D reaches at least the point.
     if (point > 0 && static_cast<int>(digits.size()) < point)
         digits.append(static_cast<std::size_t>(point) - digits.size(), '0');
+    decimal_digits result;
     result.digits = std::move(digits);
     result.point = point;
     return result;
@@ -199,8 +192,10 @@ std::string fixed_form(double x, int decimals, bool grouping) {
     }
     if (p == n)
         text.push_back('.');
-    while (!text.empty() && text.back() == '0' && text.find('.') != std::string::npos)
-        text.pop_back();
+    // There is always a point here, so only digits after it go.
+    if (text.find('.') != std::string::npos)
+        while (text.back() == '0')
+            text.pop_back();
     if (!text.empty() && text.back() == '.')
         text.pop_back();
     return text;

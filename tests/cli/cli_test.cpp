@@ -226,7 +226,7 @@ TEST(options, help_explains_the_protocol) {
     EXPECT_EQ(r.status, 0);
     for (const char* word : {"--batch", "--raw", "--function", "--angle", "--answer", "--precision",
                              "--exp", "--comma", "--no-ans-precision", "error <position> <length> <message>",
-                             "Examples:"})
+                             "Examples:", "error 1 1 除算が 0 で行われています。"})
         EXPECT_NE(r.out.find(word), std::string::npos) << word;
 }
 
