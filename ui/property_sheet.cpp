@@ -9,6 +9,9 @@
 INT_PTR property_sheet::run(DWORD flags, HWND parent, int icon_id, const char* caption,
                             int start_page)
 {
+    // A sheet without pages has nothing to show and no way to be closed.
+    if (pages_.empty())
+        return -1;
     application* app = application::current();
     HINSTANCE instance = app ? app->instance() : GetModuleHandleA(nullptr);
 

@@ -13,7 +13,8 @@ class property_page;
 class property_sheet : public window {
 public:
     // Runs the sheet: the caller's flags plus PSH_PROPSHEETPAGE and
-    // PSH_USEICONID, the icon as a resource id. Returns PropertySheet's result.
+    // PSH_USEICONID, the icon as a resource id. Returns PropertySheet's result,
+    // -1 for a sheet without pages.
     INT_PTR run(DWORD flags, HWND parent, int icon_id, const char* caption, int start_page);
 
 protected:

@@ -202,4 +202,10 @@ TEST_F(property_page_results, answers_are_stored_as_the_pages_message_result)
     }
 }
 
+TEST_F(property_page_results, sheet_without_pages_does_not_run)
+{
+    property_sheet empty;
+    EXPECT_EQ(-1, empty.run(0, nullptr, 103, "Tarvik", 0));
+}
+
 }  // namespace
