@@ -31,7 +31,9 @@ INT_PTR property_sheet::run(DWORD flags, HWND parent, int icon_id, const char* c
     header.pszIcon = MAKEINTRESOURCEA(icon_id);
     header.pszCaption = caption;
     header.nPages = static_cast<UINT>(records.size());
-    header.nStartPage = static_cast<UINT>(start_page);
+    // An out-of-range start page opens the first one.
+    bool start_exists = start_page >= 0 && static_cast<std::size_t>(start_page) < records.size();
+    header.nStartPage = start_exists ? static_cast<UINT>(start_page) : 0;
     header.ppsp = records.data();
     return PropertySheetA(&header);
 }
