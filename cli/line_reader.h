@@ -15,6 +15,9 @@ public:
     // false at the end of the input.
     bool next(std::string& line);
 
+    // true when reading stopped on an error rather than at the end.
+    bool failed() const { return std::ferror(stream_) != 0; }
+
 private:
     std::FILE* stream_;
     char buffer_[65536];

@@ -80,6 +80,10 @@ int run_batch(cli::session& session, const cli::cli_options& options) {
         cli::write_line(stdout, r.ok ? "ok " + answer_text(r, options.raw) : protocol_error(r));
         std::fflush(stdout);
     }
+    if (reader.failed()) {
+        std::fputs("tarvik-cli: cannot read standard input\n", stderr);
+        return 1;
+    }
     return 0;
 }
 

@@ -93,6 +93,12 @@ TEST(batch, empty_input_prints_nothing_and_succeeds) {
     EXPECT_EQ(r.status, 0);
 }
 
+TEST(batch, an_unreadable_input_exits_with_1) {
+    int status = std::system((std::string("'") + TARVIK_CLI_PATH + "' --batch < / > /dev/null 2>&1").c_str());
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+}
+
 TEST(batch, ans_is_0_first_and_carries_the_last_answer) {
     EXPECT_EQ(batch("ans\n5\nans*2\nans+ans\n").out, "ok 0\nok 5\nok 10\nok 20\n");
 }
