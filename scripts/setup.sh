@@ -5,6 +5,8 @@ set -euo pipefail
 packages=(
   # native build, tests, sanitizers, fuzzing, benchmarks
   g++ cmake ninja-build googletest libbenchmark-dev clang libclang-rt-14-dev
+  # differential test of the engine against its Python model
+  python3
   # cross build for Windows
   g++-mingw-w64-x86-64 mingw-w64-tools
   # running and testing the Windows program

@@ -29,6 +29,7 @@ trap 'stop_wine; [ -n "${TARVIK_XVFB_PID:-}" ] && kill $TARVIK_XVFB_PID 2>/dev/n
 
 stage "native build" scripts/build.sh native
 stage "native tests (ASan+UBSan)" ctest --test-dir build/native --output-on-failure --timeout 600
+stage "differential model" python3 tests/model/differential_test.py --cli build/native/cli/tarvik-cli
 stage "windows build" scripts/build.sh windows
 stage "windows tests (Wine)" ctest --test-dir build/windows --output-on-failure --timeout 600
 [ -x scripts/fuzz.sh ] && stage "fuzzing" scripts/fuzz.sh 60
