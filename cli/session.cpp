@@ -9,7 +9,7 @@ namespace cli {
 
 namespace {
 
-void fail(commit_result& result, const char* message, std::int32_t position, std::int32_t length) {
+void fail(commit_result& result, const std::string& message, std::int32_t position, std::int32_t length) {
     result.ok = false;
     result.message = message;
     result.position = position;
@@ -28,7 +28,7 @@ bool session::add_function(std::string_view text, commit_result& error) {
         calculator_.add_user_function(text);
         return true;
     } catch (const cal::calculator_error& e) {
-        fail(error, e.what(), e.position, e.length);
+        fail(error, e.message(), e.position, e.length);
     } catch (const std::bad_alloc&) {
         fail(error, "out of memory", -1, 0);
     }
@@ -45,7 +45,7 @@ commit_result session::commit(std::string_view line) {
         result.value = value;
         result.answer = std::move(shown);
     } catch (const cal::calculator_error& e) {
-        fail(result, e.what(), e.position, e.length);
+        fail(result, e.message(), e.position, e.length);
     } catch (const std::bad_alloc&) {
         fail(result, "out of memory", -1, 0);
     }

@@ -12,10 +12,17 @@ namespace cal {
 class calculator_error : public std::runtime_error {
 public:
     calculator_error(const std::string& message, std::int32_t at, std::int32_t count)
-        : std::runtime_error(message), position(at), length(count) {}
+        : std::runtime_error(message), position(at), length(count), message_(message) {}
+
+    // The whole message. what() is a C string and would end at a NUL byte,
+    // which an expression read from a file or a pipe can carry into it.
+    const std::string& message() const { return message_; }
 
     std::int32_t position;
     std::int32_t length;
+
+private:
+    std::string message_;
 };
 
 } // namespace cal

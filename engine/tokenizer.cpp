@@ -67,12 +67,11 @@ bool recognize_token(std::string_view text, std::size_t& cursor, token& result) 
             ++i;
         kind = (i < n && text[i] == '(') ? token_kind::function_name : token_kind::identifier;
     } else if (is_operator_char(c)) {
-        while (i < n && is_operator_char(text[i]))
+        // Every symbol has one or two characters, so shortening the maximal
+        // run finds the same row as starting from its first two characters;
+        // looking no further keeps a long run of operators linear.
+        while (i < n && i - start < 2 && is_operator_char(text[i]))
             ++i;
-        // Every symbol has one or two characters, so shortening the run from
-        // its full length finds the same row as starting at two characters.
-        if (i - start > 2)
-            i = start + 2;
         kind = -1;
         while (true) {
             const std::size_t length = i - start;

@@ -122,6 +122,10 @@ TEST(batch, a_formatter_error_is_a_failed_line_and_leaves_ans) {
               "error 0 0 角度/時間表現できる範囲を超えました。\nok 1:00:00\n");
 }
 
+TEST(batch, a_nul_byte_is_quoted_in_the_whole_message) {
+    EXPECT_EQ(batch(std::string("ab\0c\n", 5)).out, "error 2 1 文字 '\\x00' は認識できません。\n");
+}
+
 TEST(batch, nul_bytes_and_long_lines_do_not_crash) {
     std::string input = std::string("1+\0", 3) + "2\n";
     input += std::string(100000, '1') + "\n";
