@@ -392,6 +392,22 @@ TEST_F(main_window_test, always_on_top_command_flips_the_setting_and_the_window)
     EXPECT_FALSE(GetWindowLongA(calculator->handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
 
+TEST_F(main_window_test, a_system_colour_change_re_applies_colours_but_not_fonts) {
+    start();
+    settings& s = calculator->current_settings();
+    s.main_back_color = 0x123456;
+    s.main_frame_color = AUTO_COLOR;
+    s.exp_back_color = 0x00FF00;
+    s.ans_frame_color = 0x0000FF;
+    s.ans_font_size = 20;
+    SendMessageA(calculator->handle(), WM_SYSCOLORCHANGE, 0, 0);
+    EXPECT_EQ(calculator->back_colour(), 0x123456u);
+    EXPECT_EQ(calculator->frame_colour(), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(calculator->editor().background(), 0x00FF00u);
+    EXPECT_EQ(calculator->answer().frame_colour(), 0x0000FFu);
+    EXPECT_EQ(calculator->answer().font_size(), 10);
+}
+
 TEST_F(main_window_test, fields_are_laid_out_beside_the_grip) {
     start();
     SetWindowPos(calculator->handle(), nullptr, 100, 100, 320, 160, SWP_NOZORDER | SWP_NOACTIVATE);
