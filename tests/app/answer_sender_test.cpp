@@ -1,0 +1,264 @@
+#include "app/answer_sender.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/main_window.h"
+#include "options/settings_file.h"
+#include "support/sjis.h"
+#include "ui/application.h"
+
+namespace {
+
+// The bytes a receiving window got as WM_CHAR, in order.
+std::string received;
+
+LRESULT CALLBACK collect_characters(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_CHAR) {
+        EXPECT_EQ(lparam, 0);
+        EXPECT_LE(wparam, 0xFFu);
+        received.push_back(static_cast<char>(wparam));
+        return 0;
+    }
+    return DefWindowProcA(window, message, wparam, lparam);
+}
+
+HWND new_collector() {
+    static const bool registered = [] {
+        WNDCLASSA type{};
+        type.lpfnWndProc = collect_characters;
+        type.hInstance = GetModuleHandleA(nullptr);
+        type.lpszClassName = "tarvik_test_collector";
+        return RegisterClassA(&type) != 0;
+    }();
+    (void)registered;
+    return CreateWindowExA(0, "tarvik_test_collector", "collector", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100,
+                           nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+void pump_messages() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&message);
+}
+
+// Holds Shift down (in this thread's keyboard state) for its lifetime.
+class shift_held {
+public:
+    explicit shift_held(bool down) {
+        GetKeyboardState(saved_);
+        BYTE state[256];
+        GetKeyboardState(state);
+        state[VK_SHIFT] = down ? 0x80 : 0;
+        state[VK_LSHIFT] = state[VK_SHIFT];
+        SetKeyboardState(state);
+    }
+    ~shift_held() { SetKeyboardState(saved_); }
+
+private:
+    BYTE saved_[256];
+};
+
+std::string new_directory() {
+    static int counter = 0;
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    std::string directory = std::string(temp) + "tarvik_send_" + std::to_string(GetCurrentProcessId()) +
+                            "_" + std::to_string(++counter) + "\\";
+    CreateDirectoryA(directory.c_str(), nullptr);
+    return directory;
+}
+
+struct send_case {
+    const char* name;
+    std::function<void(settings&)> tweak;
+    const char* expression;
+    bool shift;
+    const char* sent;
+};
+
+class send_fixture : public testing::Test {
+protected:
+    void SetUp() override { received.clear(); }
+
+    void start(const std::function<void(settings&)>& tweak) {
+        settings record;
+        record.show_tray = false;
+        record.hotkey = 0; // no global hotkey needed here
+        record.after_send = 2;
+        if (tweak)
+            tweak(record);
+        save_settings(record, directory + "Tarvik.ini");
+        calculator = std::make_unique<main_window>(directory);
+        ASSERT_TRUE(calculator->create(nullptr));
+        ShowWindow(calculator->handle(), SW_SHOW);
+        SetForegroundWindow(calculator->handle());
+    }
+
+    void TearDown() override {
+        if (collector)
+            DestroyWindow(collector);
+        if (calculator && IsWindow(calculator->handle()))
+            DestroyWindow(calculator->handle());
+        calculator.reset();
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        }
+        for (const char* name : {"Tarvik.ini", "history.txt", "var.txt"})
+            DeleteFileA((directory + name).c_str());
+        RemoveDirectoryA(directory.c_str());
+    }
+
+    void enter() { SendMessageA(calculator->editor().handle(), WM_CHAR, '\r', 0x001C0001); }
+    void commit(const char* text) {
+        SetWindowTextA(calculator->editor().handle(), text);
+        enter();
+    }
+
+    application app{GetModuleHandleA(nullptr), "", SW_SHOWNORMAL};
+    std::string directory = new_directory();
+    std::unique_ptr<main_window> calculator;
+    HWND collector = nullptr;
+};
+
+class sending : public send_fixture, public testing::WithParamInterface<send_case> {};
+
+template <typename Case>
+std::string case_name(const testing::TestParamInfo<Case>& param) {
+    return param.param.name;
+}
+
+TEST_P(sending, a_second_enter_types_the_answer_into_the_target) {
+    const send_case& c = GetParam();
+    start(c.tweak);
+    collector = new_collector();
+    calculator->set_send_target(collector);
+    commit(c.expression);
+    ASSERT_EQ(calculator->current_answer_state(), committed);
+    pump_messages();
+    EXPECT_EQ(received, "");
+    {
+        shift_held shift(c.shift);
+        enter();
+    }
+    pump_messages();
+    EXPECT_EQ(received, c.sent);
+    EXPECT_EQ(calculator->current_answer_state(), committed);
+    EXPECT_EQ(calculator->history().size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    desktop, sending,
+    testing::Values(send_case{"answer_alone", {}, "1+2", false, "3"},
+                    send_case{"with_expression", [](settings& s) { s.send_exp = true; }, "1+2", false, "1+2=3"},
+                    send_case{"shift_adds_the_expression", {}, "1+2", true, "1+2=3"},
+                    send_case{"shift_leaves_the_expression_out", [](settings& s) { s.send_exp = true; }, "1+2",
+                              true, "3"},
+                    send_case{"hexadecimal_as_shown", [](settings& s) { s.answer_mode = 4; }, "255", false, "0xFF"},
+                    send_case{"grouping_commas_as_shown", [](settings& s) { s.comma = true; }, "1234*1000", false,
+                              "1,234,000"},
+                    // The expression goes as typed, even when the history
+                    // keeps it with Ans replaced.
+                    send_case{"expression_as_typed", [](settings& s) { s.send_exp = true; }, "ans+2", false,
+                              "ans+2=2"},
+                    send_case{"sending_off", [](settings& s) { s.send_ans = false; }, "1+2", false, ""}),
+    case_name<send_case>);
+
+TEST_F(send_fixture, every_further_enter_sends_again) {
+    start({});
+    collector = new_collector();
+    calculator->set_send_target(collector);
+    commit("6*7");
+    enter();
+    enter();
+    pump_messages();
+    EXPECT_EQ(received, "4242");
+}
+
+TEST_F(send_fixture, without_a_hotkey_press_nothing_is_sent) {
+    start([](settings& s) { s.after_send = 0; });
+    commit("1+2");
+    enter();
+    pump_messages();
+    EXPECT_EQ(received, "");
+    EXPECT_TRUE(IsWindowVisible(calculator->handle()));
+}
+
+struct after_send_case {
+    const char* name;
+    std::int32_t after_send;
+    bool calculator_visible;
+    bool target_in_front;
+};
+
+class after_sending : public send_fixture, public testing::WithParamInterface<after_send_case> {};
+
+TEST_P(after_sending, hides_activates_or_leaves_the_calculator) {
+    const after_send_case& c = GetParam();
+    start([&](settings& s) { s.after_send = c.after_send; });
+    collector = new_collector();
+    calculator->set_send_target(collector);
+    SetForegroundWindow(calculator->handle());
+    commit("1+2");
+    enter();
+    pump_messages();
+    EXPECT_EQ(received, "3");
+    EXPECT_EQ(IsWindowVisible(calculator->handle()) != FALSE, c.calculator_visible);
+    if (c.target_in_front) {
+        EXPECT_EQ(GetForegroundWindow(), collector);
+    } else if (c.calculator_visible) {
+        EXPECT_EQ(GetForegroundWindow(), calculator->handle());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(desktop, after_sending,
+                         testing::Values(after_send_case{"hide", 0, false, false},
+                                         after_send_case{"activate", 1, true, true},
+                                         after_send_case{"nothing", 2, true, false},
+                                         after_send_case{"out_of_range_activates", 9, true, true}),
+                         case_name<after_send_case>);
+
+// Double-byte characters go as two messages, lead byte first.
+TEST(send_answer, posts_each_byte_of_double_byte_characters_in_order) {
+    received.clear();
+    HWND collector = new_collector();
+    const std::string expression = sjis("円x");
+    HWND editor = CreateWindowExA(0, "STATIC", expression.c_str(), WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                  nullptr, nullptr);
+    HWND answer = CreateWindowExA(0, "STATIC", "1,000", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
+                                  nullptr);
+    answer_delivery delivery;
+    delivery.editor = editor;
+    delivery.answer = answer;
+    delivery.send_target = collector;
+    delivery.send_exp = true;
+    delivery.after_send = 2;
+    send_answer(delivery);
+    pump_messages();
+    EXPECT_EQ(received, expression + "=1,000");
+    ASSERT_GE(received.size(), 2u);
+    EXPECT_EQ(static_cast<unsigned char>(received[0]), 0x89); // 円 is 0x89 0x7E
+    EXPECT_EQ(static_cast<unsigned char>(received[1]), 0x7E);
+    DestroyWindow(editor);
+    DestroyWindow(answer);
+    DestroyWindow(collector);
+}
+
+// A target that has gone loses the text without harm.
+TEST(send_answer, a_destroyed_target_is_not_an_error) {
+    HWND gone = new_collector();
+    DestroyWindow(gone);
+    HWND answer = CreateWindowExA(0, "STATIC", "3", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    answer_delivery delivery;
+    delivery.answer = answer;
+    delivery.send_target = gone;
+    delivery.after_send = 1;
+    send_answer(delivery);
+    pump_messages();
+    DestroyWindow(answer);
+}
+
+} // namespace

@@ -1,0 +1,499 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/hotkey.h"
+#include "app/main_window.h"
+#include "app/placement.h"
+#include "app/tray_icon.h"
+#include "options/settings_file.h"
+#include "support/sjis.h"
+#include "ui/application.h"
+
+namespace {
+
+void pump_messages() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+// Waits (pumping this thread's messages) until the condition holds or a second passes.
+bool eventually(const std::function<bool()>& condition) {
+    for (int i = 0; i < 100; ++i) {
+        pump_messages();
+        if (condition())
+            return true;
+        Sleep(10);
+    }
+    return condition();
+}
+
+std::string new_directory() {
+    static int counter = 0;
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    std::string directory = std::string(temp) + "tarvik_tray_" + std::to_string(GetCurrentProcessId()) +
+                            "_" + std::to_string(++counter) + "\\";
+    CreateDirectoryA(directory.c_str(), nullptr);
+    return directory;
+}
+
+// The ids of a menu's items, separators as 0.
+std::vector<UINT> item_ids(HMENU menu) {
+    std::vector<UINT> ids;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i)
+        ids.push_back(GetMenuItemID(menu, i));
+    return ids;
+}
+
+std::string item_text(HMENU menu, UINT id) {
+    char text[128] = {};
+    GetMenuStringA(menu, id, text, sizeof text, MF_BYCOMMAND);
+    return text;
+}
+
+// The message box stand-in: records what would have been shown.
+struct shown_message {
+    HWND owner;
+    std::string text;
+    std::string caption;
+    UINT type;
+};
+std::vector<shown_message> shown_messages;
+int WINAPI record_message_box(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
+    shown_messages.push_back({owner, text, caption, type});
+    return IDOK;
+}
+
+// A window of another thread with a focused edit control, as another
+// application in front would be.
+class foreign_editor {
+public:
+    foreign_editor(int x, int y) {
+        thread_ = std::thread([this, x, y] { run(x, y); });
+        while (!ready_)
+            Sleep(5);
+    }
+    ~foreign_editor() {
+        PostMessageA(frame_, WM_CLOSE, 0, 0);
+        thread_.join();
+    }
+    HWND frame() const { return frame_; }
+    HWND edit() const { return edit_; }
+    // Brings the frame to the front from its own thread.
+    void activate() { SendMessageA(frame_, WM_APP, 0, 0); }
+
+private:
+    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+        if (message == WM_APP) {
+            SetForegroundWindow(window);
+            SetFocus(GetWindow(window, GW_CHILD));
+            return 0;
+        }
+        if (message == WM_DESTROY)
+            PostQuitMessage(0);
+        return DefWindowProcA(window, message, wparam, lparam);
+    }
+
+    void run(int x, int y) {
+        WNDCLASSA type{};
+        type.lpfnWndProc = procedure;
+        type.hInstance = GetModuleHandleA(nullptr);
+        type.lpszClassName = "tarvik_test_foreign";
+        RegisterClassA(&type);
+        frame_ = CreateWindowExA(0, "tarvik_test_foreign", "foreign", WS_OVERLAPPEDWINDOW | WS_VISIBLE, x, y,
+                                 400, 200, nullptr, nullptr, type.hInstance, nullptr);
+        edit_ = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 50, 300, 24, frame_,
+                                nullptr, type.hInstance, nullptr);
+        SetForegroundWindow(frame_);
+        SetFocus(edit_);
+        ready_ = true;
+        MSG message;
+        while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+
+    std::thread thread_;
+    std::atomic<bool> ready_{false};
+    HWND frame_ = nullptr;
+    HWND edit_ = nullptr;
+};
+
+class desktop_test : public testing::Test {
+protected:
+    void SetUp() override {
+        shown_messages.clear();
+        previous_box = set_hotkey_message_box(record_message_box);
+    }
+
+    void start(const std::function<void(settings&)>& tweak = {}) {
+        settings record;
+        record.show_tray = false;
+        record.window_rect = {500, 300, 700, 360};
+        if (tweak)
+            tweak(record);
+        save_settings(record, directory + "Tarvik.ini");
+        calculator = std::make_unique<main_window>(directory);
+        ASSERT_TRUE(calculator->create(nullptr));
+    }
+
+    void TearDown() override {
+        if (calculator && IsWindow(calculator->handle()))
+            DestroyWindow(calculator->handle());
+        calculator.reset();
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        }
+        set_hotkey_message_box(previous_box);
+        for (const char* name : {"Tarvik.ini", "history.txt", "var.txt"})
+            DeleteFileA((directory + name).c_str());
+        RemoveDirectoryA(directory.c_str());
+    }
+
+    HWND main() { return calculator->handle(); }
+    HWND editor() { return calculator->editor().handle(); }
+    RECT window_rect() {
+        RECT r{};
+        GetWindowRect(main(), &r);
+        return r;
+    }
+    void press_hotkey() { SendMessageA(main(), WM_HOTKEY, 0, MAKELPARAM(MOD_ALT, VK_SPACE)); }
+    void bring_to_front() {
+        ShowWindow(main(), SW_SHOW);
+        SetForegroundWindow(main());
+        pump_messages();
+    }
+
+    application app{GetModuleHandleA(nullptr), "", SW_SHOWNORMAL};
+    std::string directory = new_directory();
+    std::unique_ptr<main_window> calculator;
+    message_box_function previous_box = nullptr;
+};
+
+// ------------------------------------------------------------------ tray menu
+
+struct menu_case {
+    const char* name;
+    bool visible;
+    bool hotkey_registered;
+    std::vector<UINT> items;
+};
+
+class tray_menu : public testing::TestWithParam<menu_case> {
+protected:
+    application app{GetModuleHandleA(nullptr), "", SW_SHOWNORMAL};
+};
+
+TEST_P(tray_menu, offers_what_fits_the_window_and_the_hotkey) {
+    const menu_case& c = GetParam();
+    HMENU menu = tray_icon::build_menu(c.visible, c.hotkey_registered);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(item_ids(menu), c.items);
+    DestroyMenu(menu);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    desktop, tray_menu,
+    testing::Values(menu_case{"hidden", false, true, {40017, 40002, 0, 40016, 40013, 0, 40035, 40001}},
+                    menu_case{"visible", true, true, {40004, 40002, 0, 40016, 40013, 0, 40035, 40001}},
+                    menu_case{"hidden_without_hotkey", false, false, {40017, 0, 40016, 40013, 0, 40035, 40001}},
+                    menu_case{"visible_without_hotkey", true, false, {40004, 0, 40016, 40013, 0, 40035, 40001}}),
+    [](const testing::TestParamInfo<menu_case>& param) { return std::string(param.param.name); });
+
+TEST(tray_menu_texts, are_the_japanese_items) {
+    application app{GetModuleHandleA(nullptr), "", SW_SHOWNORMAL};
+    HMENU shown = tray_icon::build_menu(false, true);
+    HMENU hidden = tray_icon::build_menu(true, true);
+    EXPECT_EQ(item_text(shown, 40017), sjis("ウィンドウを表示(&S)"));
+    EXPECT_EQ(item_text(hidden, 40004), sjis("ウィンドウを隠す(&H)"));
+    EXPECT_EQ(item_text(shown, 40002), sjis("アイコンを隠す(&I)"));
+    EXPECT_EQ(item_text(shown, 40016), sjis("オプション(&O)"));
+    EXPECT_EQ(item_text(shown, 40013), sjis("Tarvikについて(&A)"));
+    EXPECT_EQ(item_text(shown, 40035), sjis("ヘルプ(&P)"));
+    EXPECT_EQ(item_text(shown, 40001), sjis("終了(&X)"));
+    DestroyMenu(shown);
+    DestroyMenu(hidden);
+}
+
+// ------------------------------------------------------------ tray callback
+
+// Reads the menu that the right click tracks, then closes it.
+std::vector<UINT> tracked_items;
+void CALLBACK read_tracked_menu(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND menu_window = FindWindowA("#32768", nullptr);
+    if (!menu_window)
+        return;
+    KillTimer(nullptr, timer);
+    tracked_items = item_ids(reinterpret_cast<HMENU>(SendMessageA(menu_window, MN_GETHMENU, 0, 0)));
+    EndMenu();
+}
+
+TEST_F(desktop_test, left_click_on_the_icon_shows_the_window_in_place_and_focuses_the_editor) {
+    start();
+    calculator->set_send_target(nullptr);
+    const RECT before = window_rect();
+    SendMessageA(main(), TRAY_MESSAGE, 0, WM_LBUTTONDOWN);
+    EXPECT_TRUE(IsWindowVisible(main()));
+    EXPECT_EQ(GetFocus(), editor());
+    const RECT after = window_rect();
+    EXPECT_TRUE(EqualRect(&before, &after));
+    EXPECT_EQ(calculator->send_target(), nullptr);
+}
+
+TEST_F(desktop_test, left_click_brings_a_visible_window_to_the_front) {
+    start();
+    foreign_editor other(100, 500);
+    ShowWindow(main(), SW_SHOWNOACTIVATE);
+    other.activate();
+    ASSERT_TRUE(eventually([&] { return GetForegroundWindow() == other.frame(); }));
+    SendMessageA(main(), TRAY_MESSAGE, 0, WM_LBUTTONDOWN);
+    EXPECT_TRUE(eventually([&] { return GetForegroundWindow() == main(); }));
+}
+
+TEST_F(desktop_test, other_icons_and_mouse_messages_change_nothing) {
+    start();
+    SendMessageA(main(), TRAY_MESSAGE, 1, WM_LBUTTONDOWN);
+    SendMessageA(main(), TRAY_MESSAGE, 0, WM_MOUSEMOVE);
+    SendMessageA(main(), TRAY_MESSAGE, 0, WM_LBUTTONUP);
+    EXPECT_FALSE(IsWindowVisible(main()));
+}
+
+TEST_F(desktop_test, right_click_tracks_the_menu_for_a_hidden_window) {
+    start();
+    tracked_items.clear();
+    SetTimer(nullptr, 0, 50, read_tracked_menu);
+    SendMessageA(main(), TRAY_MESSAGE, 0, WM_RBUTTONDOWN);
+    EXPECT_EQ(tracked_items, (std::vector<UINT>{40017, 40002, 0, 40016, 40013, 0, 40035, 40001}));
+}
+
+TEST_F(desktop_test, right_click_tracks_the_menu_for_a_visible_window) {
+    start();
+    bring_to_front();
+    tracked_items.clear();
+    SetTimer(nullptr, 0, 50, read_tracked_menu);
+    SendMessageA(main(), TRAY_MESSAGE, 0, WM_RBUTTONDOWN);
+    EXPECT_EQ(tracked_items, (std::vector<UINT>{40004, 40002, 0, 40016, 40013, 0, 40035, 40001}));
+}
+
+// ------------------------------------------------------------------- hotkey
+
+struct modifier_case {
+    std::int32_t hotkey;
+    UINT modifiers;
+    UINT key;
+};
+
+class hotkey_values : public testing::TestWithParam<modifier_case> {};
+
+TEST_P(hotkey_values, map_to_modifiers_and_key) {
+    EXPECT_EQ(hotkey_modifiers(GetParam().hotkey), GetParam().modifiers);
+    EXPECT_EQ(hotkey_virtual_key(GetParam().hotkey), GetParam().key);
+}
+
+INSTANTIATE_TEST_SUITE_P(desktop, hotkey_values,
+                         testing::Values(modifier_case{0x0420, MOD_ALT, VK_SPACE},
+                                         modifier_case{0x0241, MOD_CONTROL, 'A'},
+                                         modifier_case{0x0141, MOD_SHIFT, 'A'},
+                                         modifier_case{0x0741, MOD_ALT | MOD_CONTROL | MOD_SHIFT, 'A'},
+                                         // Ctrl with the navigation block's Home key.
+                                         modifier_case{0x0A24, MOD_CONTROL, VK_HOME},
+                                         modifier_case{0x0070, 0, VK_F1}));
+
+TEST_F(desktop_test, registers_the_hotkey_so_that_no_other_window_can_take_it) {
+    start([](settings& s) { s.hotkey = 0x0A24; }); // Ctrl+Home, extended
+    EXPECT_TRUE(calculator->hotkey_registered());
+    EXPECT_TRUE(shown_messages.empty());
+    HWND other = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_FALSE(RegisterHotKey(other, 0, MOD_CONTROL, VK_HOME));
+    DestroyWindow(other);
+}
+
+TEST_F(desktop_test, a_taken_hotkey_is_reported_and_the_tray_icon_takes_over) {
+    HWND holder = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(RegisterHotKey(holder, 0, MOD_ALT, VK_SPACE));
+    start();
+    UnregisterHotKey(holder, 0);
+    DestroyWindow(holder);
+
+    ASSERT_EQ(shown_messages.size(), 1u);
+    EXPECT_EQ(shown_messages[0].owner, main());
+    EXPECT_EQ(shown_messages[0].text, sjis("ホットキーの登録に失敗しました。他のホットキーを設定してください。"));
+    EXPECT_EQ(shown_messages[0].caption, "Tarvik");
+    EXPECT_EQ(shown_messages[0].type, static_cast<UINT>(MB_OK | MB_ICONERROR));
+    EXPECT_FALSE(calculator->hotkey_registered());
+    EXPECT_TRUE(calculator->current_settings().show_tray);
+
+    // The icon is there: the shell knows it.
+    NOTIFYICONDATAA record{};
+    record.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    record.hWnd = main();
+    record.uID = 0;
+    EXPECT_TRUE(Shell_NotifyIconA(NIM_MODIFY, &record));
+
+    tracked_items.clear();
+    SetTimer(nullptr, 0, 50, read_tracked_menu);
+    SendMessageA(main(), TRAY_MESSAGE, 0, WM_RBUTTONDOWN);
+    EXPECT_EQ(tracked_items, (std::vector<UINT>{40017, 0, 40016, 40013, 0, 40035, 40001}));
+}
+
+TEST_F(desktop_test, the_hotkey_hides_the_calculator_in_front_and_keeps_its_state) {
+    start();
+    bring_to_front();
+    ASSERT_EQ(GetForegroundWindow(), main());
+    SetWindowTextA(editor(), "1+2");
+    const RECT before = window_rect();
+    press_hotkey();
+    EXPECT_FALSE(IsWindowVisible(main()));
+    char text[16] = {};
+    GetWindowTextA(editor(), text, sizeof text);
+    EXPECT_STREQ(text, "1+2");
+    const RECT after = window_rect();
+    EXPECT_TRUE(EqualRect(&before, &after));
+}
+
+TEST_F(desktop_test, the_hotkey_from_another_application_comes_up_at_its_caret) {
+    start();
+    foreign_editor other(300, 400);
+    other.activate();
+    ASSERT_TRUE(eventually([&] { return GetForegroundWindow() == other.frame(); }));
+    const typing_position typing = capture_typing_position(other.frame());
+    ASSERT_EQ(typing.focus, other.edit());
+
+    press_hotkey();
+    EXPECT_EQ(calculator->send_target(), other.edit());
+    EXPECT_TRUE(IsWindowVisible(main()));
+    EXPECT_TRUE(eventually([&] { return GetForegroundWindow() == main(); }));
+    EXPECT_EQ(GetFocus(), editor());
+
+    POINT caret = typing.caret;
+    ClientToScreen(other.edit(), &caret);
+    const RECT placed = window_rect();
+    EXPECT_EQ(placed.left, caret.x);
+    EXPECT_EQ(placed.bottom, caret.y);
+    EXPECT_EQ(placed.right - placed.left, 200); // the size is kept
+
+    // Pressed again with the calculator in front, it hides it.
+    press_hotkey();
+    EXPECT_FALSE(IsWindowVisible(main()));
+    EXPECT_EQ(calculator->send_target(), other.edit());
+}
+
+TEST_F(desktop_test, a_window_of_the_calculator_thread_in_front_gives_no_target) {
+    start([](settings& s) { s.show_position = 0; });
+    calculator->set_send_target(reinterpret_cast<HWND>(1));
+    HWND own = CreateWindowExA(0, "STATIC", "own", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
+                               nullptr, nullptr);
+    SetForegroundWindow(own);
+    ASSERT_TRUE(eventually([&] { return GetForegroundWindow() == own; }));
+    const RECT before = window_rect();
+    press_hotkey();
+    EXPECT_EQ(calculator->send_target(), nullptr);
+    const RECT after = window_rect();
+    EXPECT_TRUE(EqualRect(&before, &after)); // no target: it stays where it was
+    EXPECT_TRUE(IsWindowVisible(main()));
+    DestroyWindow(own);
+}
+
+// ---------------------------------------------------------------- placement
+
+class placement_test : public desktop_test {
+protected:
+    RECT work_area() {
+        RECT work{};
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+        return work;
+    }
+    // A window in this thread standing in for the receiving application.
+    HWND target_at(int x, int y, int width = 300, int height = 200) {
+        target = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, x, y, width, height, nullptr, nullptr,
+                                 nullptr, nullptr);
+        return target;
+    }
+    void TearDown() override {
+        if (target)
+            DestroyWindow(target);
+        desktop_test::TearDown();
+    }
+    HWND target = nullptr;
+};
+
+TEST_F(placement_test, at_the_caret_the_bottom_edge_lies_on_the_caret_top) {
+    start();
+    target_at(300, 400);
+    place_window(main(), 0, target, POINT{10, 20});
+    const RECT r = window_rect();
+    EXPECT_EQ(r.left, 310);
+    EXPECT_EQ(r.bottom, 420);
+    EXPECT_EQ(r.right - r.left, 200);
+}
+
+TEST_F(placement_test, near_the_top_the_window_covers_the_caret_line) {
+    start();
+    target_at(300, 0);
+    place_window(main(), 0, target, POINT{0, 10});
+    EXPECT_EQ(window_rect().top, 0);
+    EXPECT_EQ(window_rect().left, 300);
+}
+
+TEST_F(placement_test, near_the_right_edge_the_right_edges_meet) {
+    start();
+    const RECT work = work_area();
+    target_at(work.right - 50, 400, 40, 100);
+    place_window(main(), 0, target, POINT{20, 50});
+    EXPECT_EQ(window_rect().right, work.right);
+}
+
+TEST_F(placement_test, beyond_the_bottom_the_window_stays_on_the_work_area) {
+    start();
+    const RECT work = work_area();
+    target_at(100, 100);
+    place_window(main(), 0, target, POINT{0, work.bottom + 500});
+    EXPECT_EQ(window_rect().bottom, work.bottom);
+}
+
+TEST_F(placement_test, without_a_target_the_caret_position_does_not_move_the_window) {
+    start();
+    const RECT before = window_rect();
+    place_window(main(), 0, nullptr, POINT{10, 10});
+    const RECT after = window_rect();
+    EXPECT_TRUE(EqualRect(&before, &after));
+}
+
+TEST_F(placement_test, at_the_top_right_of_the_foreground_window) {
+    start();
+    target_at(200, 150, 500, 300);
+    SetForegroundWindow(target);
+    ASSERT_TRUE(eventually([&] { return GetForegroundWindow() == target; }));
+    place_window(main(), 1, nullptr, POINT{});
+    EXPECT_EQ(window_rect().right, 700);
+    EXPECT_EQ(window_rect().top, 150);
+}
+
+TEST_F(placement_test, where_it_was_never_moves) {
+    start();
+    target_at(10, 10);
+    const RECT before = window_rect();
+    place_window(main(), 2, target, POINT{100, 100});
+    const RECT after = window_rect();
+    EXPECT_TRUE(EqualRect(&before, &after));
+}
+
+TEST_F(placement_test, an_unknown_position_places_at_the_caret) {
+    start();
+    target_at(300, 400);
+    place_window(main(), 7, target, POINT{10, 20});
+    EXPECT_EQ(window_rect().left, 310);
+    EXPECT_EQ(window_rect().bottom, 420);
+}
+
+} // namespace
