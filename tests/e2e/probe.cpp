@@ -34,6 +34,15 @@ std::string to_utf8(const std::string& cp932) {
     return utf8;
 }
 
+std::string wide_to_utf8(const std::wstring& wide) {
+    if (wide.empty())
+        return {};
+    int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), length, nullptr, nullptr);
+    return utf8;
+}
+
 // WM_GETTEXT works across processes for edit controls, unlike GetWindowText.
 std::string window_text(HWND window) {
     auto length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
@@ -83,13 +92,15 @@ int print_list_rows() {
     HWND list = popup ? GetWindow(popup, GW_CHILD) : nullptr;
     if (!list)
         return 1;
-    auto count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+    // Wine hands an ANSI LB_GETTEXT across processes as one character only;
+    // the wide form comes across whole.
+    auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
     for (LRESULT row = 0; row < count; ++row) {
-        auto length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
-        std::string text(static_cast<size_t>(length) + 1, '\0');
-        length = SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text.data()));
+        auto length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
+        std::wstring text(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
+        length = SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text.data()));
         text.resize(length > 0 ? static_cast<size_t>(length) : 0);
-        std::printf("%s\n", to_utf8(text).c_str());
+        std::printf("%s\n", wide_to_utf8(text).c_str());
     }
     return 0;
 }
