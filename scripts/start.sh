@@ -36,9 +36,12 @@ for _ in $(seq 100); do
   sleep 0.2
 done
 if [ -z "${id:-}" ]; then echo "Tarvik's window did not appear"; exit 1; fi
-# Bring the calculator up with its hotkey, then type a sample calculation.
-xdotool key alt+space; sleep 0.5
-xdotool windowactivate --sync "$id" 2>/dev/null || true
+# No window manager runs on Xvfb: keyboard focus follows the pointer, so park
+# it over the calculator, then type a sample calculation.
+eval "$(xdotool getwindowgeometry --shell "$id")"
+xdotool mousemove $((X + WIDTH / 2)) $((Y + 10))
+xdotool windowfocus --sync "$id" 2>/dev/null || true
+sleep 0.5
 xdotool type --delay 80 '(1+2)*3/4'; xdotool key Return; sleep 0.5
 mkdir -p "$root/shots"
 import -window root "$root/shots/start.png"
