@@ -1,4 +1,4 @@
-// The per-keystroke work of live evaluation (Part 2.1): copy the calculator,
+// The per-keystroke work of live evaluation: copy the calculator,
 // which holds 10 variables and 5 user functions, then calculate. Also the
 // answer formatters.
 #include "engine/answer_format.h"

@@ -19,7 +19,7 @@ struct commit_result {
 };
 
 // One calculator kept for a whole run; every line is committed as Enter does
-// in the calculator window (Part 2.1, Commit): evaluate (assignments take
+// in the calculator window: evaluate (assignments take
 // effect, and stay when a later part of the line fails), format by the answer
 // form, then set "ans" (rounded as shown when ans_precision is on). A failed
 // evaluation or formatting leaves "ans" as it was.

@@ -3,8 +3,8 @@
 
 namespace cal {
 
-// The settings that decide how a committed answer is shown (Part 2.1, "Show
-// value") and how "ans" is rounded ("Ans rounding"); shared by the main window
+// The settings that decide how a committed answer is shown and
+// how "ans" is rounded when it is stored; shared by the main window
 // and tarvik-cli.
 struct answer_options {
     int answer_mode = 0;        // 0 real, 1 angle/time, 2 binary, 3 octal, 4 hexadecimal

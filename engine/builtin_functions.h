@@ -6,7 +6,7 @@
 
 namespace cal {
 
-// One row of the built-in function table (Part 1.3). description is the
+// One row of the built-in function table. description is the
 // CP932 text shown to the user.
 struct builtin_function {
     const char* name;

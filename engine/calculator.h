@@ -9,7 +9,7 @@
 
 namespace cal {
 
-// The calculation engine (Part 1.2): a copyable value. Copies share the
+// The calculation engine: a copyable value. Copies share the
 // variable map and the user-function records until one of them changes them.
 class calculator {
 public:

@@ -14,7 +14,7 @@ struct stack_item {
     const token* operand;
 };
 
-// Evaluates a postfix token list (Part 1.2) against calc (its variables,
+// Evaluates a postfix token list against calc (its variables,
 // angle mode and user functions); assignments change calc.variables.
 double evaluate_postfix(const std::vector<token>& postfix, calculator& calc);
 // The same with a caller-provided stack (cleared first; its capacity is reused).

@@ -3,7 +3,7 @@
 
 namespace cal {
 
-// The answer formatters of Part 1.4. Texts are byte strings (CP932); the
+// The answer formatters. Texts are byte strings (CP932); the
 // messages of the raised calculator_error are the Japanese ones.
 //
 // Non-finite and out-of-range arguments never crash or hang:

@@ -5,7 +5,7 @@
 
 namespace cal::messages {
 
-// Part 1.1
+// Tokens and literals
 inline constexpr const char* empty_expression = "式が空です。";
 inline constexpr const char* unrecognised_prefix = "文字 '";
 inline constexpr const char* unrecognised_suffix = "' は認識できません。";
@@ -20,7 +20,7 @@ inline constexpr const char* bad_angle_time = "適切な角度または時間表
 inline constexpr const char* undefined_variable_prefix = "変数 '";
 inline constexpr const char* undefined_variable_suffix = "' は定義されていません。";
 
-// Part 1.2
+// Parsing and evaluation
 inline constexpr const char* undefined_function_prefix = "関数 '";
 inline constexpr const char* undefined_function_suffix = "' は定義されていません。";
 inline constexpr const char* missing_paren = "対応する括弧がありません。";
@@ -36,7 +36,7 @@ inline constexpr const char* division_by_zero = "除算が 0 で行われてい�
 inline constexpr const char* remainder_by_zero = "剰余演算が 0 で行われています。";
 inline constexpr const char* result_out_of_range = "結果が有効範囲から外れました。";
 
-// Part 1.6
+// User-function definitions and calls
 inline constexpr const char* definition_without_equals = "関数定義に '=' がありません。";
 inline constexpr const char* definition_bad_character = "認識できない文字が使われています";
 inline constexpr const char* bad_function_name_prefix = "'";

@@ -4,7 +4,7 @@
 
 namespace cal {
 
-// One row of the operator table (Part 1.2); the row number is the token kind.
+// One row of the operator table; the row number is the token kind.
 struct operator_entry {
     const char* symbol;
     bool right_associative;

@@ -7,14 +7,14 @@
 namespace cal {
 
 // Function resolution and argument-count check, implicit multiplication,
-// unary/binary sign decision and the check for an operand after ")" (Part 1.2).
+// unary/binary sign decision and the check for an operand after ")".
 // Reads tokens and writes the prepared list to out (cleared first).
 void prepare_tokens(const std::vector<token>& tokens, const user_function_list& functions,
                     std::vector<token>& out);
 // In-place convenience form.
 void prepare_tokens(std::vector<token>& tokens, const user_function_list& functions);
 
-// Operator-precedence conversion to postfix order (Part 1.2); out is cleared first.
+// Operator-precedence conversion to postfix order; out is cleared first.
 void to_postfix(const std::vector<token>& tokens, std::vector<token>& out);
 std::vector<token> to_postfix(const std::vector<token>& tokens);
 

@@ -4,7 +4,7 @@
 
 namespace cal {
 
-// Token kinds (Part 1.1). 0-25 are the operator_table rows; 34-53 are resolved
+// Token kinds. 0-25 are the operator_table rows; 34-53 are resolved
 // built-in functions (34 + row), 54 + k the k-th user function.
 namespace token_kind {
 inline constexpr std::int32_t operator_first = 0;

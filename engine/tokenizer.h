@@ -8,7 +8,7 @@
 
 namespace cal {
 
-// Single-token recogniser (Part 1.1). Does not skip blanks. On success sets
+// Single-token recogniser. Does not skip blanks. On success sets
 // result.text (a view into text) and result.kind, result.position = the start
 // offset, advances cursor past the token and returns true; on failure returns
 // false with cursor unchanged (at the token's first character).

@@ -9,7 +9,7 @@
 
 namespace cal {
 
-// A user-defined function (Part 1.6): name(parameters)=definition//description.
+// A user-defined function: name(parameters)=definition//description.
 struct user_function {
     std::string name;
     std::string definition;

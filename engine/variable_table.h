@@ -8,7 +8,7 @@
 
 namespace cal {
 
-// The variables of a calculator (Part 1.5): an ordered map from name to
+// The variables of a calculator: an ordered map from name to
 // double, keys compared byte by byte. Copy-on-write: copies share the map
 // until one of them changes it, so copying a calculator stays cheap.
 class variable_table {

@@ -1,4 +1,4 @@
-// Part 2.1 "Show value" and "Ans rounding": the helpers the main window and
+// Showing a committed answer and rounding "ans": the helpers the main window and
 // tarvik-cli share.
 #include "engine/answer_format.h"
 

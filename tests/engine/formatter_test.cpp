@@ -1,4 +1,4 @@
-// Part 1.4: the answer formatters, edge cases of the spec and the decided
+// The answer formatters: their documented cases and the decided
 // behaviour for non-finite and extreme input.
 #include "engine/formatter.h"
 
@@ -109,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(
         real_case{0.09, 10, 2, false, "9e-2"}, real_case{1e15, 10, 15, false, "1e15"},
         real_case{1e14, 10, 15, false, "100000000000000"},
         real_case{1e-15, 15, 15, false, "1e-15"},
-        // the mantissa's rounding may carry to 10, as the spec's algorithm does
+        // the mantissa's rounding may carry to 10, as the exponent form's algorithm gives
         real_case{999.9999, 2, 3, false, "10e2"},
         real_case{1e100, 10, 10, false, "1e100"}, real_case{1e308, 10, 10, false, "1e308"},
         real_case{DBL_MAX, 10, 10, false, "1.7976931349e308"},
