@@ -9,6 +9,8 @@
 //   tarvik-probe rect            left top right bottom of the main window
 //   tarvik-probe close           asks the main window to close (WM_CLOSE)
 //   tarvik-probe list            the rows of the open history or variable list
+//   tarvik-probe edit-text CLASS the text of the edit control of another
+//                                program's window of that class (notepad: Notepad)
 //
 // Exit status 0 on success, 1 when no Tarvik window exists, 2 on bad usage.
 #include <windows.h>
@@ -105,8 +107,24 @@ int print_list_rows() {
     return 0;
 }
 
+// The text of the first edit control inside the top-level window of the
+// class; status 1 when there is none. Read in the wide form, whole across
+// processes whatever the other program's character set.
+int print_edit_text(const char* window_class) {
+    HWND frame = FindWindowA(window_class, nullptr);
+    HWND edit = frame ? FindWindowExA(frame, nullptr, "Edit", nullptr) : nullptr;
+    if (!edit)
+        return 1;
+    auto length = SendMessageW(edit, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring text(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
+    auto copied = SendMessageW(edit, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+    std::printf("%s\n", wide_to_utf8(text).c_str());
+    return 0;
+}
+
 int usage() {
-    std::fputs("usage: tarvik-probe count|texts|text N|visible|foreground|rect|close|list\n", stderr);
+    std::fputs("usage: tarvik-probe count|texts|text N|visible|foreground|rect|close|list|edit-text CLASS\n", stderr);
     return 2;
 }
 
@@ -128,6 +146,8 @@ int main(int argc, char** argv) {
     }
     if (command == "list")
         return print_list_rows();
+    if (command == "edit-text" && argc == 3)
+        return print_edit_text(argv[2]);
     if (windows.empty())
         return 1;
     HWND main = windows.front();
