@@ -133,8 +133,10 @@ def recognise(text, i, end=None):
         kind = FUNC if (j < end and text[j] == 40) else IDENT
         return text[i:j], kind, j
     if c in OPERATOR_CHARS:
+        # The maximal run is shortened until it equals a symbol; symbols have at
+        # most two characters, so its first two characters decide.
         j = i
-        while j < end and text[j] in OPERATOR_CHARS:
+        while j < end and j - i < 2 and text[j] in OPERATOR_CHARS:
             j += 1
         run = text[i:j]
         while True:
@@ -702,6 +704,9 @@ def pow10(n):
 
 
 def format_real(x, decimals, exponent_digits, grouping):
+    if x != x or x in (INF, -INF):
+        # Only a radix literal too long for a double gets here; the text is the engine's own.
+        return "nan" if x != x else ("inf" if x > 0 else "-inf")
     negative = x < 0
     x = abs(x)
     if exponent_digits != -1:
@@ -727,7 +732,7 @@ def format_real(x, decimals, exponent_digits, grouping):
 
 
 def format_angle_time(x, decimals):
-    if abs(x) > 2147483647:
+    if not abs(x) <= 2147483647:
         raise CalcError(MSG_ANGLE_FORMAT, 0, 0)
     negative = x < 0
     x = abs(x)
@@ -749,7 +754,7 @@ def format_angle_time(x, decimals):
 
 
 def _radix_value(x, message):
-    if x > 4294967295:
+    if not x <= 4294967295:   # NaN fits no form either
         raise CalcError(message, 0, 0)
     return trunc_i64(x) & 0xFFFFFFFF
 
