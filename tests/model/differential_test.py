@@ -220,6 +220,12 @@ EDGE_LINES = [
     "1" + ")" * 2000, "1+" * 3000 + "1", "sin(" * 200 + "30" + ")" * 200, "x=1," * 1000 + "x",
     "0x" + "1" * 300, "0b" + "1" * 1100, "-0x" + "F" * 257, "1e" + "9" * 500, "0." + "0" * 2000,
     "f(" * 100 + "1" + ")" * 100, "deep(deep(deep(1)))", "tw(tw(1,2),tw(3,4))",
+    # several lines: a value, then what "ans" became
+    "1.75e308\nans\nans*1", "-1.75e308\nans", "2.2250738585072014e-308\nans\nans*1\nans=ans",
+    "9.5\nans", "0.05\nans*100", "1/3\nans*3", "-1.5\nans", "2**31\nans", "4294967295\nans",
+    "1234567.5\nans", "1.7976931348623158e308\nans", "1.7976931348623159e308", "99999.99999\nans",
+    "0x" + "0" * 300 + "1 == 1", "!0x" + "0" * 300 + "1", "0x" + "0" * 300 + "1 && 1",
+    "if(0x" + "0" * 300 + "1, 1, 2)", "0x" + "F" * 300 + " > 1", "(0x" + "F" * 300 + ", 2)",
 ]
 
 
@@ -364,10 +370,21 @@ def split_input(data):
     return [l[:-1] if l.endswith(b"\r") else l for l in lines]
 
 
-def check_definitions(cli):
+def random_definition(rng):
+    if rng.random() < 0.7:
+        parts = [rng.choice(["f(", " g1(", "_h(", "\tF("])]
+    else:
+        parts = [rng.choice(["f", "g1", "_h", "F", "1", "#", "", " f", "f ", "(", "sin"])]
+    for _ in range(rng.randint(0, 7)):
+        parts.append(rng.choice(["(", ")", "x", "y", ",", " ", "1", "#", "+", "x_1", "0x1", ":", "\t"]))
+    parts.append(rng.choice(["=", "=x", "=x*2//n", "", "==", "=//", "=1//a//b"]))
+    return "".join(parts)
+
+
+def check_definitions(cli, rng, count):
     """Each definition alone: accepted ones answer "0", rejected ones print the parser's error and exit 2."""
     failures = []
-    for text in DEFINITIONS:
+    for text in DEFINITIONS + [random_definition(rng) for _ in range(count)]:
         code, out, _ = run_cli(cli, ["--batch", "--function", text], b"0\n")
         try:
             model.parse_definition(text.encode())
@@ -394,10 +411,11 @@ def main():
     shown = 0
     mismatches = []
 
-    for text, want, want_code, out, code in check_definitions(args.cli):
+    definitions = len(DEFINITIONS) + args.count // 200
+    for text, want, want_code, out, code in check_definitions(args.cli, rng, definitions - len(DEFINITIONS)):
         failed += 1
         mismatches.append("--function %r: expected %s (exit %d), got %s (exit %d)" % (text, want, want_code, out, code))
-    passed += len(DEFINITIONS) - len(mismatches)
+    passed += definitions - len(mismatches)
 
     remaining = args.count
     run = 0
