@@ -64,6 +64,17 @@ focus_tarvik() {
   sleep 0.3
 }
 
+# After the hotkey Wine makes the calculator the foreground window, but with no
+# window manager nobody hands it the X keyboard focus: do what a window manager
+# would, without moving the pointer onto it (that would not change anything a
+# user sees, but keeps the pointer where the user left it).
+focus_tarvik_keeping_place() {
+  local id; id=$(tarvik_window)
+  [ -n "$id" ] || return 1
+  xdotool windowfocus --sync "$id" >/dev/null 2>&1 || true
+  sleep 0.3
+}
+
 type_keys() { xdotool type --delay 60 "$1"; sleep 0.4; }
 press() { xdotool key --delay 80 "$@"; sleep 0.4; }
 
