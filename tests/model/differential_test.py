@@ -226,6 +226,20 @@ EDGE_LINES = [
     "1234567.5\nans", "1.7976931348623158e308\nans", "1.7976931348623159e308", "99999.99999\nans",
     "0x" + "0" * 300 + "1 == 1", "!0x" + "0" * 300 + "1", "0x" + "0" * 300 + "1 && 1",
     "if(0x" + "0" * 300 + "1, 1, 2)", "0x" + "F" * 300 + " > 1", "(0x" + "F" * 300 + ", 2)",
+    "1:46", "7:46", "1:23", "-1:46", "0:0:59.99999995", "0:59:59.9999999", "2147483647", "-2147483647.5",
+    "2147483647.9", "0.5", "1.5", "2.5", "1.05", "0.125", "0.375", "1.25e-20", "9.5e20", "-0.0000001",
+]
+
+# Option sets every run covers the edge lines with, besides the random ones.
+FIXED_OPTIONS = [
+    dict(angle="degree", answer="real", precision=10, exp=10, comma=False, ans_precision=True, raw=False, functions=True),
+    dict(angle="radian", answer="real", precision=0, exp=2, comma=True, ans_precision=True, raw=False, functions=True),
+    dict(angle="grad", answer="real", precision=15, exp=15, comma=True, ans_precision=False, raw=False, functions=True),
+    dict(angle="degree", answer="angle", precision=15, exp=10, comma=False, ans_precision=True, raw=False, functions=True),
+    dict(angle="degree", answer="angle", precision=0, exp=10, comma=False, ans_precision=True, raw=False, functions=True),
+    dict(angle="radian", answer="hex", precision=10, exp=10, comma=False, ans_precision=True, raw=False, functions=True),
+    dict(angle="grad", answer="binary", precision=3, exp=5, comma=False, ans_precision=True, raw=False, functions=False),
+    dict(angle="degree", answer="octal", precision=3, exp=5, comma=False, ans_precision=False, raw=True, functions=True),
 ]
 
 
@@ -250,8 +264,26 @@ def exact_value(rng):
     return "%s%d:%d:%s" % (sign, d, m, s)
 
 
-def generate_line(rng):
+def rounding_tie(rng, precision):
+    """A value whose shown digits end exactly on a 5 at the first dropped place."""
+    sign = rng.choice(["", "-"])
     r = rng.random()
+    if r < 0.5:
+        whole = str(rng.randint(0, 10 ** rng.randint(0, 6)))
+        frac = "".join(rng.choice("0123456789") for _ in range(precision)) + "5"
+        return sign + whole + "." + frac
+    if r < 0.8:   # the mantissa of an exponent form
+        frac = "".join(rng.choice("0123456789") for _ in range(precision)) + "5"
+        return sign + str(rng.randint(1, 9)) + "." + frac + "e" + str(rng.choice([-30, -12, -5, 5, 12, 30]))
+    # whole minutes and seconds of the angle/time form
+    return "%s%d:%d%s" % (sign, rng.randint(0, 99), rng.randint(0, 59),
+                          rng.choice(["", ":%d" % rng.randint(0, 59), ":%d.%s5" % (rng.randint(0, 59), "0" * precision)]))
+
+
+def generate_line(rng, opts=None):
+    r = rng.random()
+    if r < 0.05 and opts is not None:
+        return rounding_tie(rng, opts["precision"]).encode()
     if r < 0.15:
         return exact_value(rng).encode()
     if r < 0.21:
@@ -419,11 +451,15 @@ def main():
 
     remaining = args.count
     run = 0
+    edge_data = b"".join(p + b"\n" for p in PRELUDE) + b"".join(l.encode("latin-1") + b"\n" for l in EDGE_LINES)
+    runs = [(opts, edge_data) for opts in FIXED_OPTIONS]
     while remaining > 0:
         n = min(args.per_run, remaining)
         remaining -= n
         opts = random_options(rng)
-        data = b"".join(p + b"\n" for p in PRELUDE) + b"".join(generate_line(rng) + (b"\r\n" if rng.random() < 0.1 else b"\n") for _ in range(n))
+        data = b"".join(p + b"\n" for p in PRELUDE) + b"".join(generate_line(rng, opts) + (b"\r\n" if rng.random() < 0.1 else b"\n") for _ in range(n))
+        runs.append((opts, data))
+    for opts, data in runs:
         lines = split_input(data)
         want = expected_lines(opts, lines)
         code, got, err = run_cli(args.cli, cli_arguments(opts), data)
@@ -438,8 +474,7 @@ def main():
                 else:
                     failed += 1
                     mismatches.append("run %d line %d (%s)\n    input:    %r\n    expected: %s\n    actual:   %s"
-                                      % (run, i + 1, describe_short(opts),
-                                         lines[i], w, g))
+                                      % (run, i + 1, describe_short(opts), clip(repr(lines[i])), clip(w), clip(g)))
         run += 1
 
     for m in mismatches[:args.show]:
@@ -450,6 +485,10 @@ def main():
     print("seed %d, %d tool runs, %.1f s" % (args.seed, run, time.time() - started))
     print("differential: %d passed, %d failed" % (passed, failed))
     return 1 if failed else 0
+
+
+def clip(text, limit=300):
+    return text if len(text) <= limit else text[:limit] + "... (%d characters)" % len(text)
 
 
 def describe_short(opts):
