@@ -24,6 +24,10 @@ press Prior
 wait_until "the variable list" probe_ok list
 expect "the variable list shows every variable in name order" $'ans = 5\nx = 5' "$(probe list)"
 screenshot variable-list
+press ctrl+h
+expect_eventually "Ctrl+H switches the answer form while the list has the focus" "0x5" answer_text
+press ctrl+d
+expect_eventually "and Ctrl+D back" "5" answer_text
 press Escape
 wait_until "the list to close" list_closed
 
