@@ -59,6 +59,7 @@ bool add_functions(cli::session& session, const cli::cli_options& options) {
         cli::commit_result error;
         if (!session.add_function(text, error)) {
             if (options.mode == cli::run_mode::batch) {
+                cli::set_binary_stdout();   // the protocol's lines end in LF on Windows too
                 cli::write_line(stdout, protocol_error(error));
             } else {
                 std::fputs("tarvik-cli: --function: ", stderr);
