@@ -372,6 +372,22 @@ def output_text(cp932):
     return "".join(out)
 
 
+def passthrough_text(cp932):
+    """A CP932 message as tarvik-cli.exe prints it on a code page 932 console (bytes kept, \\xNN for controls)."""
+    out = bytearray()
+    i = 0
+    while i < len(cp932):
+        b = cp932[i]
+        length = 2 if (0x81 <= b <= 0x9F or 0xE0 <= b <= 0xFC) else 1
+        if b < 0x20 or b == 0x7F or (length == 2 and (i + 1 >= len(cp932) or cp932[i + 1] < 0x40)):
+            out += b"\\x%02X" % b
+            i += 1
+        else:
+            out += cp932[i:i + length]
+            i += length
+    return out.decode("cp932", "backslashreplace")
+
+
 def expected_lines(opts, lines):
     session = model.Session(
         angle_mode={"degree": 0, "radian": 1, "grad": 2}[opts["angle"]], answer=opts["answer"],
@@ -384,14 +400,19 @@ def expected_lines(opts, lines):
         if r[0] == "ok":
             out.append("ok " + r[1])
         else:
-            out.append("error %d %d %s" % (r[1], r[2], output_text(r[3])))
+            out.append("error %d %d %s" % (r[1], r[2], MESSAGE_TEXT(r[3])))
     return out
 
 
+RUNNER = []
+OUTPUT_ENCODING = "utf-8"
+MESSAGE_TEXT = output_text
+
+
 def run_cli(cli, args, data):
-    p = subprocess.run([cli] + args, input=data, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+    p = subprocess.run(RUNNER + [cli] + args, input=data, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
                        timeout=120)
-    return p.returncode, p.stdout.decode("utf-8", "replace").split("\n")[:-1], p.stderr
+    return p.returncode, p.stdout.decode(OUTPUT_ENCODING, "backslashreplace").split("\n")[:-1], p.stderr
 
 
 def split_input(data):
@@ -435,7 +456,14 @@ def main():
     parser.add_argument("--count", type=int, default=6000, help="number of generated lines")
     parser.add_argument("--per-run", type=int, default=250, help="lines per tool run")
     parser.add_argument("--show", type=int, default=8, help="differences to print")
+    parser.add_argument("--runner", default="", help="command that runs the tool, e.g. a Wine wrapper")
+    parser.add_argument("--code-page-932", action="store_true",
+                        help="the tool prints CP932 (a Windows console), not UTF-8")
     args = parser.parse_args()
+    global RUNNER, OUTPUT_ENCODING, MESSAGE_TEXT
+    RUNNER = args.runner.split()
+    if args.code_page_932:
+        OUTPUT_ENCODING, MESSAGE_TEXT = "cp932", passthrough_text
 
     started = time.time()
     rng = random.Random(args.seed)
