@@ -5,6 +5,12 @@ Generates reproducible lines (operators, literals of every kind, malformed
 input, variables, built-in and user functions), runs the command-line tool
 once per option set and compares every output line with the model's.
 Exit status 1 on any difference.
+
+The Windows build under Wine:
+    tests/model/differential_test.py --cli build/windows/cli/tarvik-cli.exe --code-page-932 \
+        --runner "scripts/wine-run.sh build/wineprefix"
+(differences there in the last digits of sin, cos and friends come from the
+platform's mathematics library, not from the engine).
 """
 
 import argparse
@@ -453,7 +459,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--cli", default="build/native/cli/tarvik-cli")
     parser.add_argument("--seed", type=int, default=20261207)
-    parser.add_argument("--count", type=int, default=6000, help="number of generated lines")
+    parser.add_argument("--count", type=int, default=20000, help="number of generated lines")
     parser.add_argument("--per-run", type=int, default=250, help="lines per tool run")
     parser.add_argument("--show", type=int, default=8, help="differences to print")
     parser.add_argument("--runner", default="", help="command that runs the tool, e.g. a Wine wrapper")
