@@ -254,6 +254,10 @@ std::string format_angle_time(double x, int decimals) {
     double f = x - static_cast<double>(d);
     std::int64_t m = static_cast<std::int64_t>(f * 60);
     double s = (f - static_cast<double>(m) / 60) * 3600;
+    // f - m/60 can come out a hair below zero (1:46 is 1.7666..., whose
+    // minutes are exact): that is zero seconds, not a negative number.
+    if (s < 0)
+        s = 0;
     if (s + 0.0000001 > 60) {
         m = m + 1;
         s = 0;

@@ -174,6 +174,8 @@ INSTANTIATE_TEST_SUITE_P(
                     angle_case{2147483647.0, 10, "2147483647:00:00"},
                     angle_case{-2147483647.0, 10, "-2147483647:00:00"},
                     angle_case{1e-300, 10, "0:00:00"}, angle_case{5e-324, 10, "0:00:00"},
+                    // exact minutes leave seconds a hair below zero: shown as 00
+                    angle_case{1.0 + 46.0 / 60, 15, "1:46:00"}, angle_case{-(1.0 + 46.0 / 60), 15, "-1:46:00"},
                     angle_case{1.5, -4, "1:30:00"}, angle_case{12.345678, 40, "12:20:44.440799999998212"}));
 
 void expect_error(const std::function<void()>& call, const char* utf8_message) {

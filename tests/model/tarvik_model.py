@@ -740,6 +740,9 @@ def format_angle_time(x, decimals):
     f = x - d
     m = math.trunc(f * 60)
     s = (f - m / 60) * 3600
+    # exact minutes can leave the seconds a hair below zero: that is zero
+    if s < 0:
+        s = 0.0
     if s + 0.0000001 > 60:
         m += 1
         s = 0.0
