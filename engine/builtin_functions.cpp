@@ -1,4 +1,5 @@
 #include "engine/builtin_functions.h"
+#include "engine/trigonometry.h"
 
 #include <cmath>
 
@@ -94,7 +95,7 @@ double call_builtin_function(int row, const double* a, std::int32_t m) {
     case 2: return from_radians(std::asin(a[0]), m);
     case 3: return from_radians(std::atan(a[0]), m);
     case 4: return std::ceil(a[0]);
-    case 5: return std::cos(to_radians(a[0], m));
+    case 5: return precise_cos(to_radians(a[0], m));
     case 6: return std::cosh(to_radians(a[0], m));
     case 7: return e_value;
     case 8: return std::exp(a[0]);
@@ -104,10 +105,10 @@ double call_builtin_function(int row, const double* a, std::int32_t m) {
     case 12: return std::log10(a[0]);
     case 13: return pi_value;
     case 14: return next_random();
-    case 15: return std::sin(to_radians(a[0], m));
+    case 15: return precise_sin(to_radians(a[0], m));
     case 16: return std::sinh(to_radians(a[0], m));
     case 17: return std::sqrt(a[0]);
-    case 18: return std::tan(to_radians(a[0], m));
+    case 18: return precise_tan(to_radians(a[0], m));
     case 19: return std::tanh(to_radians(a[0], m));
     default: return 0;
     }

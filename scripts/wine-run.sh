@@ -3,7 +3,7 @@
 # Usage: wine-run.sh PREFIX PROGRAM.exe [ARGS...]   (CTest's cross-compiling emulator)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-prefix=$1; shift
+prefix=$(realpath -m "$1"); shift
 "$here/wine-prefix.sh" "$prefix"
 source "$here/wine-env.sh" "$prefix"
 # Wine's server and its service processes outlive the program. Started by the
