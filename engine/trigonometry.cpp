@@ -86,10 +86,9 @@ double precise_cos(double x) {
 }
 
 double precise_tan(double x) {
-    if (!needs_reduction(x))
-        return std::tan(x);
-    auto [r, quadrant] = reduce(x);
-    return (quadrant & 1) ? -1.0 / std::tan(r) : std::tan(r);
+    // MinGW takes tan from the system's C runtime, whose reduction is exact;
+    // -1/tan(r) after a reduction here would cost an ulp.
+    return std::tan(x);
 }
 
 } // namespace cal
