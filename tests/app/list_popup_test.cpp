@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <filesystem>
@@ -42,6 +43,7 @@ public:
         : worker_([this, button] {
               for (int tries = 0; tries < 500 && !stop_; ++tries) {
                   if (HWND box = FindWindowA("#32770", "Tarvik")) {
+                      EnumChildWindows(box, read_text, reinterpret_cast<LPARAM>(&question_));
                       PostMessageA(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
                       answered_ = true;
                       return;
@@ -51,11 +53,27 @@ public:
           }) {}
     ~message_box_answerer() {
         stop_ = true;
-        worker_.join();
+        if (worker_.joinable())
+            worker_.join();
     }
     bool answered() const { return answered_; }
+    // The question the box asked, in code page 932 (read before answering).
+    std::string question() {
+        worker_.join();
+        return question_;
+    }
 
 private:
+    static BOOL CALLBACK read_text(HWND child, LPARAM into) {
+        char class_name[16] = {};
+        char text[256] = {};
+        GetClassNameA(child, class_name, sizeof class_name);
+        if (lstrcmpiA(class_name, "Static") == 0 && GetWindowTextA(child, text, sizeof text) > 0)
+            *reinterpret_cast<std::string*>(into) = text;
+        return TRUE;
+    }
+
+    std::string question_;
     std::atomic<bool> stop_{false};
     std::atomic<bool> answered_{false};
     std::thread worker_;
@@ -348,6 +366,129 @@ TEST_F(list_popup_test, list_has_the_editors_colours_and_font) {
     GetObjectA(owner_->editor().font_handle(), sizeof editors, &editors);
     EXPECT_STREQ(mine.lfFaceName, editors.lfFaceName);
     EXPECT_EQ(mine.lfHeight, editors.lfHeight);
+}
+
+// Every delete command asks its own question; Yes deletes the same entries
+// from the store and the list, No changes neither. The popup stays open.
+TEST_F(list_popup_test, deletions_ask_and_keep_store_and_list_in_step) {
+    struct deletion_case {
+        list_kind kind;
+        UINT command;
+        int button;
+        const char* question;
+        std::vector<std::string> first_rows;  // the rows left, from the top
+    };
+    const deletion_case cases[] = {
+        {history_list, IDM_LIST_DELETE, IDNO, "選択された計算履歴を削除してよろしいですか？",
+         {" = ", "60+0 = 60", "59+0 = 59"}},
+        {history_list, IDM_LIST_DELETE, IDYES, "選択された計算履歴を削除してよろしいですか？",
+         {" = ", "59+0 = 59", "58+0 = 58"}},
+        {history_list, IDM_LIST_DELETE_ALL, IDNO, "全ての計算履歴を削除してよろしいですか？",
+         {" = ", "59+0 = 59", "58+0 = 58"}},
+        {variable_list, IDM_LIST_DELETE, IDNO, "選択された変数を削除してよろしいですか？",
+         {"B = -2.5", "a = 0.5", "ans = 0", "b = 2"}},
+        {variable_list, IDM_LIST_DELETE, IDYES, "選択された変数を削除してよろしいですか？",
+         {"B = -2.5", "ans = 0", "b = 2"}},
+        {variable_list, IDM_LIST_DELETE_ALL, IDNO, "全ての変数を削除してよろしいですか？",
+         {"B = -2.5", "ans = 0", "b = 2"}},
+        {history_list, IDM_LIST_DELETE_ALL, IDYES, "全ての計算履歴を削除してよろしいですか？", {}},
+    };
+    for (const auto& c : cases) {
+        const std::string label = std::to_string(c.kind) + "/" + std::to_string(c.command) + "/" +
+                                  std::to_string(c.button);
+        ASSERT_TRUE(popup_->open(c.kind)) << label;
+        pump_messages();
+        select(1);
+        std::string question;
+        {
+            message_box_answerer answer(c.button);
+            send_menu_command(c.command);
+            question = answer.question();
+        }
+        pump_messages();
+        EXPECT_EQ(question, sjis(c.question)) << label;
+        EXPECT_TRUE(popup_->is_open()) << label;
+
+        // The list shows the store as it is now, row i being entry i.
+        std::vector<std::string> rows;
+        for (int i = 0; i < row_count(); ++i)
+            rows.push_back(row(i));
+        std::vector<std::string> store;
+        if (c.kind == history_list) {
+            for (const auto& entry : owner_->history())
+                store.push_back(entry.expression + " = " + entry.answer);
+        } else {
+            for (const auto& variable : owner_->engine().variables)
+                store.push_back(variable.first);
+        }
+        ASSERT_EQ(rows.size(), store.size()) << label;
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            if (c.kind == history_list)
+                EXPECT_EQ(rows[i], store[i]) << label << " row " << i;
+            else
+                EXPECT_EQ(rows[i].substr(0, store[i].size() + 3), store[i] + " = ") << label << " row " << i;
+        }
+        const std::vector<std::string> top(rows.begin(),
+                                           rows.begin() + static_cast<std::ptrdiff_t>(
+                                                              std::min(rows.size(), c.first_rows.size())));
+        EXPECT_EQ(top, c.first_rows) << label;
+        popup_->close();
+    }
+}
+
+// A history entry brings back its stored answer, not a fresh evaluation; a
+// variable's name goes in at the editor's selection.
+TEST_F(list_popup_test, picking_an_entry_fills_the_editor) {
+    SendMessageA(owner_->handle(), WM_COMMAND, MAKEWPARAM(IDM_HEX, 0), 0);  // 60+0 would show 0x3C
+    ASSERT_TRUE(popup_->open(history_list));
+    pump_messages();
+    select(1);
+    press(VK_RETURN);
+    EXPECT_FALSE(popup_->is_open());
+    EXPECT_EQ(editor_text(), "60+0");
+    std::string answer;
+    owner_->answer().get_window_text(answer);
+    EXPECT_EQ(answer, "60");
+    EXPECT_EQ(owner_->current_answer_state(), edited);
+
+    SetWindowTextA(owner_->editor().handle(), "1+2");
+    SendMessageA(owner_->editor().handle(), EM_SETSEL, 2, 3);
+    ASSERT_TRUE(popup_->open(variable_list));
+    pump_messages();
+    select(1);  // a
+    SendMessageA(popup_->handle(), WM_COMMAND, MAKEWPARAM(popup_list_box::CONTROL_ID, LBN_DBLCLK),
+                 reinterpret_cast<LPARAM>(list()));
+    pump_messages();
+    EXPECT_FALSE(popup_->is_open());
+    EXPECT_EQ(editor_text(), "1+a");
+}
+
+// The message loop translates the accelerators for the main window whatever
+// window the key is for, so the answer form switches from the list too.
+TEST_F(list_popup_test, answer_form_accelerators_work_from_the_list) {
+    HACCEL accelerators = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(114));
+    ASSERT_NE(accelerators, nullptr);
+    ASSERT_TRUE(popup_->open(history_list));
+    pump_messages();
+    ASSERT_EQ(GetFocus(), list());
+
+    BYTE saved[256], held[256];
+    GetKeyboardState(saved);
+    GetKeyboardState(held);
+    held[VK_CONTROL] = held[VK_LCONTROL] = 0x80;
+    SetKeyboardState(held);
+    const struct {
+        WORD key;
+        int mode;
+    } cases[] = {{'H', 4}, {'O', 3}, {'B', 2}, {'A', 1}, {'D', 0}};
+    for (const auto& c : cases) {
+        MSG key{list(), WM_KEYDOWN, c.key, 1, 0, {0, 0}};
+        EXPECT_TRUE(TranslateAcceleratorA(owner_->handle(), accelerators, &key)) << char(c.key);
+        pump_messages();
+        EXPECT_EQ(owner_->current_settings().answer_mode, c.mode) << char(c.key);
+    }
+    SetKeyboardState(saved);
+    EXPECT_TRUE(popup_->is_open());
 }
 
 } // namespace
