@@ -1,0 +1,105 @@
+#include "ui/calculator_application.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "options/settings_file.h"
+
+namespace {
+
+std::string class_of(HWND handle) {
+    char name[64] = {};
+    GetClassNameA(handle, name, sizeof name);
+    return name;
+}
+
+std::string title_of(HWND handle) {
+    char title[64] = {};
+    GetWindowTextA(handle, title, sizeof title);
+    return title;
+}
+
+// The files a started calculator keeps beside the program (here: the test program).
+void remove_program_files(const std::string& directory) {
+    for (const char* name : {"Tarvik.ini", "history.txt", "var.txt"})
+        DeleteFileA((directory + name).c_str());
+}
+
+class first_start : public testing::TestWithParam<bool> {};
+
+// init_instance creates the hidden owner and the main window, shows it only
+// with "Begin Show"; run ends with the quit message that the main window's
+// destruction posts.
+TEST_P(first_start, creates_the_owner_and_the_main_window_and_runs_until_it_is_destroyed) {
+    const bool begin_show = GetParam();
+    calculator_application program(GetModuleHandleA(nullptr), "", SW_SHOWNORMAL);
+    std::string directory;
+    program.module_directory(directory);
+    ASSERT_FALSE(directory.empty());
+    settings record;
+    record.show_tray = false;
+    record.begin_show = begin_show;
+    save_settings(record, directory + "Tarvik.ini");
+
+    ASSERT_TRUE(program.init_instance());
+    HWND main = program.calculator_window().handle();
+    ASSERT_TRUE(IsWindow(main));
+    EXPECT_EQ(class_of(main), "tarvikwnd");
+    EXPECT_EQ(title_of(main), "Tarvik");
+    EXPECT_EQ(IsWindowVisible(main) != FALSE, begin_show);
+
+    HWND owner = GetWindow(main, GW_OWNER);
+    ASSERT_NE(owner, nullptr);
+    EXPECT_EQ(class_of(owner), "tarvikdummywnd");
+    EXPECT_EQ(title_of(owner), "");
+    EXPECT_FALSE(IsWindowVisible(owner));
+    EXPECT_EQ(GetParent(owner), nullptr);
+
+    DestroyWindow(main);
+    EXPECT_EQ(program.run(), 0);
+    program.exit_instance();
+    // The program leaves its owner to the end of the process; a test does not.
+    DestroyWindow(owner);
+    remove_program_files(directory);
+}
+
+INSTANTIATE_TEST_SUITE_P(begin_show, first_start, testing::Bool(),
+                         [](const testing::TestParamInfo<bool>& parameter) {
+                             return std::string(parameter.param ? "shown" : "hidden");
+                         });
+
+// A second start finds the running calculator by class and title, shows it
+// and ends without creating anything of its own.
+TEST(second_start, shows_the_running_copy_and_creates_nothing) {
+    calculator_application second(GetModuleHandleA(nullptr), "", SW_SHOWNORMAL);
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string directory =
+        std::string(temp) + "tarvik_app_" + std::to_string(GetCurrentProcessId()) + "\\";
+    CreateDirectoryA(directory.c_str(), nullptr);
+    settings record;
+    record.show_tray = false;
+    record.begin_show = false;
+    save_settings(record, directory + "Tarvik.ini");
+    {
+        main_window running(directory);
+        ASSERT_TRUE(running.create(nullptr));
+        ASSERT_FALSE(IsWindowVisible(running.handle()));
+
+        EXPECT_FALSE(second.init_instance());
+        EXPECT_TRUE(IsWindowVisible(running.handle()));
+        EXPECT_EQ(second.calculator_window().handle(), nullptr);
+        EXPECT_EQ(FindWindowA("tarvikdummywnd", nullptr), nullptr);
+
+        DestroyWindow(running.handle());
+    }
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    }
+    remove_program_files(directory);
+    RemoveDirectoryA(directory.c_str());
+}
+
+} // namespace
