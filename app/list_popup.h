@@ -41,7 +41,6 @@ private:
     void fill();
     void use_selected_entry();
     void delete_entries(bool all);
-    void close_without_suppression();
 
     main_window& owner_;
     list_kind kind_{};
