@@ -89,6 +89,33 @@ const round_trip round_trips[] = {
     {"draw item", WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw_item), 0, 77, reinterpret_cast<LPARAM>(&draw_item), 0},
     {"measure item", WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure_item), 0, 55, reinterpret_cast<LPARAM>(&measure_item), 0},
     {"notify", WM_NOTIFY, 12, 0xC0, 3, 12, 0xC0, 0},
+    {"close", WM_CLOSE, 0, 0, 9, 0, 0, 0},
+    {"paint", WM_PAINT, 0, 0, 9, 0, 0, 0},
+    {"sys colour change", WM_SYSCOLORCHANGE, 0, 0, 9, 0, 0, 0},
+    {"init dialog", WM_INITDIALOG, 0x41, 0x42, 1, 0x41, 0x42, 1},
+    {"init dialog: only exactly 1 is true", WM_INITDIALOG, 0x41, 0x42, 3, 0x41, 0x42, 0},
+    {"ctl colour list box", WM_CTLCOLORLISTBOX, 0x32, 0x33, 0x98, 0x32, 0x33, 0x98},
+    {"ctl colour static", WM_CTLCOLORSTATIC, 0x34, 0x35, 0x97, 0x34, 0x35, 0x97},
+    {"min max info", WM_GETMINMAXINFO, 0, 0x4446, 5, 0, 0x4446, 0},
+    {"pos changed", WM_WINDOWPOSCHANGED, 0, 0x4445, 5, 0, 0x4445, 0},
+    {"help", WM_HELP, 0, 0x4447, 5, 0, 0x4447, 0},
+    {"nc paint", WM_NCPAINT, 0x71, 0, 5, 0x71, 0, 0},
+    {"nc button up", WM_NCLBUTTONUP, HTMENU, point(30, -40), 0, HTMENU, point(30, -40), 0},
+    {"nc right down", WM_NCRBUTTONDOWN, HTCAPTION, point(5, 6), 0, HTCAPTION, point(5, 6), 0},
+    {"nc right up", WM_NCRBUTTONUP, HTCAPTION, point(7, 8), 0, HTCAPTION, point(7, 8), 0},
+    {"mouse move", WM_MOUSEMOVE, MK_LBUTTON, point(9, 10), 0, MK_LBUTTON, point(9, 10), 0},
+    {"left down", WM_LBUTTONDOWN, MK_LBUTTON, point(11, 12), 0, MK_LBUTTON, point(11, 12), 0},
+    {"left up", WM_LBUTTONUP, 0, point(13, 14), 0, 0, point(13, 14), 0},
+    {"right down", WM_RBUTTONDOWN, MK_RBUTTON, point(15, 16), 0, MK_RBUTTON, point(15, 16), 0},
+    {"right up", WM_RBUTTONUP, 0, point(17, 18), 0, 0, point(17, 18), 0},
+    {"right double", WM_RBUTTONDBLCLK, MK_RBUTTON, point(19, 20), 0, MK_RBUTTON, point(19, 20), 0},
+    {"key up", WM_KEYUP, 'A', 0xC01E0001, 0, 'A', 0xC01E0001, 0},
+    {"sys key down", WM_SYSKEYDOWN, VK_MENU, 0x20380001, 0, VK_MENU, 0x20380001, 0},
+    {"sys key up", WM_SYSKEYUP, 'X', 0xE02D0001, 0, 'X', 0xE02D0001, 0},
+    {"h scroll", WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 12), 0x91, 0, MAKEWPARAM(SB_THUMBPOSITION, 12), 0x91, 0},
+    {"init menu", WM_INITMENU, 0xA1, 0, 0, 0xA1, 0, 0},
+    {"moving", WM_MOVING, WMSZ_LEFT, reinterpret_cast<LPARAM>(&some_rect), 0, WMSZ_LEFT, reinterpret_cast<LPARAM>(&some_rect), 0},
+    {"drop files", WM_DROPFILES, 0xE0, 0, 0, 0xE0, 0, 0},
     {"unlisted message", WM_USER + 5, 0xD0, 0xD1, 42, 0xD0, 0xD1, 42},
 };
 
@@ -165,6 +192,66 @@ public:
     {
         seen = "popup " + std::to_string(index) + " " + std::to_string(system_menu);
     }
+    bool on_set_cursor(HWND target, UINT hit_test, UINT mouse_message) override
+    {
+        seen = "cursor " + std::to_string(reinterpret_cast<UINT_PTR>(target)) + " " + std::to_string(hit_test) +
+               " " + std::to_string(mouse_message);
+        return true;
+    }
+    int on_mouse_activate(HWND top_level, UINT hit_test, UINT mouse_message) override
+    {
+        seen = "mouse activate " + std::to_string(reinterpret_cast<UINT_PTR>(top_level)) + " " +
+               std::to_string(hit_test) + " " + std::to_string(mouse_message);
+        return MA_NOACTIVATEANDEAT;
+    }
+    void on_context_menu(HWND target, int x, int y) override
+    {
+        seen = "context " + std::to_string(reinterpret_cast<UINT_PTR>(target)) + " " + std::to_string(x) + " " +
+               std::to_string(y);
+    }
+    void on_menu_select(UINT item, UINT flags, HMENU menu) override
+    {
+        seen = "select " + std::to_string(item) + " " + std::to_string(flags) + " " +
+               std::to_string(reinterpret_cast<UINT_PTR>(menu));
+    }
+    void on_parent_notify(UINT event, LPARAM lparam, UINT child_id) override
+    {
+        seen = "parent " + std::to_string(event) + " " + std::to_string(lparam) + " " + std::to_string(child_id);
+    }
+    void on_h_scroll(UINT code, UINT position, HWND scroll_bar) override
+    {
+        seen = "hscroll " + std::to_string(code) + " " + std::to_string(position) + " " +
+               std::to_string(reinterpret_cast<UINT_PTR>(scroll_bar));
+    }
+    void on_show_window(bool shown, UINT status) override
+    {
+        seen = "show " + std::to_string(shown) + " " + std::to_string(status);
+    }
+    void on_activate_app(bool active, DWORD thread_id) override
+    {
+        seen = "app " + std::to_string(active) + " " + std::to_string(thread_id);
+    }
+    void on_sys_command(UINT command, int x, int y) override
+    {
+        seen = "syscommand " + std::to_string(command) + " " + std::to_string(x) + " " + std::to_string(y);
+    }
+    void on_char(UINT character, UINT key_data) override
+    {
+        seen = "char " + std::to_string(character) + " " + std::to_string(key_data);
+    }
+    void on_nc_l_button_down(UINT hit_test, int x, int y) override
+    {
+        seen = "nc down " + std::to_string(hit_test) + " " + std::to_string(x) + " " + std::to_string(y);
+    }
+    void on_move(int x, int y) override { seen = "move " + std::to_string(x) + " " + std::to_string(y); }
+    HBRUSH on_ctl_color_static(HDC dc, HWND control) override
+    {
+        seen = "static " + std::to_string(reinterpret_cast<UINT_PTR>(dc)) + " " +
+               std::to_string(reinterpret_cast<UINT_PTR>(control));
+        return reinterpret_cast<HBRUSH>(0x77);
+    }
+    void on_timer(UINT_PTR id, TIMERPROC) override { seen = "timer " + std::to_string(id); }
+    void on_enable(bool enabled) override { seen = "enable " + std::to_string(enabled); }
 };
 
 struct unpacking {
@@ -189,6 +276,21 @@ TEST(cracker, hands_unpacked_arguments_to_the_handlers)
         {WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0), 0x99, "activate 0 153 0", 0},
         {WM_NCHITTEST, 0, point(-7, -8), "hit -7 -8", HTCAPTION},
         {WM_INITMENUPOPUP, 0, MAKELPARAM(4, 1), "popup 4 1", 0},
+        {WM_SETCURSOR, 0x21, MAKELPARAM(HTLEFT, WM_LBUTTONDOWN), "cursor 33 10 513", 1},
+        {WM_MOUSEACTIVATE, 0x22, MAKELPARAM(HTCLIENT, WM_RBUTTONDOWN), "mouse activate 34 1 516", MA_NOACTIVATEANDEAT},
+        {WM_CONTEXTMENU, 0x23, point(-1, -1), "context 35 -1 -1", 0},
+        {WM_MENUSELECT, MAKEWPARAM(40016, MF_HILITE), 0x24, "select 40016 128 36", 0},
+        {WM_PARENTNOTIFY, MAKEWPARAM(WM_RBUTTONDOWN, 7), point(3, 4), "parent 516 262147 7", 0},
+        {WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 321), 0x25, "hscroll 5 321 37", 0},
+        {WM_SHOWWINDOW, 1, SW_PARENTCLOSING, "show 1 1", 0},
+        {WM_ACTIVATEAPP, 0, 4321, "app 0 4321", 0},
+        {WM_SYSCOMMAND, SC_KEYMENU, point(0, 0), "syscommand 61696 0 0", 0},
+        {WM_CHAR, 0x82, 0x00300005, "char 130 3145733", 0},
+        {WM_NCLBUTTONDOWN, HTCAPTION, point(-100, 50), "nc down 2 -100 50", 0},
+        {WM_MOVE, 0, point(-20, 30), "move -20 30", 0},
+        {WM_CTLCOLORSTATIC, 0x26, 0x27, "static 38 39", 0x77},
+        {WM_TIMER, 17, 0, "timer 17", 0},
+        {WM_ENABLE, 0, 0, "enable 0", 0},
     };
     for (const auto& c : cases) {
         unpacking_window object;
