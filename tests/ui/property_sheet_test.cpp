@@ -23,6 +23,7 @@ public:
     std::string calls;
     std::deque<bool> kill_active_answers;
     std::deque<bool> apply_answers;
+    std::deque<bool> set_active_answers;  // empty: accept
 
     bool on_init_dialog(HWND, LPARAM) override
     {
@@ -32,7 +33,11 @@ public:
     bool on_set_active() override
     {
         record("set");
-        return property_page::on_set_active();
+        if (set_active_answers.empty())
+            return property_page::on_set_active();
+        bool answer = set_active_answers.front();
+        set_active_answers.pop_front();
+        return answer;
     }
     bool on_kill_active() override
     {
@@ -149,6 +154,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct stored_result {
     UINT code;
+    bool set_active_answer;
     bool kill_active_answer;
     bool apply_answer;
     LONG_PTR expected;
@@ -164,14 +170,15 @@ using property_page_results = ui_test;
 TEST_F(property_page_results, answers_are_stored_as_the_pages_message_result)
 {
     const stored_result cases[] = {
-        {PSN_SETACTIVE, false, false, 0, "set"},  // accepted: stay on this page
-        {PSN_KILLACTIVE, true, false, 1, "kill"},
-        {PSN_KILLACTIVE, false, false, 0, "kill"},
-        {PSN_APPLY, false, true, 1, "apply"},
-        {PSN_APPLY, false, false, 0, "apply"},
-        {PSN_RESET, false, false, 0, "reset"},
-        {PSN_HELP, false, false, 0, "help"},
-        {PSN_QUERYCANCEL, false, false, 0, ""},
+        {PSN_SETACTIVE, true, false, false, 0, "set"},  // accepted: stay on this page
+        {PSN_SETACTIVE, false, false, false, -1, "set"},  // refused: the sheet skips the page
+        {PSN_KILLACTIVE, true, true, false, 1, "kill"},
+        {PSN_KILLACTIVE, true, false, false, 0, "kill"},
+        {PSN_APPLY, true, false, true, 1, "apply"},
+        {PSN_APPLY, true, false, false, 0, "apply"},
+        {PSN_RESET, true, false, false, 0, "reset"},
+        {PSN_HELP, true, false, false, 0, "help"},
+        {PSN_QUERYCANCEL, true, false, false, 0, ""},
     };
     two_page_sheet sheet;
     recording_page::sheet_window = nullptr;
@@ -182,6 +189,7 @@ TEST_F(property_page_results, answers_are_stored_as_the_pages_message_result)
                       sheet.first.calls.clear();
                       sheet.first.kill_active_answers = {c.kill_active_answer};
                       sheet.first.apply_answers = {c.apply_answer};
+                      sheet.first.set_active_answers = {c.set_active_answer};
                       SetWindowLongPtrA(page, DWLP_MSGRESULT, 77);
                       NMHDR header{window, 0, c.code};
                       SendMessageA(page, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));

@@ -2,6 +2,7 @@
 // classes and to subclassed controls, and the registry's lifetime rules.
 #include <cctype>
 #include <string>
+#include <vector>
 
 #include "ui/text.h"
 #include "ui/window.h"
@@ -69,11 +70,32 @@ TEST_F(window_test, own_class_window_is_attached_at_creation_and_forgotten_at_de
     EXPECT_EQ(0u, app.registry().size());
 }
 
+// The messages the thread's windows receive, in the order they are sent.
+std::vector<UINT> sent_messages;
+
+LRESULT CALLBACK record_sent_message(int code, WPARAM wparam, LPARAM lparam)
+{
+    if (code == HC_ACTION) {
+        const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lparam);
+        if (sent->message == WM_GETMINMAXINFO || sent->message == WM_NCCREATE)
+            sent_messages.push_back(sent->message);
+    }
+    return CallNextHookEx(nullptr, code, wparam, lparam);
+}
+
 TEST_F(window_test, size_query_before_non_client_creation_goes_to_the_default_procedure)
 {
     recording_window object;
-    ASSERT_TRUE(create_test_window(object));
-    // The first WM_GETMINMAXINFO came before WM_NCCREATE: the object never saw it.
+    sent_messages.clear();
+    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, record_sent_message, nullptr, GetCurrentThreadId());
+    ASSERT_NE(nullptr, hook);
+    bool created = create_test_window(object);
+    UnhookWindowsHookEx(hook);
+    ASSERT_TRUE(created);
+    // A size query did come before WM_NCCREATE, and the object never saw it:
+    // the default procedure answered it.
+    ASSERT_GE(sent_messages.size(), 2u);
+    EXPECT_EQ(static_cast<UINT>(WM_GETMINMAXINFO), sent_messages.front());
     EXPECT_EQ(0, object.min_max_queries);
     // Once attached, the object answers the query.
     SetWindowPos(object.handle(), nullptr, 0, 0, 300, 150, SWP_NOMOVE | SWP_NOZORDER);
@@ -163,12 +185,24 @@ TEST_F(window_test, reused_handle_reaches_the_new_object_not_the_destroyed_one)
     DestroyWindow(handle);
     delete old_object;
 
-    // The system hands the same value to a new window: its object must be the
-    // one found, and nothing may reach the deleted one.
-    recording_window new_object;
-    app.registry().insert(handle, &new_object);
+    // Until a new window gets the value, its messages find no object.
+    EXPECT_EQ(nullptr, app.registry().find(handle));
+
+    // The system hands the same value to a new window: its creation attaches
+    // the new object, and the messages that follow reach it, not the deleted one.
+    struct colour_watcher : recording_window {
+        int colour_changes = 0;
+        void on_sys_color_change() override { ++colour_changes; }
+    } new_object;
+    CREATESTRUCTA creation{};
+    creation.lpCreateParams = &new_object;
+    window_procedure(handle, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&creation));
     EXPECT_EQ(&new_object, app.registry().find(handle));
-    app.registry().remove(handle);
+    EXPECT_EQ(handle, new_object.handle());
+    window_procedure(handle, WM_SYSCOLORCHANGE, 0, 0);
+    EXPECT_EQ(1, new_object.colour_changes);
+    window_procedure(handle, WM_NCDESTROY, 0, 0);
+    EXPECT_EQ(nullptr, app.registry().find(handle));
 }
 
 TEST_F(window_test, object_destroyed_before_its_window_receives_no_more_messages)
