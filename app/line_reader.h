@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <istream>
 #include <string>
 #include <string_view>
@@ -22,3 +23,9 @@ struct line_parts {
 // " = ". A line without " = " still splits by the same rule, as files written
 // by hand always have.
 line_parts split_line(std::string_view line);
+
+// Reads every complete line of the file, split as above, and hands the two
+// sides to use. A line too long for memory ends the reading; what was read
+// stays. False when the file does not open.
+bool for_each_split_line(const std::string& path,
+                         const std::function<void(std::string_view left, std::string_view right)>& use);

@@ -7,8 +7,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
-#include <new>
 
 namespace {
 
@@ -24,21 +22,11 @@ bool parse_value(const std::string& text, double& value) {
 } // namespace
 
 bool load_variables(const std::string& path, cal::calculator& calc) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    std::string line;
-    try {
-        while (read_line(in, line)) {
-            const auto [name, value_text] = split_line(line);
-            double value = 0;
-            if (parse_value(std::string(value_text), value))
-                calc.set_variable(std::string(name), value);
-        }
-    } catch (const std::bad_alloc&) {
-        // A line too long for memory ends the loading; what was read stays.
-    }
-    return true;
+    return for_each_split_line(path, [&](std::string_view name, std::string_view value_text) {
+        double value = 0;
+        if (parse_value(std::string(value_text), value))
+            calc.set_variable(std::string(name), value);
+    });
 }
 
 bool save_variables(const std::string& path, const cal::calculator& calc, int precision, int exp_translate) {
