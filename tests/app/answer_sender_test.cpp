@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/main_window.h"
+#include "calculator_window_fixture.h"
 #include "options/settings_file.h"
 #include "support/sjis.h"
 #include "ui/application.h"
@@ -39,12 +40,6 @@ HWND new_collector() {
                            nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
-void pump_messages() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&message);
-}
-
 // Holds Shift down (in this thread's keyboard state) for its lifetime.
 class shift_held {
 public:
@@ -62,16 +57,6 @@ private:
     BYTE saved_[256];
 };
 
-std::string new_directory() {
-    static int counter = 0;
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    std::string directory = std::string(temp) + "tarvik_send_" + std::to_string(GetCurrentProcessId()) +
-                            "_" + std::to_string(++counter) + "\\";
-    CreateDirectoryA(directory.c_str(), nullptr);
-    return directory;
-}
-
 struct send_case {
     const char* name;
     std::function<void(settings&)> tweak;
@@ -80,20 +65,17 @@ struct send_case {
     const char* sent;
 };
 
-class send_fixture : public testing::Test {
+class send_fixture : public calculator_window_fixture {
 protected:
     void SetUp() override { received.clear(); }
 
     void start(const std::function<void(settings&)>& tweak) {
-        settings record;
-        record.show_tray = false;
-        record.hotkey = 0; // no global hotkey needed here
-        record.after_send = 2;
-        if (tweak)
-            tweak(record);
-        save_settings(record, directory + "Tarvik.ini");
-        calculator = std::make_unique<main_window>(directory);
-        ASSERT_TRUE(calculator->create(nullptr));
+        calculator_window_fixture::start([&](settings& record) {
+            record.hotkey = 0; // no global hotkey needed here
+            record.after_send = 2;
+            if (tweak)
+                tweak(record);
+        });
         ShowWindow(calculator->handle(), SW_SHOW);
         SetForegroundWindow(calculator->handle());
     }
@@ -101,15 +83,7 @@ protected:
     void TearDown() override {
         if (collector)
             DestroyWindow(collector);
-        if (calculator && IsWindow(calculator->handle()))
-            DestroyWindow(calculator->handle());
-        calculator.reset();
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        }
-        for (const char* name : {"Tarvik.ini", "history.txt", "var.txt"})
-            DeleteFileA((directory + name).c_str());
-        RemoveDirectoryA(directory.c_str());
+        calculator_window_fixture::TearDown();
     }
 
     void enter() { SendMessageA(calculator->editor().handle(), WM_CHAR, '\r', 0x001C0001); }
@@ -118,9 +92,6 @@ protected:
         enter();
     }
 
-    application app{GetModuleHandleA(nullptr), "", SW_SHOWNORMAL};
-    std::string directory = new_directory();
-    std::unique_ptr<main_window> calculator;
     HWND collector = nullptr;
 };
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/main_menu.h"
+#include "calculator_window_fixture.h"
 #include "options/settings_file.h"
 #include "support/sjis.h"
 #include "ui/application.h"
@@ -21,16 +22,6 @@ namespace {
 
 constexpr colour_value RED = 0x0000FF;
 constexpr colour_value BLUE = 0xFF0000;
-
-std::string new_directory() {
-    static int counter = 0;
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    std::string directory = std::string(temp) + "tarvik_mw_" + std::to_string(GetCurrentProcessId()) +
-                            "_" + std::to_string(++counter) + "\\";
-    CreateDirectoryA(directory.c_str(), nullptr);
-    return directory;
-}
 
 std::string read_file(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -45,32 +36,8 @@ std::string text_of(HWND handle) {
     return text;
 }
 
-// A main window on files of its own, with settings prepared by the test.
-class main_window_test : public testing::Test {
+class main_window_test : public calculator_window_fixture {
 protected:
-    void start(const std::function<void(settings&)>& tweak = {}) {
-        settings record;
-        record.show_tray = false;
-        if (tweak)
-            tweak(record);
-        save_settings(record, directory + "Tarvik.ini");
-        calculator = std::make_unique<main_window>(directory);
-        ASSERT_TRUE(calculator->create(nullptr));
-    }
-
-    void TearDown() override {
-        if (calculator && IsWindow(calculator->handle()))
-            DestroyWindow(calculator->handle());
-        calculator.reset();
-        // The window's destruction posts the quit message: take it off the queue.
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        }
-        for (const char* name : {"Tarvik.ini", "history.txt", "var.txt"})
-            DeleteFileA((directory + name).c_str());
-        RemoveDirectoryA(directory.c_str());
-    }
-
     HWND editor() { return calculator->editor().handle(); }
     HWND answer() { return calculator->answer().handle(); }
     std::string editor_text() { return text_of(editor()); }
@@ -94,9 +61,6 @@ protected:
         return value;
     }
 
-    application app{GetModuleHandleA(nullptr), "", SW_SHOWNORMAL};
-    std::string directory = new_directory();
-    std::unique_ptr<main_window> calculator;
 };
 
 TEST_F(main_window_test, starts_edited_with_ans_zero_shown) {
@@ -153,7 +117,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {"2/3"}, "0.667", "2/3", "0.667", 2.0 / 3.0},
         commit_case{"hex_ans_truncated", [](settings& s) { s.answer_mode = 4; }, {"7/2"}, "0x3",
                     "7/2", "0x3", 3.0}),
-    [](const testing::TestParamInfo<commit_case>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<commit_case>& test) { return std::string(test.param.name); });
 
 TEST_F(main_window_test, enter_on_an_empty_editor_shows_the_error_and_a_second_enter_does_nothing) {
     start();
@@ -484,7 +448,7 @@ INSTANTIATE_TEST_SUITE_P(
                     hit_point{"left_border_fixed_size", -2, 40, true, HTCAPTION},
                     hit_point{"right_border", 1000, 40, false, HTRIGHT},
                     hit_point{"right_border_fixed_size", 1000, 40, true, HTCAPTION}),
-    [](const testing::TestParamInfo<hit_point>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<hit_point>& test) { return std::string(test.param.name); });
 
 TEST_F(main_window_test, out_of_range_settings_fall_back_to_their_defaults) {
     start([](settings& s) {
@@ -627,8 +591,8 @@ INSTANTIATE_TEST_SUITE_P(settings, main_menu_cases,
                                          menu_case{"hex_grad_on_top", 4, 2, true, true},
                                          menu_case{"binary_radian_no_tray", 2, 1, false, false},
                                          menu_case{"angle_time", 1, 0, true, false}),
-                         [](const testing::TestParamInfo<menu_case>& info) {
-                             return std::string(info.param.name);
+                         [](const testing::TestParamInfo<menu_case>& test) {
+                             return std::string(test.param.name);
                          });
 
 std::string item_text(HMENU menu, UINT position) {

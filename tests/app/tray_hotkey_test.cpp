@@ -11,19 +11,12 @@
 #include "app/main_window.h"
 #include "app/placement.h"
 #include "app/tray_icon.h"
+#include "calculator_window_fixture.h"
 #include "options/settings_file.h"
 #include "support/sjis.h"
 #include "ui/application.h"
 
 namespace {
-
-void pump_messages() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
 
 // Waits (pumping this thread's messages) until the condition holds or a second passes.
 bool eventually(const std::function<bool()>& condition) {
@@ -34,16 +27,6 @@ bool eventually(const std::function<bool()>& condition) {
         Sleep(10);
     }
     return condition();
-}
-
-std::string new_directory() {
-    static int counter = 0;
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    std::string directory = std::string(temp) + "tarvik_tray_" + std::to_string(GetCurrentProcessId()) +
-                            "_" + std::to_string(++counter) + "\\";
-    CreateDirectoryA(directory.c_str(), nullptr);
-    return directory;
 }
 
 // The ids of a menu's items, separators as 0.
@@ -129,7 +112,7 @@ private:
     HWND edit_ = nullptr;
 };
 
-class desktop_test : public testing::Test {
+class desktop_test : public calculator_window_fixture {
 protected:
     void SetUp() override {
         shown_messages.clear();
@@ -137,27 +120,16 @@ protected:
     }
 
     void start(const std::function<void(settings&)>& tweak = {}) {
-        settings record;
-        record.show_tray = false;
-        record.window_rect = {500, 300, 700, 360};
-        if (tweak)
-            tweak(record);
-        save_settings(record, directory + "Tarvik.ini");
-        calculator = std::make_unique<main_window>(directory);
-        ASSERT_TRUE(calculator->create(nullptr));
+        calculator_window_fixture::start([&](settings& record) {
+            record.window_rect = {500, 300, 700, 360};
+            if (tweak)
+                tweak(record);
+        });
     }
 
     void TearDown() override {
-        if (calculator && IsWindow(calculator->handle()))
-            DestroyWindow(calculator->handle());
-        calculator.reset();
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        }
+        calculator_window_fixture::TearDown();
         set_hotkey_message_box(previous_box);
-        for (const char* name : {"Tarvik.ini", "history.txt", "var.txt"})
-            DeleteFileA((directory + name).c_str());
-        RemoveDirectoryA(directory.c_str());
     }
 
     HWND main() { return calculator->handle(); }
@@ -174,9 +146,6 @@ protected:
         pump_messages();
     }
 
-    application app{GetModuleHandleA(nullptr), "", SW_SHOWNORMAL};
-    std::string directory = new_directory();
-    std::unique_ptr<main_window> calculator;
     message_box_function previous_box = nullptr;
 };
 
