@@ -43,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
                     // limits win over the origin.
                     clamp_case{"larger_than_the_area", {10, 10}, 1400, 1000, {-120, -16}},
                     clamp_case{"extreme_coordinates", {INT_MAX, INT_MIN}, 200, 60, {1080, 0}}),
-    [](const testing::TestParamInfo<clamp_case>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<clamp_case>& test) { return test.param.name; });
 
 TEST(placement, caret_origin_puts_the_bottom_edge_on_the_caret_top) {
     EXPECT_EQ(origin_above_caret({400, 500}, 60), (screen_point{400, 440}));
