@@ -133,15 +133,21 @@ bool main_window::on_query_end_session() {
 
 // ------------------------------------------------------------- evaluation
 
-void main_window::show_value(double value) {
+cal::answer_options main_window::answer_options() const {
     cal::answer_options options;
     options.answer_mode = settings_.answer_mode;
     options.precision = settings_.precision;
     options.exp_translate = settings_.exp_translate;
     options.comma = settings_.comma;
     options.ans_precision = settings_.ans_precision;
-    const std::string text = cal::format_answer(value, options);
+    return options;
+}
+
+// Shows the value in the current answer form and gives back the text shown.
+std::string main_window::show_value(double value) {
+    std::string text = cal::format_answer(value, answer_options());
     SetWindowTextA(answer_.handle(), text.c_str());
+    return text;
 }
 
 void main_window::show_error(const cal::calculator_error& error) {
@@ -164,18 +170,13 @@ void main_window::commit() {
         const double value = engine_.calculate(expression);
         answer_.set_text_colour(colour(settings_.ans_font_color));
         answer_state_ = committed;
-        show_value(value);
+        const std::string shown = show_value(value);
 
-        std::string shown;
-        answer_.get_window_text(shown);
         std::string entry = settings_.replace_ans ? replace_ans(expression, ans_text_) : expression;
         history_.add(std::move(entry), shown);
         ans_text_ = without_commas(shown);
 
-        cal::answer_options options;
-        options.answer_mode = settings_.answer_mode;
-        options.ans_precision = settings_.ans_precision;
-        engine_.set_variable("ans", cal::ans_value(value, shown, options));
+        engine_.set_variable("ans", cal::ans_value(value, shown, answer_options()));
     } catch (const cal::calculator_error& error) {
         answer_state_ = eval_failed;
         show_error(error);

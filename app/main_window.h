@@ -6,6 +6,7 @@
 
 #include "app/history_store.h"
 #include "app/list_popup.h"
+#include "engine/answer_format.h"
 #include "engine/calculator.h"
 #include "options/settings.h"
 #include "ui/answer_display.h"
@@ -121,7 +122,8 @@ public:
 private:
     // Evaluation and display.
     void evaluate_live();
-    void show_value(double value);
+    cal::answer_options answer_options() const;
+    std::string show_value(double value);
     void show_error(const cal::calculator_error& error);
     void change_answer_mode(int mode);
     void change_angle_mode(int mode);
