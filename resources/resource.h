@@ -43,6 +43,22 @@
 #define IDM_LIST_CLOSE           135
 
 // Dialogs
+// Each dialog's ids stand in its own block below, so the blocks can grow
+// independently.
+
+// -- Options sheet
+
+// -- Functions page (107) and the user function dialog (112)
+
+// -- Display page (106)
+
+// -- Transfer page (108)
+
+// -- Format page (109) and the colour dialog (117)
+
+// -- About box (121)
+
+// -- Window texts of the main window, lists, tray and hotkey
 
 // Accelerators
 #define IDR_ACCELERATORS     114  // Ctrl+D/A/B/O/H: the answer forms
