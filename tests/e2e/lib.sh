@@ -30,7 +30,10 @@ start_tarvik() {
   wait_until "Tarvik's window" probe_ok visible
 }
 
-tarvik_process_count() { pgrep -fc 'Tarvik\.exe' || true; }
+# Only this build's copies count: other checkouts may run their own tests on
+# the same machine at the same time.
+tarvik_pattern="^$build/e2e-run[^ ]*/Tarvik\\.exe"
+tarvik_process_count() { pgrep -fc "$tarvik_pattern" || true; }
 
 # probe ARGS...: runs tarvik-probe.exe; its output (CR removed) goes to stdout.
 probe() {
@@ -106,11 +109,11 @@ screenshot() { import -window root "$shots/$1.png"; echo "  shot $shots/$1.png";
 
 stop_tarvik() {
   probe close >/dev/null 2>&1 || true
-  wait_until "Tarvik to end" bash -c '! pgrep -f "Tarvik\.exe" >/dev/null'
+  wait_until "Tarvik to end" bash -c "! pgrep -f '$tarvik_pattern' >/dev/null"
 }
 
 finish() {
-  pkill -f 'Tarvik\.exe' 2>/dev/null || true
+  pkill -f "$tarvik_pattern" 2>/dev/null || true
   wineserver -k 2>/dev/null || true
   echo "e2e: $e2e_passed passed, $e2e_failed failed"
   [ "$e2e_failed" -eq 0 ]

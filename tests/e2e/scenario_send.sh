@@ -6,6 +6,7 @@
 
 start_notepad() {
   (cd "$run_dir" && exec wine notepad </dev/null >/dev/null 2>&1) &
+  notepad_pid=$!
   wait_until "notepad" probe_ok edit-text Notepad
   notepad_window=$(xdotool search --sync --class notepad | tail -1)
 }
@@ -22,7 +23,7 @@ focus_notepad() {
 }
 stop_notepad() {
   xdotool search --class notepad 2>/dev/null | while read -r w; do xdotool windowclose "$w" 2>/dev/null; done
-  pkill -f 'notepad\.exe' 2>/dev/null || true
+  kill "$notepad_pid" 2>/dev/null || true
   sleep 0.5
 }
 # The calculator's left edge is at notepad's caret on its first text line, and
