@@ -96,14 +96,6 @@ double power_of_ten(int n) {
     return powers_of_ten[n - min_power];
 }
 
-// x * 10^n without overflowing the power itself (the small exponent form of a
-// subnormal value needs 10^324).
-double scale_by_power_of_ten(double x, int n) {
-    if (n > max_power)
-        return x * power_of_ten(n - 300) * power_of_ten(300);
-    return x * power_of_ten(n);
-}
-
 // The decimal digits of a value rounded to a number of places after the point.
 struct decimal_digits {
     std::string digits;   // D: no sign, no point, no leading zeros (except the single "0")
@@ -119,28 +111,40 @@ decimal_digits zero_digits() {
     return zero;
 }
 
-// Round the 17-significant-digit decimal expansion of x (finite, >= 0) half up
-// to `decimals` places after the point.
-decimal_digits round_fixed(double x, int decimals) {
-    if (x == 0.0)
-        return zero_digits();
+// The decimal expansion of x (finite, > 0) to 17 significant digits: the value
+// 0.DIGITS x 10^point. Every form rounds these digits and no others, so the
+// fixed and the exponent form of one value never disagree in a digit.
+struct decimal_expansion {
+    std::string digits;   // 17 digits, the first not 0
+    int point = 0;        // digits before the decimal point
+};
+
+decimal_expansion expand(double x) {
     // "d.dddddddddddddddde+XX": correctly rounded by libstdc++'s own code, so
     // the same on glibc and on MinGW (whose printf differs).
     char buffer[64];
     auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, 16);
     std::string_view text(buffer, ec == std::errc() ? static_cast<std::size_t>(end - buffer) : 0);
-    std::string digits;
+    decimal_expansion expansion;
     std::size_t i = 0;
     for (; i < text.size() && text[i] != 'e'; ++i)
         if (text[i] >= '0' && text[i] <= '9')
-            digits.push_back(text[i]);
+            expansion.digits.push_back(text[i]);
     int exponent = 0;
     if (i < text.size())
         exponent = std::atoi(std::string(text.substr(i + 1)).c_str());
+    expansion.point = exponent + 1;
+    return expansion;
+}
+
+// Round the expansion, its point moved `shift` places to the left (the value
+// divided by 10^shift, done on the digits, not on a double), half up to
+// `decimals` places after the point.
+decimal_digits round_expansion(const decimal_expansion& expansion, int shift, int decimals) {
+    std::string digits = expansion.digits;
     if (digits.empty())   // cannot happen for a finite double; stay sound
         return zero_digits();
-
-    int point = exponent + 1;
+    int point = expansion.point - shift;
     long keep = static_cast<long>(point) + decimals;   // digits of D that survive
     if (keep < 0)
         return zero_digits();
@@ -172,8 +176,15 @@ decimal_digits round_fixed(double x, int decimals) {
     return result;
 }
 
-std::string fixed_form(double x, int decimals, bool grouping) {
-    decimal_digits d = round_fixed(x, decimals);
+// Round the 17-significant-digit decimal expansion of x (finite, >= 0) half up
+// to `decimals` places after the point.
+decimal_digits round_fixed(double x, int decimals) {
+    if (x == 0.0)
+        return zero_digits();
+    return round_expansion(expand(x), 0, decimals);
+}
+
+std::string digits_text(const decimal_digits& d, bool grouping) {
     const std::string& D = d.digits;
     const int p = d.point;
     const int n = static_cast<int>(D.size());
@@ -201,6 +212,55 @@ std::string fixed_form(double x, int decimals, bool grouping) {
     return text;
 }
 
+std::string fixed_form(double x, int decimals, bool grouping) {
+    return digits_text(round_fixed(x, decimals), grouping);
+}
+
+// The mantissa of x (finite, > 0) for the exponent `exponent`, rounded to
+// `decimals` places. A mantissa that rounds up to 10 moves the exponent up
+// by one and becomes 1.
+decimal_digits mantissa_digits(double x, int& exponent, int decimals) {
+    decimal_digits mantissa = round_expansion(expand(x), exponent, decimals);
+    if (mantissa.point > 1) {
+        exponent += mantissa.point - 1;
+        mantissa.point = 1;
+    }
+    return mantissa;
+}
+
+bool is_one(const decimal_digits& d) {
+    return d.point == 1 && d.digits[0] == '1' && d.digits.find_first_not_of('0', 1) == std::string::npos;
+}
+
+// The exponent form "m.mmm" + "e" / "e-" + exponent of x (finite, > 0), or an
+// empty text when x is shown in the fixed form. The form is picked by the
+// value as the exponent form would show it: a mantissa that rounds to exactly
+// the threshold stands for the threshold itself, which the fixed form shows,
+// so that the shown text read back shows the same text again.
+std::string exponent_form(double x, int decimals, int exponent_digits) {
+    if (x > power_of_ten(exponent_digits - 1)) {
+        int t = 1;
+        while (t < max_power && power_of_ten(t + 1) <= x)
+            ++t;
+        decimal_digits mantissa = mantissa_digits(x, t, decimals);
+        if (t == exponent_digits - 1 && is_one(mantissa))
+            return std::string();
+        return digits_text(mantissa, false) + "e" + std::to_string(t);
+    }
+    if (x < power_of_ten(1 - exponent_digits) && x != 0) {
+        int t = 1;
+        while (t > min_power && power_of_ten(t - 1) > x)
+            --t;
+        int exponent = t - 1;   // 10^exponent <= x
+        decimal_digits mantissa = mantissa_digits(x, exponent, decimals);
+        int k = -exponent;
+        if (k == exponent_digits - 1 && is_one(mantissa))
+            return std::string();
+        return digits_text(mantissa, false) + "e-" + std::to_string(k);
+    }
+    return std::string();
+}
+
 } // namespace
 
 std::string format_real(double x, int decimals, int exponent_digits, bool grouping) {
@@ -217,23 +277,7 @@ std::string format_real(double x, int decimals, int exponent_digits, bool groupi
         return negative ? "-inf" : "inf";
 
     if (exponent_digits != -1) {
-        const double hi = power_of_ten(exponent_digits - 1);
-        const double lo = power_of_ten(1 - exponent_digits);
-        std::string text;
-        if (x > hi) {
-            int t = 1;
-            while (t < max_power && power_of_ten(t + 1) <= x)
-                ++t;
-            double mantissa = x / power_of_ten(t);
-            text = format_real(mantissa, decimals, -1, false) + "e" + std::to_string(t);
-        } else if (x < lo && x != 0) {
-            int t = 1;
-            while (t > min_power && power_of_ten(t - 1) > x)
-                --t;
-            int k = 1 - t;
-            double mantissa = scale_by_power_of_ten(x, k);
-            text = format_real(mantissa, decimals, -1, false) + "e-" + std::to_string(k);
-        }
+        std::string text = exponent_form(x, decimals, exponent_digits);
         if (!text.empty())
             return negative ? "-" + text : text;
     }

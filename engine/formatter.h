@@ -17,6 +17,12 @@ namespace cal {
 // Fixed or exponent form. decimals: digits after the point (0-15);
 // exponent_digits: 2-15, or -1 for never the exponent form; grouping: "," every
 // three digits of the integer part. Never raises.
+// Both forms round the value's 17-significant-digit decimal expansion half up;
+// the exponent form's mantissa is that expansion shifted by the exponent, and
+// a mantissa that rounds up to 10 moves to the next exponent. A value whose
+// exponent form would round to exactly 10^(exponent_digits - 1) or
+// 10^(1 - exponent_digits) shows in the fixed form, as that power itself does,
+// so that the text read back as a number shows the same text again.
 std::string format_real(double x, int decimals, int exponent_digits, bool grouping);
 
 // Degrees (or hours), minutes and seconds "d:mm:ss.sss"; decimals applies to

@@ -43,8 +43,9 @@ TEST_P(committed_answer, shows_the_expected_text) {
 INSTANTIATE_TEST_SUITE_P(
     rounding_and_powers_of_ten, committed_answer,
     ::testing::Values(
-        // The exponent form divides by the double nearest to 10^23, not by pow(10, 23).
-        committed_case{"738166961.892520e+15", 0, 15, 12, true, "7.381669618925201e23"},
+        // The exponent form rounds the 17-digit expansion 7.3816696189251995e23, half up;
+        // dividing by the double nearest to 10^23 gave 7.381669618925201e23.
+        committed_case{"738166961.892520e+15", 0, 15, 12, true, "7.3816696189252e23"},
         committed_case{"1e23", 0, 10, 10, false, "1e23"},
         // Ties on the 17-digit expansion round half up, both signs.
         committed_case{"2.5", 0, 0, 10, false, "3"},

@@ -3,7 +3,9 @@
 
 Generates reproducible lines (operators, literals of every kind, malformed
 input, variables, built-in and user functions), runs the command-line tool
-once per option set and compares every output line with the model's.
+once per option set and compares every output line with the model's. Chains
+of a value and "ans" committed again and again also check that the shown text
+does not move (it may change once at 16 significant digits, then stays).
 Exit status 1 on any difference.
 
 The Windows build under Wine:
@@ -14,8 +16,10 @@ platform's mathematics library, not from the engine).
 """
 
 import argparse
+import math
 import os
 import random
+import struct
 import subprocess
 import sys
 import time
@@ -286,11 +290,55 @@ def rounding_tie(rng, precision):
                           rng.choice(["", ":%d" % rng.randint(0, 59), ":%d.%s5" % (rng.randint(0, 59), "0" * precision)]))
 
 
+def chain_value(rng):
+    """A double (as the text that reads back as exactly it) for a chain of re-committed answers."""
+    r = rng.random()
+    if r < 0.3:   # any normal double
+        x = struct.unpack("<d", struct.pack("<Q", rng.getrandbits(64)))[0]
+        if x != x or abs(x) in (model.INF,) or abs(x) < model.DBL_MIN:
+            x = rng.uniform(-1e6, 1e6)
+    elif r < 0.6:   # the usual magnitudes
+        x = rng.uniform(1, 10) * 10.0 ** rng.randint(-20, 25)
+    elif r < 0.85:   # few digits, as typed
+        x = float("%de%d" % (rng.randint(1, 10 ** rng.randint(1, 8)), rng.randint(-25, 20)))
+    else:   # a few steps from a power of ten
+        x = float("1e%d" % rng.randint(-20, 25))
+        for _ in range(rng.randint(0, 3)):
+            x = math.nextafter(x, rng.choice([0.0, model.INF]))
+    return rng.choice(["", "-"]) + "%.17g" % abs(x)
+
+
+CHAIN = 4   # a value, then "ans" committed three times
+
+
+def ans_chain(rng):
+    return chain_value(rng) + "\nans" * (CHAIN - 1)
+
+
+def significant_digits(text):
+    digits = "".join(c for c in text.split("e")[0] if c.isdigit()).strip("0")
+    return len(digits)
+
+
+def chain_moves(texts):
+    """What is wrong with the answers of one chain: up to 15 (or 17 and more) significant
+    digits the text stays; with 16 it may change once, then stays."""
+    answers = [t[3:] for t in texts if t.startswith("ok ")]
+    if len(answers) != len(texts):
+        return None   # an error line: nothing to settle
+    first = 1 if significant_digits(answers[0]) == 16 else 0
+    if any(a != answers[first] for a in answers[first:]):
+        return " -> ".join(answers)
+    return None
+
+
 def generate_line(rng, opts=None):
     r = rng.random()
     if r < 0.05 and opts is not None:
         return rounding_tie(rng, opts["precision"]).encode()
-    if r < 0.15:
+    if r < 0.08:
+        return ans_chain(rng).encode()
+    if r < 0.16:
         return exact_value(rng).encode()
     if r < 0.21:
         return rng.choice(EDGE_LINES).encode("latin-1")
@@ -493,6 +541,14 @@ def main():
         opts = random_options(rng)
         data = b"".join(p + b"\n" for p in PRELUDE) + b"".join(generate_line(rng, opts) + (b"\r\n" if rng.random() < 0.1 else b"\n") for _ in range(n))
         runs.append((opts, data))
+    # Re-committed answers: every precision, "Ans Precision" on; besides matching
+    # the model, a chain's text must not move.
+    chain_runs = set()
+    for precision in range(16):
+        opts = dict(angle="degree", answer="real", precision=precision, exp=rng.randint(2, 15),
+                    comma=rng.random() < 0.3, ans_precision=True, raw=False, functions=False)
+        chain_runs.add(len(runs))
+        runs.append((opts, b"".join(ans_chain(rng).encode() + b"\n" for _ in range(max(1, args.count // 400)))))
     for opts, data in runs:
         lines = split_input(data)
         want = expected_lines(opts, lines)
@@ -509,6 +565,13 @@ def main():
                     failed += 1
                     mismatches.append("run %d line %d (%s)\n    input:    %r\n    expected: %s\n    actual:   %s"
                                       % (run, i + 1, describe_short(opts), clip(repr(lines[i])), clip(w), clip(g)))
+            if run in chain_runs:
+                for i in range(0, len(got), CHAIN):
+                    moved = chain_moves(got[i:i + CHAIN])
+                    if moved:
+                        failed += 1
+                        mismatches.append("run %d line %d (%s): re-committed ans moves: %s"
+                                          % (run, i + 1, describe_short(opts), moved))
         run += 1
 
     for m in mismatches[:args.show]:

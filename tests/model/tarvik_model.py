@@ -677,13 +677,21 @@ class Calculator:
 
 # ---------------------------------------------------------------- formatters
 
-def _fixed(x, decimals, grouping):
-    """Fixed form of x >= 0: 17 significant digits first, then half up at decimals."""
+def _expansion(x):
+    """The decimal expansion of x >= 0 to 17 significant digits, exactly, as a Decimal."""
+    return Decimal("%.16e" % x)
+
+
+def _rounded(d, decimals):
+    """d rounded half up to decimals places after the point."""
     with localcontext() as ctx:
         ctx.prec = 1000
-        d = Decimal("%.16e" % x)
-        d = d.quantize(Decimal(1).scaleb(-decimals), rounding=ROUND_HALF_UP)
-        text = format(d, "f")
+        return d.quantize(Decimal(1).scaleb(-decimals), rounding=ROUND_HALF_UP)
+
+
+def _plain(d, grouping=False):
+    """A rounded Decimal >= 0 as the answer shows it: no exponent, no trailing zeros."""
+    text = format(d, "f")
     if "." in text:
         whole, frac = text.split(".")
     else:
@@ -698,6 +706,20 @@ def _fixed(x, decimals, grouping):
     return whole + ("." + frac if frac else "")
 
 
+def _fixed(x, decimals, grouping):
+    """Fixed form of x >= 0: 17 significant digits first, then half up at decimals."""
+    return _plain(_rounded(_expansion(x), decimals), grouping)
+
+
+def _mantissa(x, exponent, decimals):
+    """(mantissa, exponent): the 17-digit expansion of x shifted by exponent, rounded;
+    a mantissa that rounds up to 10 moves to the next exponent."""
+    m = _rounded(_expansion(x).scaleb(-exponent), decimals)
+    if m >= 10:
+        return Decimal(1), exponent + 1
+    return m, exponent
+
+
 def pow10(n):
     """The double nearest to 10**n."""
     return float("1e%d" % n)
@@ -709,26 +731,29 @@ def format_real(x, decimals, exponent_digits, grouping):
         return "nan" if x != x else ("inf" if x > 0 else "-inf")
     negative = x < 0
     x = abs(x)
+    text = None
     if exponent_digits != -1:
-        hi = pow10(exponent_digits - 1)
-        lo = pow10(1 - exponent_digits)
-        if x > hi:
+        # A mantissa that rounds to exactly the threshold is the threshold, which
+        # the fixed form shows; so a shown text read back shows the same text.
+        if x > pow10(exponent_digits - 1):
             t = 1
             while pow10(t + 1) <= x:
                 t += 1
-            text = format_real(x / pow10(t), decimals, -1, False) + "e" + str(t)
-            return ("-" if negative else "") + text
-        if x < lo and x != 0:
+            m, t = _mantissa(x, t, decimals)
+            if not (m == 1 and t == exponent_digits - 1):
+                text = _plain(m) + "e" + str(t)
+        elif x < pow10(1 - exponent_digits) and x != 0:
             t = 1
             while pow10(t - 1) > x:
                 t -= 1
-            k = 1 - t
-            text = format_real(x * pow10(k), decimals, -1, False) + "e-" + str(k)
-            return ("-" if negative else "") + text
-    text = _fixed(x, decimals, grouping)
-    if negative and text != "0":
-        text = "-" + text
-    return text
+            m, exponent = _mantissa(x, t - 1, decimals)
+            if not (m == 1 and -exponent == exponent_digits - 1):
+                text = _plain(m) + "e-" + str(-exponent)
+    if text is None:
+        text = _fixed(x, decimals, grouping)
+        if text == "0":
+            return text
+    return ("-" if negative else "") + text
 
 
 def format_angle_time(x, decimals):
