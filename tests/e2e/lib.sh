@@ -30,7 +30,9 @@ start_tarvik() {
   wait_until "Tarvik's window" probe_ok visible
 }
 
-tarvik_process_count() { pgrep -fc 'Tarvik\.exe' || true; }
+# Only the copies started from this build: other worktrees may run theirs at the same time.
+tarvik_process_count() { pgrep -fc "$build/e2e-run\.[^/]*/Tarvik\.exe" || true; }
+tarvik_ended() { [ "$(tarvik_process_count)" = 0 ]; }
 
 # probe ARGS...: runs tarvik-probe.exe; its output (CR removed) goes to stdout.
 probe() {
@@ -106,7 +108,7 @@ screenshot() { import -window root "$shots/$1.png"; echo "  shot $shots/$1.png";
 
 stop_tarvik() {
   probe close >/dev/null 2>&1 || true
-  wait_until "Tarvik to end" bash -c '! pgrep -f "Tarvik\.exe" >/dev/null'
+  wait_until "Tarvik to end" tarvik_ended
 }
 
 finish() {
