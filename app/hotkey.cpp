@@ -1,6 +1,8 @@
 #include "app/hotkey.h"
 
 #include "app/placement.h"
+#include "resources/resource.h"
+#include "ui/program_resources.h"
 
 namespace {
 
@@ -35,7 +37,10 @@ bool register_global_hotkey(HWND owner, std::int32_t hotkey) {
 void unregister_global_hotkey(HWND owner) { UnregisterHotKey(owner, HOTKEY_ID); }
 
 void report_hotkey_failure(HWND owner) {
-    hotkey_message_box(owner, "ホットキーの登録に失敗しました。他のホットキーを設定してください。", "Tarvik",
+    std::string caption = load_text(IDS_APP_TITLE);
+    if (caption.empty())
+        caption = "Tarvik";
+    hotkey_message_box(owner, load_text(IDS_HOTKEY_FAILED).c_str(), caption.c_str(),
                        MB_OK | MB_ICONERROR);
 }
 

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "ui/calculator_application.h"
+#include "app/calculator_application.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int show_command) {
     auto program = std::make_unique<calculator_application>(instance, command_line, show_command);

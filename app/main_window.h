@@ -9,10 +9,10 @@
 #include "engine/answer_format.h"
 #include "engine/calculator.h"
 #include "options/settings.h"
-#include "ui/answer_display.h"
+#include "app/answer_display.h"
 #include "ui/colour.h"
-#include "ui/expression_editor.h"
-#include "ui/expression_editor_owner.h"
+#include "app/expression_editor.h"
+#include "app/expression_editor_owner.h"
 #include "ui/window.h"
 
 // The two lists the popup below the editor shows.
@@ -67,7 +67,10 @@ public:
     void commit() override;
     void editor_key_down(UINT virtual_key, UINT repeat, UINT flags) override;
     void show_variables() override;
-    const settings& current_settings() const override { return settings_; }
+    function_key_table function_keys() const override {
+        return resolve_function_keys(settings_.shortcut_keys, settings_.user_function_texts);
+    }
+    const settings& current_settings() const { return settings_; }
 
     // answer_display_owner: keys pressed in the answer display.
     void display_key_down(UINT virtual_key, UINT repeat, UINT flags) override;

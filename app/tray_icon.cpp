@@ -4,25 +4,17 @@
 #include <string>
 
 #include "app/main_window.h"
-#include "ui/application.h"
+#include "resources/resource.h"
+#include "ui/program_resources.h"
 
 namespace {
 
 constexpr UINT TRAY_ICON_ID = 0;
-constexpr UINT TITLE_STRING = 1;
-constexpr UINT PROGRAM_ICON = 103;
-constexpr UINT TRAY_MENU = 106;
 
-HINSTANCE program_instance() {
-    application* app = application::current();
-    return app ? app->instance() : GetModuleHandleA(nullptr);
-}
-
+// The program's title; a build without the string table still has a tip.
 std::string tip_text() {
-    std::string text = "Tarvik";
-    if (application* app = application::current())
-        app->load_string_resource(TITLE_STRING, text);
-    return text;
+    std::string text = load_text(IDS_APP_TITLE);
+    return text.empty() ? "Tarvik" : text;
 }
 
 // The record in the size of its first version, which every shell accepts.
@@ -41,7 +33,7 @@ bool tray_icon::add() const {
     record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     record.uCallbackMessage = TRAY_MESSAGE;
     record.hIcon = static_cast<HICON>(
-        LoadImageA(program_instance(), MAKEINTRESOURCEA(PROGRAM_ICON), IMAGE_ICON, 16, 16, 0));
+        LoadImageA(program_instance(), MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON, 16, 16, 0));
     const std::string tip = tip_text();
     // The first version's tip field holds 64 bytes with the terminator.
     const size_t tip_length = tip.size() < 63 ? tip.size() : 63;
@@ -59,20 +51,10 @@ bool tray_icon::remove() const {
     return Shell_NotifyIconA(NIM_DELETE, &record) != FALSE;
 }
 
-HMENU tray_icon::build_menu(bool window_visible, bool hotkey_registered) {
-    HMENU bar = LoadMenuA(program_instance(), MAKEINTRESOURCEA(TRAY_MENU));
-    if (!bar)
-        return nullptr;
-    // Keep the submenu, let the bar go without it.
-    HMENU menu = GetSubMenu(bar, 0);
-    RemoveMenu(bar, 0, MF_BYPOSITION);
-    DestroyMenu(bar);
-    if (!menu)
-        return nullptr;
-    DeleteMenu(menu, window_visible ? command_show : command_hide, MF_BYCOMMAND);
+void tray_icon::fit_menu(HMENU items, bool window_visible, bool hotkey_registered) {
+    DeleteMenu(items, window_visible ? IDM_SHOW : IDM_HIDE, MF_BYCOMMAND);
     if (!hotkey_registered)
-        DeleteMenu(menu, command_toggle_tray, MF_BYCOMMAND);
-    return menu;
+        DeleteMenu(items, IDM_TOGGLE_TRAY, MF_BYCOMMAND);
 }
 
 void tray_icon::on_message(WPARAM icon_id, LPARAM mouse_message, HWND editor,
@@ -101,13 +83,13 @@ void tray_icon::bring_up(HWND editor) const {
 }
 
 void tray_icon::open_menu(bool hotkey_registered) const {
-    HMENU menu = build_menu(IsWindowVisible(owner_) != FALSE, hotkey_registered);
-    if (!menu)
+    const popup_menu menu(IDR_TRAY_MENU);
+    if (!menu.items())
         return;
+    fit_menu(menu.items(), IsWindowVisible(owner_) != FALSE, hotkey_registered);
     // The menu closes on a click elsewhere only when its owner is in front.
     SetForegroundWindow(owner_);
     POINT cursor{};
     GetCursorPos(&cursor);
-    TrackPopupMenu(menu, TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, owner_, nullptr);
-    DestroyMenu(menu);
+    menu.track(owner_, cursor.x, cursor.y);
 }

@@ -11,11 +11,11 @@ public:
     bool add() const;
     bool remove() const;
 
-    // The tray menu as the right button shows it: without "show" when the
-    // calculator is visible, without "hide" when it is not, and without
-    // "hide the icon" while the hotkey is missing, as the icon is then the
-    // only way back to the calculator. The caller destroys the menu.
-    static HMENU build_menu(bool window_visible, bool hotkey_registered);
+    // Fits the items of the tray menu to the moment the right button shows
+    // them: without "show" when the calculator is visible, without "hide" when
+    // it is not, and without "hide the icon" while the hotkey is missing, as
+    // the icon is then the only way back to the calculator.
+    static void fit_menu(HMENU items, bool window_visible, bool hotkey_registered);
 
     // The callback message: wparam is the icon id, lparam the mouse message.
     void on_message(WPARAM icon_id, LPARAM mouse_message, HWND editor, bool hotkey_registered) const;

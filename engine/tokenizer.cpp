@@ -247,7 +247,8 @@ double radix_value(const token& t) {
     double sum = 0;
     for (std::size_t i = 0; i < n; ++i) {
         // Literally digit x base^(n-1-i), also for a zero digit: an over-long
-        // literal whose power overflows sums 0 x infinity, NaN, as specified.
+        // literal whose power overflows sums 0 x infinity, NaN, on purpose, so
+        // that such a literal never passes for a finite number.
         const int d = digit_value(digits[i]);
         sum += d * std::pow(static_cast<double>(base), static_cast<double>(n - 1 - i));
     }

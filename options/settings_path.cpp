@@ -1,12 +1,7 @@
 #include "options/settings_path.h"
 
+#include "resources/resource.h"
 #include "ui/application.h"
-
-namespace {
-
-constexpr UINT SETTINGS_FILE_NAME_ID = 3;
-
-} // namespace
 
 std::string settings_file_path() {
     // The resource normally holds this very name; a build without the string
@@ -14,7 +9,7 @@ std::string settings_file_path() {
     std::string file_name = "Tarvik.ini";
     std::string directory;
     if (const application* app = application::current()) {
-        app->load_string_resource(SETTINGS_FILE_NAME_ID, file_name);
+        app->load_string_resource(IDS_SETTINGS_FILE, file_name);
         app->module_directory(directory);
     }
     // A bare file name would make the profile functions use the Windows

@@ -59,6 +59,7 @@
 // -- About box (121)
 
 // -- Window texts of the main window, lists, tray and hotkey
+#define IDS_HOTKEY_FAILED        290  // the hotkey could not be registered
 
 // Accelerators
 #define IDR_ACCELERATORS     114  // Ctrl+D/A/B/O/H: the answer forms

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets up a fresh Debian machine, builds everything and runs every test:
+# Sets up a fresh Debian machine, checks that includes point down the stack of
+# folders, builds everything and runs every test:
 #   1. the portable code natively under AddressSanitizer + UBSan,
 #   2. the Windows build under Wine on Xvfb (engine, framework, settings, windows),
 #   3. the fuzz target for a bounded time,
@@ -27,6 +28,7 @@ stop_wine() {
 }
 trap 'stop_wine; [ -n "${TARVIK_XVFB_PID:-}" ] && kill $TARVIK_XVFB_PID 2>/dev/null; true' EXIT
 
+stage "include layers" scripts/check_layers.sh
 stage "native build" scripts/build.sh native
 stage "native tests (ASan+UBSan)" ctest --test-dir build/native --output-on-failure --timeout 600
 stage "differential model" python3 tests/model/differential_test.py --cli build/native/cli/tarvik-cli

@@ -1,7 +1,30 @@
 #include "ui/dialog.h"
 
-#include "ui/application.h"
+#include "ui/exception_guard.h"
+#include "ui/program_resources.h"
 #include "ui/window_procedure.h"
+
+INT_PTR CALLBACK dialog_procedure(HWND handle, UINT message, WPARAM wparam, LPARAM lparam)
+{
+    dialog* object = message == WM_INITDIALOG ? reinterpret_cast<dialog*>(lparam) : nullptr;
+    return dialog::procedure_message(handle, message, wparam, lparam, object);
+}
+
+INT_PTR dialog::procedure_message(HWND handle, UINT message, WPARAM wparam, LPARAM lparam,
+                                  dialog* object_at_init)
+{
+    if (message == WM_INITDIALOG)
+        attach_window_object(handle, object_at_init);
+    auto* object = static_cast<dialog*>(find_window_object(handle));
+    if (!object)
+        return FALSE;
+    if (message == WM_NCDESTROY) {
+        forget_window_object(handle, object);
+        return FALSE;
+    }
+    return guarded([&] { return object->dialog_dispatch(message, wparam, lparam); },
+                   [] { return INT_PTR{FALSE}; });
+}
 
 void dialog::on_ok() {}
 
@@ -14,9 +37,7 @@ void dialog::on_close()
 
 INT_PTR dialog::run_modal(int template_id, HWND parent)
 {
-    application* app = application::current();
-    HINSTANCE instance = app ? app->instance() : GetModuleHandleA(nullptr);
-    return DialogBoxParamA(instance, MAKEINTRESOURCEA(template_id), parent, dialog_procedure,
+    return DialogBoxParamA(program_instance(), MAKEINTRESOURCEA(template_id), parent, dialog_procedure,
                            reinterpret_cast<LPARAM>(this));
 }
 

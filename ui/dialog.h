@@ -7,9 +7,6 @@
 // overridden on_ok, Enter does nothing.
 class dialog : public window {
 public:
-    virtual void on_ok();
-    virtual void on_cancel();
-
     // Runs the dialog of the template id modally with this object; returns the
     // value it ended with (-1 when it could not be created).
     INT_PTR run_modal(int template_id, HWND parent);
@@ -18,10 +15,11 @@ public:
     // result goes back to the dialog manager.
     INT_PTR dialog_dispatch(UINT message, WPARAM wparam, LPARAM lparam);
 
-    // The close box and Alt+F4 mean Cancel, as in every standard dialog.
-    // (Handing WM_CLOSE to DefWindowProc would destroy a modal dialog under
-    // the dialog manager and leave its owner disabled.)
-    void on_close() override;
+    // One message of dialog_procedure or page_procedure: attaches the object
+    // at WM_INITDIALOG, forgets it at WM_NCDESTROY and cracks the rest. A
+    // handler that throws answers FALSE, the dialog manager's default.
+    static INT_PTR procedure_message(HWND handle, UINT message, WPARAM wparam, LPARAM lparam,
+                                     dialog* object_at_init);
 
     void end_dialog(INT_PTR result);
 
@@ -32,4 +30,17 @@ public:
     bool check_button(int item_id, UINT check_state);
     // The lowest id in [first_id, last_id] whose button is checked, or -1.
     int find_checked_radio(int first_id, int last_id) const;
+
+protected:
+    virtual void on_ok();
+    virtual void on_cancel();
+
+    // The close box and Alt+F4 mean Cancel, as in every standard dialog.
+    // (Handing WM_CLOSE to DefWindowProc would destroy a modal dialog under
+    // the dialog manager and leave its owner disabled.)
+    void on_close() override;
 };
+
+// Modal dialogs: the object is the initialisation parameter of WM_INITDIALOG;
+// messages before it answer FALSE.
+INT_PTR CALLBACK dialog_procedure(HWND handle, UINT message, WPARAM wparam, LPARAM lparam);

@@ -80,6 +80,7 @@ public:
     int font_size() const { return font_size_; }
     HFONT font_handle() const { return font_.handle(); }
 
+protected:
     void on_nc_paint(HRGN update_region) override;
 
 private:

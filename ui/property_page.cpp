@@ -1,6 +1,14 @@
 #include "ui/property_page.h"
 
-#include "ui/window_procedure.h"
+INT_PTR CALLBACK page_procedure(HWND handle, UINT message, WPARAM wparam, LPARAM lparam)
+{
+    property_page* object = nullptr;
+    if (message == WM_INITDIALOG && lparam) {
+        auto* page = reinterpret_cast<PROPSHEETPAGEA*>(lparam);
+        object = reinterpret_cast<property_page*>(page->lParam);
+    }
+    return dialog::procedure_message(handle, message, wparam, lparam, object);
+}
 
 property_page::property_page(int template_id)
 {

@@ -11,6 +11,12 @@ class property_page : public dialog {
 public:
     explicit property_page(int template_id);
 
+    // The platform's page record: no flags, the template id, page_procedure
+    // and this object as application value. The module handle stays empty
+    // until the sheet runs.
+    const PROPSHEETPAGEA& page_description() const { return description_; }
+
+protected:
     // True keeps the page active (its data is invalid).
     virtual bool on_kill_active();
     // True accepts the activation; false asks the sheet to skip the page.
@@ -24,13 +30,12 @@ public:
     // of their own controls pass the rest on to here.
     void on_notify(int control_id, NMHDR* header) override;
 
-    // The platform's page record: no flags, the template id, page_procedure
-    // and this object as application value. The module handle stays empty
-    // until the sheet runs.
-    const PROPSHEETPAGEA& page_description() const { return description_; }
-
 private:
     void set_message_result(LONG_PTR result);
 
     PROPSHEETPAGEA description_{};
 };
+
+// Property pages: as dialog_procedure, the object being the application value
+// of the page record that comes with WM_INITDIALOG.
+INT_PTR CALLBACK page_procedure(HWND handle, UINT message, WPARAM wparam, LPARAM lparam);

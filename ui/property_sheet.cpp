@@ -3,7 +3,7 @@
 #include <commctrl.h>
 #include <prsht.h>
 
-#include "ui/application.h"
+#include "ui/program_resources.h"
 #include "ui/property_page.h"
 
 INT_PTR property_sheet::run(DWORD flags, HWND parent, int icon_id, const char* caption,
@@ -12,8 +12,7 @@ INT_PTR property_sheet::run(DWORD flags, HWND parent, int icon_id, const char* c
     // A sheet without pages has nothing to show and no way to be closed.
     if (pages_.empty())
         return -1;
-    application* app = application::current();
-    HINSTANCE instance = app ? app->instance() : GetModuleHandleA(nullptr);
+    HINSTANCE instance = program_instance();
 
     std::vector<PROPSHEETPAGEA> records;
     records.reserve(pages_.size());

@@ -1,18 +1,9 @@
 #include "ui/window.h"
 
 #include "ui/application.h"
+#include "ui/program_resources.h"
 #include "ui/text.h"
 #include "ui/window_procedure.h"
-
-namespace {
-
-HINSTANCE program_instance()
-{
-    application* app = application::current();
-    return app ? app->instance() : GetModuleHandleA(nullptr);
-}
-
-}  // namespace
 
 window::~window()
 {

@@ -32,10 +32,46 @@ public:
     virtual bool create(DWORD ex_style, const char* class_name, const char* title, DWORD style,
                         int x, int y, int width, int height, HWND parent, HMENU menu_or_id);
 
-    // Handlers, one per message. Coordinates of mouse and position messages
-    // arrive sign-extended, so positions left of or above the origin (other
-    // monitors, captured mouse, the keyboard's (-1, -1) context menu) stay
-    // negative.
+    // A system "Edit" or "ListBox" control subclassed onto this object.
+    // False when the control cannot be created; nothing is attached then.
+    bool create_edit_control(DWORD ex_style, const char* title, DWORD style, int x, int y,
+                             int width, int height, HWND parent, HMENU menu_or_id);
+    bool create_list_box_control(DWORD ex_style, const char* title, DWORD style, int x, int y,
+                                 int width, int height, HWND parent, HMENU menu_or_id);
+
+    // The whole window text; a failed or empty read empties the text.
+    int get_window_text(std::string& text) const;
+
+    HWND handle() const { return handle_; }
+    WNDPROC previous_procedure() const { return previous_procedure_; }
+
+    // Used by the window procedures when a window is attached and when it
+    // receives its final message; a detached object has no handle.
+    void attach(HWND handle) { handle_ = handle; }
+    void detach() { handle_ = nullptr; }
+
+protected:
+    // Handlers, one per message, called by dispatch() only: protected, so
+    // that the rest of the program sends messages instead of calling them.
+    // Coordinates of mouse and position messages arrive sign-extended, so
+    // positions left of or above the origin (other monitors, captured mouse,
+    // the keyboard's (-1, -1) context menu) stay negative.
+    //
+    // What a handler's result becomes, where Win32 would lead one to expect
+    // something else:
+    // - on_create: true gives 1 and false 0; the system refuses creation only
+    //   on -1, so on_create cannot refuse it (either result lets it go on).
+    //   A window that cannot work without something fails in its create().
+    // - on_init_dialog: true lets the system give the focus to the first
+    //   control, false means the handler has set the focus itself.
+    // - on_erase_background: true says the background is erased.
+    // - on_set_cursor: true stops the parent from setting a cursor too.
+    // - on_query_end_session: true lets the session end.
+    // - on_window_pos_changing: the result goes back as 1 or 0, which the
+    //   system ignores; changes are made in the WINDOWPOS record.
+    // - on_mouse_activate and on_nc_hit_test: the MA_ and HT values as they are.
+    // A handler that throws gives the message its default processing: see
+    // exception_guard.h.
     virtual void on_activate(UINT state, HWND other, bool minimized);
     virtual void on_activate_app(bool active, DWORD thread_id);
     virtual void on_char(UINT character, UINT key_data);
@@ -99,25 +135,7 @@ public:
     virtual void on_window_pos_changed(WINDOWPOS* position);
     virtual bool on_window_pos_changing(WINDOWPOS* position);
 
-    // A system "Edit" or "ListBox" control subclassed onto this object.
-    // False when the control cannot be created; nothing is attached then.
-    bool create_edit_control(DWORD ex_style, const char* title, DWORD style, int x, int y,
-                             int width, int height, HWND parent, HMENU menu_or_id);
-    bool create_list_box_control(DWORD ex_style, const char* title, DWORD style, int x, int y,
-                                 int width, int height, HWND parent, HMENU menu_or_id);
 
-    // The whole window text; a failed or empty read empties the text.
-    int get_window_text(std::string& text) const;
-
-    HWND handle() const { return handle_; }
-    WNDPROC previous_procedure() const { return previous_procedure_; }
-
-    // Used by the window procedures when a window is attached and when it
-    // receives its final message; a detached object has no handle.
-    void attach(HWND handle) { handle_ = handle; }
-    void detach() { handle_ = nullptr; }
-
-protected:
     // Hands a message to the previous window procedure unchanged.
     LRESULT call_previous(UINT message, WPARAM wparam, LPARAM lparam);
     void set_previous_procedure(WNDPROC procedure) { previous_procedure_ = procedure; }

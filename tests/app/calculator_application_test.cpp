@@ -1,4 +1,4 @@
-#include "ui/calculator_application.h"
+#include "app/calculator_application.h"
 
 #include <gtest/gtest.h>
 

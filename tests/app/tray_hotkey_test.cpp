@@ -13,8 +13,10 @@
 #include "app/tray_icon.h"
 #include "calculator_window_fixture.h"
 #include "options/settings_file.h"
+#include "resources/resource.h"
 #include "support/sjis.h"
 #include "ui/application.h"
+#include "ui/program_resources.h"
 
 namespace {
 
@@ -165,33 +167,35 @@ protected:
 
 TEST_P(tray_menu, offers_what_fits_the_window_and_the_hotkey) {
     const menu_case& c = GetParam();
-    HMENU menu = tray_icon::build_menu(c.visible, c.hotkey_registered);
-    ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(item_ids(menu), c.items);
-    DestroyMenu(menu);
+    const popup_menu menu(IDR_TRAY_MENU);
+    ASSERT_NE(menu.items(), nullptr);
+    tray_icon::fit_menu(menu.items(), c.visible, c.hotkey_registered);
+    EXPECT_EQ(item_ids(menu.items()), c.items);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     desktop, tray_menu,
-    testing::Values(menu_case{"hidden", false, true, {40017, 40002, 0, 40016, 40013, 0, 40035, 40001}},
-                    menu_case{"visible", true, true, {40004, 40002, 0, 40016, 40013, 0, 40035, 40001}},
-                    menu_case{"hidden_without_hotkey", false, false, {40017, 0, 40016, 40013, 0, 40035, 40001}},
-                    menu_case{"visible_without_hotkey", true, false, {40004, 0, 40016, 40013, 0, 40035, 40001}}),
+    testing::Values(menu_case{"hidden", false, true, {IDM_SHOW, IDM_TOGGLE_TRAY, 0, IDM_OPTIONS, IDM_ABOUT, 0, IDM_HELP, IDM_EXIT}},
+                    menu_case{"visible", true, true, {IDM_HIDE, IDM_TOGGLE_TRAY, 0, IDM_OPTIONS, IDM_ABOUT, 0, IDM_HELP, IDM_EXIT}},
+                    menu_case{"hidden_without_hotkey", false, false, {IDM_SHOW, 0, IDM_OPTIONS, IDM_ABOUT, 0, IDM_HELP, IDM_EXIT}},
+                    menu_case{"visible_without_hotkey", true, false, {IDM_HIDE, 0, IDM_OPTIONS, IDM_ABOUT, 0, IDM_HELP, IDM_EXIT}}),
     [](const testing::TestParamInfo<menu_case>& param) { return std::string(param.param.name); });
 
 TEST(tray_menu_texts, are_the_japanese_items) {
     application app{GetModuleHandleA(nullptr), "", SW_SHOWNORMAL};
-    HMENU shown = tray_icon::build_menu(false, true);
-    HMENU hidden = tray_icon::build_menu(true, true);
-    EXPECT_EQ(item_text(shown, 40017), sjis("ウィンドウを表示(&S)"));
-    EXPECT_EQ(item_text(hidden, 40004), sjis("ウィンドウを隠す(&H)"));
-    EXPECT_EQ(item_text(shown, 40002), sjis("アイコンを隠す(&I)"));
-    EXPECT_EQ(item_text(shown, 40016), sjis("オプション(&O)"));
-    EXPECT_EQ(item_text(shown, 40013), sjis("Tarvikについて(&A)"));
-    EXPECT_EQ(item_text(shown, 40035), sjis("ヘルプ(&P)"));
-    EXPECT_EQ(item_text(shown, 40001), sjis("終了(&X)"));
-    DestroyMenu(shown);
-    DestroyMenu(hidden);
+    const popup_menu shown_menu(IDR_TRAY_MENU);
+    const popup_menu hidden_menu(IDR_TRAY_MENU);
+    tray_icon::fit_menu(shown_menu.items(), false, true);
+    tray_icon::fit_menu(hidden_menu.items(), true, true);
+    HMENU shown = shown_menu.items();
+    HMENU hidden = hidden_menu.items();
+    EXPECT_EQ(item_text(shown, IDM_SHOW), sjis("ウィンドウを表示(&S)"));
+    EXPECT_EQ(item_text(hidden, IDM_HIDE), sjis("ウィンドウを隠す(&H)"));
+    EXPECT_EQ(item_text(shown, IDM_TOGGLE_TRAY), sjis("アイコンを隠す(&I)"));
+    EXPECT_EQ(item_text(shown, IDM_OPTIONS), sjis("オプション(&O)"));
+    EXPECT_EQ(item_text(shown, IDM_ABOUT), sjis("Tarvikについて(&A)"));
+    EXPECT_EQ(item_text(shown, IDM_HELP), sjis("ヘルプ(&P)"));
+    EXPECT_EQ(item_text(shown, IDM_EXIT), sjis("終了(&X)"));
 }
 
 // ------------------------------------------------------------ tray callback
@@ -242,7 +246,7 @@ TEST_F(desktop_test, right_click_tracks_the_menu_for_a_hidden_window) {
     tracked_items.clear();
     SetTimer(nullptr, 0, 50, read_tracked_menu);
     SendMessageA(main(), TRAY_MESSAGE, 0, WM_RBUTTONDOWN);
-    EXPECT_EQ(tracked_items, (std::vector<UINT>{40017, 40002, 0, 40016, 40013, 0, 40035, 40001}));
+    EXPECT_EQ(tracked_items, (std::vector<UINT>{IDM_SHOW, IDM_TOGGLE_TRAY, 0, IDM_OPTIONS, IDM_ABOUT, 0, IDM_HELP, IDM_EXIT}));
 }
 
 TEST_F(desktop_test, right_click_tracks_the_menu_for_a_visible_window) {
@@ -251,7 +255,7 @@ TEST_F(desktop_test, right_click_tracks_the_menu_for_a_visible_window) {
     tracked_items.clear();
     SetTimer(nullptr, 0, 50, read_tracked_menu);
     SendMessageA(main(), TRAY_MESSAGE, 0, WM_RBUTTONDOWN);
-    EXPECT_EQ(tracked_items, (std::vector<UINT>{40004, 40002, 0, 40016, 40013, 0, 40035, 40001}));
+    EXPECT_EQ(tracked_items, (std::vector<UINT>{IDM_HIDE, IDM_TOGGLE_TRAY, 0, IDM_OPTIONS, IDM_ABOUT, 0, IDM_HELP, IDM_EXIT}));
 }
 
 // ------------------------------------------------------------------- hotkey
@@ -312,7 +316,7 @@ TEST_F(desktop_test, a_taken_hotkey_is_reported_and_the_tray_icon_takes_over) {
     tracked_items.clear();
     SetTimer(nullptr, 0, 50, read_tracked_menu);
     SendMessageA(main(), TRAY_MESSAGE, 0, WM_RBUTTONDOWN);
-    EXPECT_EQ(tracked_items, (std::vector<UINT>{40017, 0, 40016, 40013, 0, 40035, 40001}));
+    EXPECT_EQ(tracked_items, (std::vector<UINT>{IDM_SHOW, 0, IDM_OPTIONS, IDM_ABOUT, 0, IDM_HELP, IDM_EXIT}));
 }
 
 TEST_F(desktop_test, the_hotkey_hides_the_calculator_in_front_and_keeps_its_state) {

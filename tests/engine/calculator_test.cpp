@@ -43,7 +43,7 @@ TEST_P(calculate_value_test, yields) {
 const double pi = 3.141592653589793;
 
 INSTANTIATE_TEST_SUITE_P(
-    part_1_1_and_1_2, calculate_value_test,
+    operators_literals_and_variables, calculate_value_test,
     testing::Values(
         value_case{"1+2*3", 7}, value_case{"2**3**2", 512}, value_case{"-2**2", 4}, value_case{"2**-1", 0.5},
         value_case{"2x", 6}, value_case{"1/2x", 1.0 / 6}, value_case{"2(3)", 6}, value_case{"(2)(3)", 6},
@@ -68,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
         value_case{"(((((((((((1)))))))))))", 1}, value_case{"2 (3)", 6}, value_case{"(x) = 4", 4}));
 
 INSTANTIATE_TEST_SUITE_P(
-    part_1_3, calculate_value_test,
+    builtin_functions, calculate_value_test,
     testing::Values(
         value_case{"sin(30)", 0.5}, value_case{"acos(0)", 90}, value_case{"sinh(90)", 2.3012989023072947},
         value_case{"tan(90)", std::tan(pi * 90 / 180)}, value_case{"sin(100)", 1, 2}, value_case{"atan(1)", 50, 2},
@@ -108,7 +108,7 @@ const char* const range = "結果が有効範囲から外れました。";
 const char* const syntax = "不正な構文です。";
 
 INSTANTIATE_TEST_SUITE_P(
-    part_1_1_and_1_2, calculate_error_test,
+    operators_literals_and_variables, calculate_error_test,
     testing::Values(
         error_case{"", "式が空です。", 0, 0}, error_case{"   ", "式が空です。", 0, 0},
         error_case{"#", "文字 '#' は認識できません。", 0, 1}, error_case{"2 # 3", "文字 '#' は認識できません。", 2, 1},

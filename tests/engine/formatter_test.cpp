@@ -38,13 +38,13 @@ std::ostream& operator<<(std::ostream& out, const real_case& c) {
 
 class format_real_test : public testing::TestWithParam<real_case> {};
 
-TEST_P(format_real_test, gives_the_text_of_part_1_4) {
+TEST_P(format_real_test, gives_decimals_exponent_and_grouping) {
     const real_case& c = GetParam();
     EXPECT_EQ(cal::format_real(c.value, c.decimals, c.exponent_digits, c.grouping), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    spec_edge_cases, format_real_test,
+    edge_cases, format_real_test,
     testing::Values(
         // decimals 10, exponent digits 10, no grouping
         real_case{0.0, 10, 10, false, "0"}, real_case{2.5, 10, 10, false, "2.5"},

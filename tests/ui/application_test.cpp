@@ -1,5 +1,6 @@
 #include <string>
 
+#include "resources/resource.h"
 #include "support/sjis.h"
 #include "test_resources.h"
 #include "ui/text.h"
@@ -25,9 +26,9 @@ std::string long_japanese_string()
 TEST_F(application_test, loads_string_resources_whole_whatever_their_length)
 {
     const string_case cases[] = {
-        {1, "Tarvik"},
-        {2, "tarvikwnd"},
-        {3, "Tarvik.ini"},
+        {IDS_APP_TITLE, "Tarvik"},
+        {IDS_WINDOW_CLASS, "tarvikwnd"},
+        {IDS_SETTINGS_FILE, "Tarvik.ini"},
         {IDS_TEST_SHORT, sjis("短い")},
         {IDS_TEST_LONG_ASCII, [] { std::string t; for (int i = 0; i < 30; ++i) t += "0123456789"; return t; }()},
         // A double-byte character straddles the end of the first buffer.

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "resources/resource.h"
 #include "support/sjis.h"
 #include "ui/text.h"
 #include "ui_fixture.h"
@@ -108,12 +109,12 @@ TEST_F(text_test, window_text_of_any_length_and_of_no_window)
 TEST_F(text_test, program_resources_hold_the_icon_and_version)
 {
     for (int size : {16, 32}) {
-        HANDLE icon = LoadImageA(app.instance(), MAKEINTRESOURCEA(103), IMAGE_ICON, size, size, 0);
+        HANDLE icon = LoadImageA(app.instance(), MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON, size, size, 0);
         EXPECT_NE(nullptr, icon) << size;
         if (icon)
             DestroyIcon(static_cast<HICON>(icon));
     }
-    HRSRC version = FindResourceA(app.instance(), MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(16));  // RT_VERSION
+    HRSRC version = FindResourceA(app.instance(), MAKEINTRESOURCEA(VS_VERSION_INFO), RT_VERSION);
     ASSERT_NE(nullptr, version);
     auto* data = static_cast<const char*>(LockResource(LoadResource(app.instance(), version)));
     std::string block(data, SizeofResource(app.instance(), version));

@@ -1,4 +1,4 @@
-#include "ui/function_template.h"
+#include "app/function_template.h"
 
 #include <algorithm>
 

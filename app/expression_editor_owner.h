@@ -1,14 +1,13 @@
 #pragma once
-#include "ui/answer_state.h"
-
 #include <windows.h>
 
-struct settings;
+#include "app/answer_state.h"
+#include "app/function_keys.h"
 
 // What the expression editor needs from the window that owns it (the main
-// window): the answer state, the keys and commands it hands on, and the
-// settings that bind Alt+key to function templates. Keeping it abstract lets
-// the editor live with the other controls without knowing the main window.
+// window): the answer state, the keys and commands it hands on, and the calls
+// that Alt+key inserts. Keeping it abstract lets the editor live with the
+// other controls without knowing the main window or the settings.
 class expression_editor_owner {
 public:
     virtual answer_state current_answer_state() const = 0;
@@ -23,7 +22,8 @@ public:
     // The editor menu's "変数(&V)": opens the variable list.
     virtual void show_variables() = 0;
 
-    virtual const settings& current_settings() const = 0;
+    // The Alt+key bindings as they stand now, resolved to call templates.
+    virtual function_key_table function_keys() const = 0;
 
 protected:
     ~expression_editor_owner() = default;

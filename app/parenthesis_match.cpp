@@ -1,4 +1,4 @@
-#include "ui/parenthesis_match.h"
+#include "app/parenthesis_match.h"
 
 namespace {
 

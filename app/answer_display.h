@@ -24,6 +24,7 @@ public:
     // A child of parent with no control id, at zero size until laid out.
     bool create(HWND parent);
 
+protected:
     void on_command(UINT notify_code, UINT id, HWND control) override;
     void on_context_menu(HWND target, int x, int y) override;
     void on_key_down(UINT virtual_key, UINT repeat, UINT flags) override;

@@ -1,27 +1,19 @@
-#include "ui/expression_editor.h"
+#include "app/expression_editor.h"
 
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
-#include "engine/builtin_functions.h"
-#include "options/settings.h"
-#include "options/shortcut_key.h"
-#include "ui/application.h"
-#include "ui/function_template.h"
-#include "ui/parenthesis_match.h"
+#include "app/function_keys.h"
+#include "app/parenthesis_match.h"
 #include "resources/resource.h"
+#include "ui/program_resources.h"
 
 namespace {
 
 framed_edit::look initial_look() {
     return {rgb(255, 255, 255), rgb(0, 0, 0), GetSysColor(COLOR_BTNSHADOW), 0,
             "HGP創英角ﾎﾟｯﾌﾟ体", 9};
-}
-
-HINSTANCE resource_instance() {
-    application* app = application::current();
-    return app ? app->instance() : GetModuleHandleA(nullptr);
 }
 
 // The characters that continue a committed answer as "ans" followed by them.
@@ -120,8 +112,8 @@ void expression_editor::on_command(UINT notify_code, UINT id, HWND control) {
 }
 
 void expression_editor::on_context_menu(HWND, int x, int y) {
-    HMENU menu = LoadMenuA(resource_instance(), MAKEINTRESOURCEA(IDR_EXPRESSION_MENU));
-    if (!menu)
+    const popup_menu menu(IDR_EXPRESSION_MENU);
+    if (!menu.items())
         return;
     // From the keyboard the position is (-1, -1): open at the caret instead
     // of the screen's corner.
@@ -132,9 +124,7 @@ void expression_editor::on_context_menu(HWND, int x, int y) {
         x = caret.x;
         y = caret.y;
     }
-    if (HMENU expression = GetSubMenu(menu, 0))
-        TrackPopupMenu(expression, TPM_RIGHTBUTTON, x, y, 0, handle(), nullptr);
-    DestroyMenu(menu);
+    menu.track(handle(), x, y);
 }
 
 // An operator continues the previous answer; anything else starts a new
@@ -172,37 +162,13 @@ void expression_editor::jump_to_partner() {
 }
 
 void expression_editor::insert_function_template(UINT key_character) {
-    std::string name;
-    int arg_count = 0;
-    if (!function_for_key(key_character, name, arg_count))
+    const function_key_table keys = owner_.function_keys();
+    const function_template* call = call_for_key(keys, static_cast<std::int32_t>(key_character));
+    if (!call)
         return;
-    const function_template call = make_function_template(name, arg_count);
-    replace_selection(call.text.c_str());
-    if (call.caret_back != 0)
-        set_caret(selection_end() - call.caret_back);
-}
-
-// The first binding of the key decides. A user function index without a text,
-// or a built-in index outside the table, binds nothing.
-bool expression_editor::function_for_key(UINT key_character, std::string& name,
-                                         int& arg_count) const {
-    const settings& current = owner_.current_settings();
-    const auto binding = std::find_if(
-        current.shortcut_keys.begin(), current.shortcut_keys.end(),
-        [&](const shortcut_key& k) { return k.key == static_cast<std::int32_t>(key_character); });
-    if (binding == current.shortcut_keys.end())
-        return false;
-
-    if ((binding->code & USER_FUNCTION_FLAG) != 0) {
-        const auto index = static_cast<std::size_t>(binding->code & ~USER_FUNCTION_FLAG);
-        if (index >= current.user_function_texts.size())
-            return false;
-        function_signature signature = user_function_signature(current.user_function_texts[index]);
-        name = std::move(signature.name);
-        arg_count = signature.arg_count;
-        return true;
-    }
-    return cal::builtin_function_at(binding->code, name, arg_count);
+    replace_selection(call->text.c_str());
+    if (call->caret_back != 0)
+        set_caret(selection_end() - call->caret_back);
 }
 
 void expression_editor::emphasise(int index, int count) {

@@ -1,4 +1,4 @@
-#include "ui/expression_editor.h"
+#include "app/expression_editor.h"
 
 #include <gtest/gtest.h>
 
@@ -7,16 +7,17 @@
 
 #include "engine/builtin_functions.h"
 #include "options/settings.h"
+#include "resources/resource.h"
 #include "support/sjis.h"
 #include "ui/ui_fixture.h"
 
 namespace {
 
-constexpr UINT ID_UNDO = 40023;
-constexpr UINT ID_CUT = 40020;
-constexpr UINT ID_COPY = 40021;
-constexpr UINT ID_PASTE = 40022;
-constexpr UINT ID_VARIABLES = 40015;
+constexpr UINT ID_UNDO = IDM_EXPRESSION_UNDO;
+constexpr UINT ID_CUT = IDM_EXPRESSION_CUT;
+constexpr UINT ID_COPY = IDM_EXPRESSION_COPY;
+constexpr UINT ID_PASTE = IDM_EXPRESSION_PASTE;
+constexpr UINT ID_VARIABLES = IDM_EXPRESSION_VARIABLES;
 
 struct key_event {
     UINT virtual_key;
@@ -37,7 +38,9 @@ public:
         keys.push_back({virtual_key, repeat, flags});
     }
     void show_variables() override { ++variable_lists; }
-    const settings& current_settings() const override { return options; }
+    function_key_table function_keys() const override {
+        return resolve_function_keys(options.shortcut_keys, options.user_function_texts);
+    }
 
     answer_state state = edited;
     int commits = 0;
@@ -424,13 +427,13 @@ TEST_F(expression_editor_test, menu_commands_reach_the_edit_control_and_the_owne
     EXPECT_EQ(owner_.variable_lists, 0);
     SendMessageA(edit(), WM_COMMAND, ID_VARIABLES, 0);
     EXPECT_EQ(owner_.variable_lists, 1);
-    SendMessageA(edit(), WM_COMMAND, 40014, 0);  // not one of the editor's
+    SendMessageA(edit(), WM_COMMAND, IDM_HISTORY, 0);  // not one of the editor's
     EXPECT_EQ(owner_.variable_lists, 1);
     EXPECT_EQ(text(), "12+");
 }
 
 TEST_F(expression_editor_test, context_menu_resource_has_the_editor_commands) {
-    HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(118));
+    HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_EXPRESSION_MENU));
     if (!menu)
         GTEST_SKIP() << "resources not linked into this program";
     HMENU expression = GetSubMenu(menu, 0);

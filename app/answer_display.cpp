@@ -1,18 +1,13 @@
-#include "ui/answer_display.h"
+#include "app/answer_display.h"
 
 #include "resources/resource.h"
-#include "ui/application.h"
+#include "ui/program_resources.h"
 
 namespace {
 
 framed_edit::look initial_look() {
     return {GetSysColor(COLOR_BTNFACE), rgb(0, 0, 0), GetSysColor(COLOR_BTNSHADOW), 0,
             "HGP創英角ﾎﾟｯﾌﾟ体", 9};
-}
-
-HINSTANCE resource_instance() {
-    application* app = application::current();
-    return app ? app->instance() : GetModuleHandleA(nullptr);
 }
 
 }  // namespace
@@ -31,8 +26,8 @@ void answer_display::on_command(UINT, UINT id, HWND) {
 }
 
 void answer_display::on_context_menu(HWND, int x, int y) {
-    HMENU menu = LoadMenuA(resource_instance(), MAKEINTRESOURCEA(IDR_ANSWER_MENU));
-    if (!menu)
+    const popup_menu menu(IDR_ANSWER_MENU);
+    if (!menu.items())
         return;
     // From the keyboard the position is (-1, -1): open at the control instead
     // of the screen's corner.
@@ -42,9 +37,7 @@ void answer_display::on_context_menu(HWND, int x, int y) {
         x = bounds.left;
         y = bounds.bottom;
     }
-    if (HMENU ans = GetSubMenu(menu, 0))
-        TrackPopupMenu(ans, TPM_RIGHTBUTTON, x, y, 0, handle(), nullptr);
-    DestroyMenu(menu);
+    menu.track(handle(), x, y);
 }
 
 // The control never sees a key: no caret moves in a field that only shows.

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "ui/expression_editor_owner.h"
+#include "app/expression_editor_owner.h"
 #include "ui/framed_edit.h"
 
 // The field where the user types an expression. On top of a plain multi-line
@@ -33,6 +33,7 @@ public:
     bool match_parentheses() const { return match_parentheses_; }
     void set_match_parentheses(bool on) { match_parentheses_ = on; }
 
+protected:
     void on_char(UINT character, UINT key_data) override;
     void on_command(UINT notify_code, UINT id, HWND control) override;
     void on_context_menu(HWND target, int x, int y) override;
@@ -46,7 +47,6 @@ private:
     void wrap_selection_in_parentheses();
     void jump_to_partner();
     void insert_function_template(UINT key_character);
-    bool function_for_key(UINT key_character, std::string& name, int& arg_count) const;
 
     void replace_selection(const char* text);
     void set_caret(int position);

@@ -1,5 +1,6 @@
+#include "app/answer_display.h"
 #include "options/settings.h"
-#include "ui/answer_display.h"
+#include "resources/resource.h"
 #include "ui/application.h"
 #include "ui/draw_frame.h"
 #include "ui/framed_edit.h"
@@ -15,7 +16,6 @@
 namespace {
 
 constexpr const char* PARENT_CLASS = "framed_controls_test_parent";
-constexpr UINT COPY_COMMAND = 40021;
 
 // Stands in for the main window: it says which colour frames are shaded from,
 // collects the keys the answer display hands on and forwards colour requests
@@ -426,7 +426,7 @@ TEST_F(framed_controls, copy_command_copies_the_whole_answer_and_selects_it) {
     SendMessageA(display_.handle(), EM_SETSEL, 2, 5);
     empty_clipboard();
 
-    SendMessageA(display_.handle(), WM_COMMAND, MAKEWPARAM(COPY_COMMAND, 0), 0);
+    SendMessageA(display_.handle(), WM_COMMAND, MAKEWPARAM(IDM_ANSWER_COPY, 0), 0);
 
     EXPECT_EQ(clipboard_text(), answer);
     EXPECT_EQ(selection_of(display_.handle()),
@@ -437,7 +437,7 @@ TEST_F(framed_controls, copy_command_keeps_a_japanese_message_byte_for_byte) {
     const std::string message = sjis("式が不正です");
     SetWindowTextA(display_.handle(), message.c_str());
     empty_clipboard();
-    SendMessageA(display_.handle(), WM_COMMAND, MAKEWPARAM(COPY_COMMAND, 0), 0);
+    SendMessageA(display_.handle(), WM_COMMAND, MAKEWPARAM(IDM_ANSWER_COPY, 0), 0);
     EXPECT_EQ(utf8_from_sjis(clipboard_text()), "式が不正です");
 }
 
@@ -445,7 +445,7 @@ TEST_F(framed_controls, other_commands_do_nothing) {
     SetWindowTextA(display_.handle(), "99");
     SendMessageA(display_.handle(), EM_SETSEL, 1, 1);
     empty_clipboard();
-    for (UINT id : {0u, 40020u, 40022u, 40015u, 0xFFFFu})
+    for (UINT id : {0u, UINT{IDM_EXPRESSION_CUT}, UINT{IDM_EXPRESSION_PASTE}, UINT{IDM_EXPRESSION_VARIABLES}, 0xFFFFu})
         SendMessageA(display_.handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
     EXPECT_EQ(clipboard_text(), "<no text>");
     EXPECT_EQ(selection_of(display_.handle()), (std::pair<DWORD, DWORD>{1, 1}));
@@ -489,7 +489,7 @@ TEST(framed_control_creation, fails_cleanly_without_a_parent) {
 namespace {
 
 TEST(answer_menu_resource, holds_one_copy_item_under_ans) {
-    HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(119));
+    HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_ANSWER_MENU));
     ASSERT_NE(menu, nullptr);
     HMENU ans = GetSubMenu(menu, 0);
     ASSERT_NE(ans, nullptr);
@@ -497,7 +497,7 @@ TEST(answer_menu_resource, holds_one_copy_item_under_ans) {
     GetMenuStringA(menu, 0, name, sizeof name, MF_BYPOSITION);
     EXPECT_STREQ(name, "ans");
     ASSERT_EQ(GetMenuItemCount(ans), 1);
-    EXPECT_EQ(GetMenuItemID(ans, 0), COPY_COMMAND);
+    EXPECT_EQ(GetMenuItemID(ans, 0), IDM_ANSWER_COPY);
     char item[32] = {};
     GetMenuStringA(ans, 0, item, sizeof item, MF_BYPOSITION);
     EXPECT_EQ(utf8_from_sjis(item), "コピー(&C)");

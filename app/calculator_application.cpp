@@ -1,16 +1,14 @@
-#include "ui/calculator_application.h"
+#include "app/calculator_application.h"
 
 #include <commctrl.h>
 
 #include <string>
 
+#include "resources/resource.h"
 #include "ui/window_procedure.h"
 
 namespace {
 
-constexpr UINT TITLE_STRING = 1;
-constexpr UINT CLASS_NAME_STRING = 2;
-constexpr UINT ACCELERATORS = 114;
 constexpr const char* HIDDEN_OWNER_CLASS = "tarvikdummywnd";
 
 } // namespace
@@ -22,8 +20,8 @@ calculator_application::calculator_application(HINSTANCE instance, const char* c
 bool calculator_application::show_running_copy() const {
     std::string class_name = "tarvikwnd";
     std::string title = "Tarvik";
-    load_string_resource(CLASS_NAME_STRING, class_name);
-    load_string_resource(TITLE_STRING, title);
+    load_string_resource(IDS_WINDOW_CLASS, class_name);
+    load_string_resource(IDS_APP_TITLE, title);
     HWND running = FindWindowA(class_name.c_str(), title.c_str());
     if (!running)
         return false;
@@ -49,7 +47,7 @@ bool calculator_application::init_instance() {
     if (!InitCommonControlsEx(&controls))
         return false;
 
-    accelerators_ = LoadAcceleratorsA(instance(), MAKEINTRESOURCEA(ACCELERATORS));
+    accelerators_ = LoadAcceleratorsA(instance(), MAKEINTRESOURCEA(IDR_ACCELERATORS));
     if (!create_hidden_owner())
         return false;
     if (!main_window_.create(hidden_owner_.handle()))

@@ -1,0 +1,58 @@
+// An exception thrown by a handler ends at the procedure's boundary: the
+// message gets its default processing and the program goes on.
+#include <windows.h>
+
+#include <new>
+#include <string>
+
+#include "test_resources.h"
+#include "ui/dialog.h"
+#include "ui/text.h"
+#include "ui_fixture.h"
+
+namespace {
+
+constexpr UINT throwing_command = 1198;
+constexpr UINT end_command = 1199;
+constexpr INT_PTR ended_by_test = 42;
+
+class throwing_window : public window {
+protected:
+    void on_set_text(const char*) override { throw std::bad_alloc(); }
+};
+
+// Throws on one command, ends on another: both posted while it runs.
+class throwing_dialog : public dialog {
+protected:
+    bool on_init_dialog(HWND, LPARAM) override
+    {
+        PostMessageA(handle(), WM_COMMAND, throwing_command, 0);
+        PostMessageA(handle(), WM_COMMAND, end_command, 0);
+        return true;
+    }
+    void on_command(UINT, UINT id, HWND) override
+    {
+        if (id == throwing_command)
+            throw std::bad_alloc();
+        if (id == end_command)
+            end_dialog(ended_by_test);
+    }
+};
+
+using exception_guard_test = ui_test;
+
+TEST_F(exception_guard_test, a_throwing_handler_falls_back_to_the_default_processing)
+{
+    throwing_window thrower;
+    ASSERT_TRUE(thrower.create(0, test_class_name, "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr));
+    EXPECT_EQ(TRUE, SendMessageA(thrower.handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("set")));
+    std::string text;
+    get_window_text(thrower.handle(), text);
+    EXPECT_EQ("set", text) << "DefWindowProc must have set the text";
+    DestroyWindow(thrower.handle());
+
+    throwing_dialog thrower_dialog;
+    EXPECT_EQ(ended_by_test, thrower_dialog.run_modal(IDD_TEST_DIALOG, nullptr));
+}
+
+}  // namespace

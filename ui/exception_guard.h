@@ -1,0 +1,26 @@
+#pragma once
+#include <utility>
+
+// The window, dialog and page procedures are called by the system, which
+// knows nothing of C++ exceptions: one that escaped a handler would unwind
+// through the system's dispatcher. Each procedure runs its object's handler
+// through guarded(), which catches everything and gives the message its
+// default processing instead.
+
+// What becomes of an exception caught at a procedure's boundary. Called from
+// inside the catch block, so std::current_exception() names it. The one place
+// to report such exceptions (for now nothing is reported).
+void on_caught_exception() noexcept;
+
+// body's result, or fallback's when body throws. fallback runs outside the
+// catch block; it is the message's default processing and must not throw.
+template <typename Body, typename Fallback>
+auto guarded(Body&& body, Fallback&& fallback) noexcept -> decltype(body())
+{
+    try {
+        return std::forward<Body>(body)();
+    } catch (...) {
+        on_caught_exception();
+    }
+    return std::forward<Fallback>(fallback)();
+}
