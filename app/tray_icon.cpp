@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/main_window.h"
+#include "resources/resource.h"
 #include "ui/application.h"
 
 namespace {
@@ -69,9 +70,9 @@ HMENU tray_icon::build_menu(bool window_visible, bool hotkey_registered) {
     DestroyMenu(bar);
     if (!menu)
         return nullptr;
-    DeleteMenu(menu, window_visible ? command_show : command_hide, MF_BYCOMMAND);
+    DeleteMenu(menu, window_visible ? IDM_SHOW : IDM_HIDE, MF_BYCOMMAND);
     if (!hotkey_registered)
-        DeleteMenu(menu, command_toggle_tray, MF_BYCOMMAND);
+        DeleteMenu(menu, IDM_TOGGLE_TRAY, MF_BYCOMMAND);
     return menu;
 }
 
