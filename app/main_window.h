@@ -8,15 +8,13 @@
 #include "app/calculator_session.h"
 #include "app/list_popup.h"
 #include "app/list_popup_owner.h"
+#include "app/tray_icon.h"
 #include "options/settings.h"
 #include "ui/answer_display.h"
 #include "ui/colour.h"
 #include "ui/expression_editor.h"
 #include "ui/expression_editor_owner.h"
 #include "ui/window.h"
-
-// The notification-area icon's callback message.
-inline constexpr UINT TRAY_MESSAGE = WM_APP + 100;
 
 // The calculator window: a captionless strip with the expression editor above
 // the answer display and a grip on the left. It holds the settings and the
