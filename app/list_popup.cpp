@@ -1,12 +1,10 @@
 #include "app/list_popup.h"
 
-#include "app/main_window.h"
-#include "engine/formatter.h"
 #include "resources/resource.h"
-#include "ui/application.h"
+#include "ui/program_resources.h"
 #include "ui/window_procedure.h"
 
-list_popup::list_popup(main_window& owner) : owner_(owner) {}
+list_popup::list_popup(list_popup_owner& owner) : owner_(owner) {}
 
 list_popup::~list_popup() {
     if (handle())
@@ -16,7 +14,7 @@ list_popup::~list_popup() {
 bool list_popup::register_window_class() {
     WNDCLASSEXA existing{};
     existing.cbSize = sizeof(existing);
-    if (GetClassInfoExA(application::current()->instance(), CLASS_NAME, &existing))
+    if (GetClassInfoExA(program_instance(), CLASS_NAME, &existing))
         return true;
     return register_class(CLASS_NAME, CS_HREDRAW | CS_VREDRAW, nullptr, nullptr,
                           LoadCursorA(nullptr, IDC_ARROW), nullptr) != 0;
@@ -26,7 +24,7 @@ bool list_popup::register_window_class() {
 // ends too soon, so that the list never opens off the screen.
 RECT list_popup::placement() const {
     RECT editor{};
-    GetWindowRect(owner_.editor().handle(), &editor);
+    GetWindowRect(owner_.list_anchor(), &editor);
     RECT popup{editor.left, editor.bottom, editor.right, editor.bottom + HEIGHT};
     MONITORINFO monitor{};
     monitor.cbSize = sizeof(monitor);
@@ -46,9 +44,9 @@ bool list_popup::open(list_kind kind) {
     const RECT area = placement();
     const int width = area.right - area.left;
     if (!create(0, CLASS_NAME, "", WS_POPUP | WS_CLIPCHILDREN, area.left, area.top, width, HEIGHT,
-                owner_.handle(), nullptr))
+                owner_.list_owner_window(), nullptr))
         return false;
-    if (!list_.create(handle(), width, HEIGHT, owner_.back_colour())) {
+    if (!list_.create(handle(), width, HEIGHT, owner_.list_scroll_bar_colour())) {
         DestroyWindow(handle());
         return false;
     }
@@ -61,14 +59,8 @@ bool list_popup::open(list_kind kind) {
 }
 
 void list_popup::fill() {
-    if (kind_ == history_list) {
-        for (const auto& entry : owner_.history())
-            list_.add_item(entry.expression + " = " + entry.answer);
-        return;
-    }
-    const auto& options = owner_.current_settings();
-    for (const auto& [name, value] : owner_.engine().variables)
-        list_.add_item(name + " = " + cal::format_real(value, options.precision, options.exp_translate, false));
+    for (const std::string& row : owner_.list_rows(kind_))
+        list_.add_item(row);
 }
 
 void list_popup::close() {
@@ -77,7 +69,7 @@ void list_popup::close() {
     // Destroying takes the focus from the list, which asks to close again.
     closing_suppressed_ = true;
     DestroyWindow(handle());
-    SetFocus(owner_.editor().handle());
+    SetFocus(owner_.list_anchor());
     closing_suppressed_ = false;
 }
 
@@ -128,7 +120,7 @@ void list_popup::on_activate(UINT state, HWND, bool) {
         return;
     // The editor's font may have changed since the last opening.
     SendMessageA(list_.handle(), WM_SETFONT, 0, FALSE);
-    font_.create_point_font(owner_.editor().font_face().c_str(), owner_.editor().font_size());
+    font_.create_point_font(owner_.list_font_face().c_str(), owner_.list_font_size());
     SendMessageA(list_.handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.handle()), TRUE);
     // Taking the focus while losing the activation would pull it back from
     // the window being activated (the delete confirmation among them).
@@ -136,4 +128,4 @@ void list_popup::on_activate(UINT state, HWND, bool) {
         SetFocus(list_.handle());
 }
 
-HBRUSH list_popup::on_ctl_color_list_box(HDC dc, HWND) { return owner_.editor().ctl_colour(dc); }
+HBRUSH list_popup::on_ctl_color_list_box(HDC dc, HWND) { return owner_.list_colours(dc); }

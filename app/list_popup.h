@@ -1,12 +1,11 @@
 #pragma once
 #include <windows.h>
 
+#include "app/list_kind.h"
+#include "app/list_popup_owner.h"
 #include "app/popup_list_box.h"
 #include "ui/font.h"
 #include "ui/window.h"
-
-class main_window;
-enum list_kind : int;
 
 // The popup that drops down below the expression editor with the history or
 // the variables. Its window exists only while it is shown: every opening
@@ -17,7 +16,7 @@ public:
     static constexpr const char* CLASS_NAME = "list_container";
     static constexpr int HEIGHT = 100;
 
-    explicit list_popup(main_window& owner);
+    explicit list_popup(list_popup_owner& owner);
     ~list_popup() override;
 
     // Creates the popup below the editor, fills it with the history (newest
@@ -42,7 +41,7 @@ private:
     void use_selected_entry();
     void delete_entries(bool all);
 
-    main_window& owner_;
+    list_popup_owner& owner_;
     list_kind kind_{};
     popup_list_box list_;
     font font_;

@@ -1,7 +1,7 @@
 #include "app/main_menu.h"
 
-#include "app/main_window.h"
 #include "options/settings.h"
+#include "resources/resource.h"
 
 namespace {
 
@@ -26,14 +26,14 @@ void prepare_main_menu(HMENU menu, const settings& record) {
     // Both modes are brought into range when settings are applied; the checks
     // below never address an item outside the submenus.
     if (record.answer_mode >= 0 && record.answer_mode <= 4)
-        CheckMenuItem(menu, command_real + static_cast<UINT>(record.answer_mode),
+        CheckMenuItem(menu, IDM_REAL + static_cast<UINT>(record.answer_mode),
                       MF_BYCOMMAND | MF_CHECKED);
-    if (HMENU angles = submenu_holding(menu, command_degree);
+    if (HMENU angles = submenu_holding(menu, IDM_DEGREE);
         angles && record.angle_mode >= 0 && record.angle_mode <= 2)
         CheckMenuItem(angles, static_cast<UINT>(record.angle_mode), MF_BYPOSITION | MF_CHECKED);
-    CheckMenuItem(menu, command_topmost, MF_BYCOMMAND | (record.show_top ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(menu, IDM_TOPMOST, MF_BYCOMMAND | (record.show_top ? MF_CHECKED : MF_UNCHECKED));
     if (record.show_tray) {
-        DeleteMenu(menu, command_toggle_tray, MF_BYCOMMAND);
-        DeleteMenu(menu, command_exit, MF_BYCOMMAND);
+        DeleteMenu(menu, IDM_TOGGLE_TRAY, MF_BYCOMMAND);
+        DeleteMenu(menu, IDM_EXIT, MF_BYCOMMAND);
     }
 }

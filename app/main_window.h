@@ -3,11 +3,12 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
-#include "app/history_store.h"
+#include "app/calculator_session.h"
 #include "app/list_popup.h"
-#include "engine/answer_format.h"
-#include "engine/calculator.h"
+#include "app/list_popup_owner.h"
+#include "app/tray_icon.h"
 #include "options/settings.h"
 #include "app/answer_display.h"
 #include "ui/colour.h"
@@ -15,42 +16,16 @@
 #include "app/expression_editor_owner.h"
 #include "ui/window.h"
 
-// The two lists the popup below the editor shows.
-enum list_kind : int { variable_list = 0, history_list = 1 };
-
-// The notification-area icon's callback message.
-inline constexpr UINT TRAY_MESSAGE = WM_APP + 100;
-
-// Commands of the main menu, the tray menu and the accelerators.
-enum main_command : UINT {
-    command_exit = 40001,
-    command_toggle_tray = 40002,
-    command_hide = 40004,
-    command_degree = 40005,
-    command_radian = 40006,
-    command_grad = 40007,
-    command_real = 40008,
-    command_angle_time = 40009,
-    command_binary = 40010,
-    command_octal = 40011,
-    command_hex = 40012,
-    command_about = 40013,
-    command_history = 40014,
-    command_variables = 40015,
-    command_options = 40016,
-    command_show = 40017,
-    command_topmost = 40019,
-    command_help = 40035,
-};
-
 // The calculator window: a captionless strip with the expression editor above
-// the answer display and a grip on the left. It owns the engine, the settings,
-// the history and Ans; it evaluates while the user types, commits on Enter
-// and carries the commands of its menus.
+// the answer display and a grip on the left. It holds the settings and the
+// calculator session, hands the editor's text to the session while the user
+// types and on Enter, shows what the session answers, and carries the
+// commands of its menus.
 class main_window : public window,
                     public expression_editor_owner,
                     public answer_display_owner,
-                    public frame_shade_source {
+                    public frame_shade_source,
+                    public list_popup_owner {
 public:
     // Settings, history and variables live in the program's directory.
     main_window();
@@ -62,8 +37,8 @@ public:
     bool create(HWND owner);
 
     // expression_editor_owner
-    answer_state current_answer_state() const override { return answer_state_; }
-    void set_answer_state(answer_state state) override { answer_state_ = state; }
+    answer_state current_answer_state() const override { return session_.state(); }
+    void set_answer_state(answer_state state) override { session_.set_state(state); }
     void commit() override;
     void editor_key_down(UINT virtual_key, UINT repeat, UINT flags) override;
     void show_variables() override;
@@ -77,19 +52,26 @@ public:
     // frame_shade_source: the controls shade their frames from the background.
     colour_value frame_shade_base() const override { return back_colour_; }
 
-    void show_history();
-    // Called back by the list popup.
-    void insert_list_entry(list_kind kind, std::size_t index);
-    bool delete_list_entries(HWND owner, list_kind kind, std::size_t index, bool all);
+    // list_popup_owner: the popup drops down from the editor.
+    HWND list_owner_window() const override { return handle(); }
+    HWND list_anchor() const override { return editor_.handle(); }
+    std::string list_font_face() const override { return editor_.font_face(); }
+    int list_font_size() const override { return editor_.font_size(); }
+    HBRUSH list_colours(HDC dc) override { return editor_.ctl_colour(dc); }
+    colour_value list_scroll_bar_colour() const override { return back_colour_; }
+    std::vector<std::string> list_rows(list_kind kind) const override { return session_.list_rows(kind); }
+    void insert_list_entry(list_kind kind, std::size_t index) override;
+    bool delete_list_entries(HWND owner, list_kind kind, std::size_t index, bool all) override;
 
-    // Re-reads every setting into the engine and the controls.
+    void show_history();
+
+    // Re-reads every setting into the session and the controls.
     void apply_settings();
 
     settings& current_settings() { return settings_; }
-    const cal::calculator& engine() const { return engine_; }
-    cal::calculator& engine() { return engine_; }
-    const history_store& history() const { return history_; }
-    const std::string& ans_text() const { return ans_text_; }
+    const calculator_session& session() const { return session_; }
+    const cal::calculator& engine() const { return session_.engine(); }
+    const history_store& history() const { return session_.history(); }
     expression_editor& editor() { return editor_; }
     answer_display& answer() { return answer_; }
     list_popup& popup() { return popup_; }
@@ -124,23 +106,26 @@ public:
 
 private:
     // Evaluation and display.
+    std::string expression() const;
+    void show(const shown_answer& shown);
     void evaluate_live();
-    cal::answer_options answer_options() const;
-    std::string show_value(double value);
-    void show_error(const cal::calculator_error& error);
     void change_answer_mode(int mode);
     void change_angle_mode(int mode);
     void handle_command(UINT id);
     void replace_expression(const char* text);
 
-    // Parts of apply_settings.
+    // Parts of apply_settings (main_window_settings.cpp).
+    session_settings calculation_settings() const;
     void apply_editor_settings();
+    void apply_answer_look(answer_look look);
     void apply_answer_settings();
     void apply_colours();
     void load_icon();
     void release_icon();
     void apply_topmost();
     void fit_height();
+    void redraw_all();
+    void save_settings_file();
 
     void flip_topmost();
     void flip_tray();
@@ -165,13 +150,10 @@ private:
     expression_editor editor_;
     answer_display answer_;
     list_popup popup_;
-    history_store history_;
-    cal::calculator engine_;
+    calculator_session session_;
     settings settings_;
-    answer_state answer_state_ = committed;
     HWND send_target_ = nullptr;
     bool hotkey_registered_ = true;
-    std::string ans_text_ = "0";
     colour_value back_colour_ = 0;
     colour_value frame_colour_ = 0;
     int frame_style_ = 0;

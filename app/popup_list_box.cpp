@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "resources/resource.h"
-#include "ui/application.h"
+#include "ui/program_resources.h"
 
 bool popup_list_box::create(HWND parent, int width, int height, colour_value scroll_background) {
     scroll_bar_shown_ = false;
@@ -66,11 +66,10 @@ void popup_list_box::scroll_to(int position) {
 }
 
 void popup_list_box::on_context_menu(HWND, int x, int y) {
-    HMENU menu = LoadMenuA(application::current()->instance(), MAKEINTRESOURCEA(IDR_LIST_MENU));
-    if (!menu)
+    const popup_menu menu(IDR_LIST_MENU);
+    if (!menu.items())
         return;
-    HMENU items = GetSubMenu(menu, 0);
-    EnableMenuItem(items, IDM_LIST_DELETE,
+    EnableMenuItem(menu.items(), IDM_LIST_DELETE,
                    MF_BYCOMMAND | (selected_index() < 0 ? MF_GRAYED : MF_ENABLED));
     // The menu key and Shift+F10 give no position: open at the list's corner.
     if (x == -1 && y == -1) {
@@ -79,8 +78,7 @@ void popup_list_box::on_context_menu(HWND, int x, int y) {
         x = corner.x;
         y = corner.y;
     }
-    TrackPopupMenu(items, TPM_RIGHTBUTTON, x, y, 0, GetParent(handle()), nullptr);
-    DestroyMenu(menu);
+    menu.track(GetParent(handle()), x, y);
 }
 
 void popup_list_box::on_key_down(UINT virtual_key, UINT repeat, UINT flags) {

@@ -1,9 +1,10 @@
 #include "app/tray_icon.h"
 
+#include <shellapi.h>
+
 #include <cstring>
 #include <string>
 
-#include "app/main_window.h"
 #include "resources/resource.h"
 #include "ui/program_resources.h"
 

@@ -1,6 +1,10 @@
 #pragma once
 #include <windows.h>
 
+// The notification-area icon's callback message, taken by the main window
+// before its general dispatch.
+inline constexpr UINT TRAY_MESSAGE = WM_APP + 100;
+
 // The calculator's notification-area icon (id 0) and its menu. The icon is
 // always the program's own, its tip the program's title; mouse messages come
 // back to the owner as TRAY_MESSAGE.

@@ -2,12 +2,18 @@
 
 #include "engine/calculator_error.h"
 
-#include <exception>
 #include <new>
 
 namespace cli {
 
 namespace {
+
+session_settings settings_for(const cal::answer_options& options, std::int32_t angle_mode) {
+    session_settings values;
+    values.answer = options;
+    values.angle_mode = angle_mode;
+    return values;
+}
 
 void fail(commit_result& result, const std::string& message, std::int32_t position, std::int32_t length) {
     result.ok = false;
@@ -18,14 +24,12 @@ void fail(commit_result& result, const std::string& message, std::int32_t positi
 
 } // namespace
 
-session::session(const cal::answer_options& options, std::int32_t angle_mode) : options_(options) {
-    calculator_.angle_mode = angle_mode;
-    calculator_.set_variable("ans", 0.0);
-}
+session::session(const cal::answer_options& options, std::int32_t angle_mode)
+    : session_(settings_for(options, angle_mode)) {}
 
 bool session::add_function(std::string_view text, commit_result& error) {
     try {
-        calculator_.add_user_function(text);
+        session_.engine().add_user_function(text);
         return true;
     } catch (const cal::calculator_error& e) {
         fail(error, e.message(), e.position, e.length);
@@ -38,14 +42,14 @@ bool session::add_function(std::string_view text, commit_result& error) {
 commit_result session::commit(std::string_view line) {
     commit_result result;
     try {
-        double value = calculator_.calculate(line);
-        std::string shown = cal::format_answer(value, options_);
-        calculator_.set_variable("ans", cal::ans_value(value, shown, options_));
+        shown_answer shown = session_.commit(line);
+        if (shown.failed()) {
+            fail(result, shown.text, shown.error_position, shown.error_length);
+            return result;
+        }
         result.ok = true;
-        result.value = value;
-        result.answer = std::move(shown);
-    } catch (const cal::calculator_error& e) {
-        fail(result, e.message(), e.position, e.length);
+        result.value = shown.value;
+        result.answer = std::move(shown.text);
     } catch (const std::bad_alloc&) {
         fail(result, "out of memory", -1, 0);
     }

@@ -1,6 +1,6 @@
 #pragma once
+#include "app/calculator_session.h"
 #include "engine/answer_format.h"
-#include "engine/calculator.h"
 
 #include <cstdint>
 #include <string>
@@ -18,11 +18,11 @@ struct commit_result {
     std::int32_t length = 0;
 };
 
-// One calculator kept for a whole run; every line is committed as Enter does
-// in the calculator window: evaluate (assignments take
-// effect, and stay when a later part of the line fails), format by the answer
-// form, then set "ans" (rounded as shown when ans_precision is on). A failed
-// evaluation or formatting leaves "ans" as it was.
+// One calculator kept for a whole run; every line is committed by the
+// calculator window's own rule (calculator_session): evaluate (assignments
+// take effect, and stay when a later part of the line fails), format by the
+// answer form, then set "ans" (rounded as shown when ans_precision is on). A
+// failed evaluation or formatting leaves "ans" as it was.
 class session {
 public:
     session(const cal::answer_options& options, std::int32_t angle_mode);
@@ -32,11 +32,10 @@ public:
 
     commit_result commit(std::string_view line);
 
-    const cal::calculator& calculator() const { return calculator_; }
+    const cal::calculator& calculator() const { return session_.engine(); }
 
 private:
-    cal::calculator calculator_;
-    cal::answer_options options_;
+    calculator_session session_;
 };
 
 } // namespace cli

@@ -60,6 +60,10 @@
 
 // -- Window texts of the main window, lists, tray and hotkey
 #define IDS_HOTKEY_FAILED        290  // the hotkey could not be registered
+#define IDS_DELETE_HISTORY_ENTRY  201  // the list's "削除(&D)" on a history row
+#define IDS_DELETE_ALL_HISTORY    202  // the list's "全て削除(&A)" on the history
+#define IDS_DELETE_VARIABLE       203  // the list's "削除(&D)" on a variable
+#define IDS_DELETE_ALL_VARIABLES  204  // the list's "全て削除(&A)" on the variables
 
 // Accelerators
 #define IDR_ACCELERATORS     114  // Ctrl+D/A/B/O/H: the answer forms

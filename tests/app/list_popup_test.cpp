@@ -466,7 +466,7 @@ TEST_F(list_popup_test, picking_an_entry_fills_the_editor) {
 // The message loop translates the accelerators for the main window whatever
 // window the key is for, so the answer form switches from the list too.
 TEST_F(list_popup_test, answer_form_accelerators_work_from_the_list) {
-    HACCEL accelerators = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(114));
+    HACCEL accelerators = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_ACCELERATORS));
     ASSERT_NE(accelerators, nullptr);
     ASSERT_TRUE(popup_->open(history_list));
     pump_messages();

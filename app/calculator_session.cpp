@@ -1,0 +1,164 @@
+#include "app/calculator_session.h"
+
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
+#include "app/ans_replacement.h"
+#include "app/settings_ranges.h"
+#include "app/user_function_loader.h"
+#include "engine/calculator_error.h"
+#include "engine/formatter.h"
+
+namespace {
+
+std::string without_commas(std::string text) {
+    text.erase(std::remove(text.begin(), text.end(), ','), text.end());
+    return text;
+}
+
+shown_answer error_shown(const cal::calculator_error& error) {
+    shown_answer result;
+    result.text = error.message();
+    result.look = answer_look::error;
+    result.error_position = error.position;
+    result.error_length = error.length;
+    return result;
+}
+
+session_settings usable(session_settings values) {
+    values.answer.answer_mode = usable_answer_mode(values.answer.answer_mode);
+    values.answer.precision = usable_precision(values.answer.precision);
+    values.answer.exp_translate = usable_exp_translate(values.answer.exp_translate);
+    values.angle_mode = usable_angle_mode(values.angle_mode);
+    return values;
+}
+
+} // namespace
+
+calculator_session::calculator_session() : calculator_session(session_settings{}) {}
+
+calculator_session::calculator_session(const session_settings& values) : settings_(usable(values)) {
+    engine_.angle_mode = settings_.angle_mode;
+    reset_ans();
+}
+
+void calculator_session::configure(const session_settings& values) { settings_ = usable(values); }
+
+std::size_t calculator_session::define_functions(const std::vector<std::string>& texts) {
+    return define_user_functions(engine_, texts);
+}
+
+double calculator_session::ans() const {
+    double value = 0.0;
+    engine_.get_variable("ans", value);
+    return value;
+}
+
+void calculator_session::reset_ans() { engine_.set_variable("ans", 0.0); }
+
+shown_answer calculator_session::shown(double value, answer_look look) const {
+    shown_answer result;
+    result.text = cal::format_answer(value, settings_.answer);
+    result.look = look;
+    result.value = value;
+    return result;
+}
+
+shown_answer calculator_session::commit(std::string_view expression) {
+    try {
+        const double value = engine_.calculate(expression);
+        shown_answer result = shown(value, answer_look::answer);
+        state_ = committed;
+        std::string entry = settings_.replace_ans ? replace_ans(expression, ans_text_)
+                                                  : std::string(expression);
+        history_.add(std::move(entry), result.text);
+        ans_text_ = without_commas(result.text);
+        engine_.set_variable("ans", cal::ans_value(value, result.text, settings_.answer));
+        return result;
+    } catch (const cal::calculator_error& error) {
+        state_ = eval_failed;
+        return error_shown(error);
+    }
+}
+
+std::optional<shown_answer> calculator_session::edit(std::string_view expression) {
+    state_ = edited;
+    if (!settings_.live_preview)
+        return std::nullopt;
+    // A copy, so that an unfinished assignment changes nothing.
+    cal::calculator trial = engine_;
+    try {
+        return shown(trial.calculate(expression), answer_look::interim);
+    } catch (const cal::calculator_error&) {
+        shown_answer nothing;
+        nothing.look = answer_look::unchanged;
+        return nothing;
+    }
+}
+
+std::optional<shown_answer> calculator_session::change_answer_mode(std::int32_t mode) {
+    settings_.answer.answer_mode = usable_answer_mode(mode);
+    if (state_ == eval_failed)
+        return std::nullopt;
+    try {
+        return shown(ans(), answer_look::answer);
+    } catch (const cal::calculator_error& error) {
+        state_ = format_failed;
+        return error_shown(error);
+    }
+}
+
+void calculator_session::change_angle_mode(std::int32_t mode) {
+    state_ = edited;
+    settings_.angle_mode = usable_angle_mode(mode);
+    engine_.angle_mode = settings_.angle_mode;
+}
+
+// ------------------------------------------------------------------- lists
+
+std::vector<std::string> calculator_session::list_rows(list_kind kind) const {
+    std::vector<std::string> rows;
+    if (kind == history_list) {
+        for (const history_entry& entry : history_)
+            rows.push_back(entry.expression + " = " + entry.answer);
+        return rows;
+    }
+    for (const auto& [name, value] : engine_.variables)
+        rows.push_back(name + " = " +
+                       cal::format_real(value, settings_.answer.precision, settings_.answer.exp_translate, false));
+    return rows;
+}
+
+bool calculator_session::has_entry(list_kind kind, std::size_t index) const {
+    return index < (kind == history_list ? history_.size() : engine_.variables.size());
+}
+
+std::optional<history_entry> calculator_session::pick_history(std::size_t index) {
+    if (!has_entry(history_list, index))
+        return std::nullopt;
+    state_ = edited;
+    return history_[index];
+}
+
+std::optional<std::string> calculator_session::variable_name(std::size_t index) const {
+    if (!has_entry(variable_list, index))
+        return std::nullopt;
+    return std::next(engine_.variables.begin(), static_cast<std::ptrdiff_t>(index))->first;
+}
+
+bool calculator_session::delete_entries(list_kind kind, std::size_t index, bool all) {
+    if (!all && !has_entry(kind, index))
+        return false;
+    if (kind == history_list) {
+        if (all)
+            history_.clear();
+        else
+            history_.erase(index);
+    } else if (all) {
+        engine_.clear_variables();
+    } else {
+        engine_.erase_variable(*variable_name(index));
+    }
+    return true;
+}
