@@ -135,7 +135,7 @@ bool main_window::on_query_end_session() {
 
 cal::answer_options main_window::answer_options() const {
     cal::answer_options options;
-    options.answer_mode = settings_.answer_mode;
+    options.answer_mode = cal::answer_form_from_number(settings_.answer_mode);
     options.precision = settings_.precision;
     options.exp_translate = settings_.exp_translate;
     options.comma = settings_.comma;
@@ -227,14 +227,14 @@ void main_window::change_answer_mode(int mode) {
 void main_window::change_angle_mode(int mode) {
     answer_state_ = edited;
     settings_.angle_mode = usable_angle_mode(mode);
-    engine_.angle_mode = settings_.angle_mode;
+    engine_.angle_mode = cal::angle_unit_from_number(settings_.angle_mode);
 }
 
 // ----------------------------------------------------------------- settings
 
 void main_window::apply_settings() {
     make_usable(settings_);
-    engine_.angle_mode = 0;
+    engine_.angle_mode = cal::angle_unit::degree;
     define_user_functions(engine_, settings_.user_function_texts);
     apply_editor_settings();
     apply_answer_settings();

@@ -18,7 +18,7 @@ void fail(commit_result& result, const std::string& message, std::int32_t positi
 
 } // namespace
 
-session::session(const cal::answer_options& options, std::int32_t angle_mode) : options_(options) {
+session::session(const cal::answer_options& options, cal::angle_unit angle_mode) : options_(options) {
     calculator_.angle_mode = angle_mode;
     calculator_.set_variable("ans", 0.0);
 }

@@ -5,27 +5,36 @@
 
 namespace cal {
 
+namespace {
+
+using args = const double*;
+
+} // namespace
+
+// The rows compute on the arguments exactly what the names say; the circular
+// and hyperbolic functions take their argument in the angle unit, the inverse
+// circular ones give their result in it.
 const std::array<builtin_function, builtin_function_count> builtin_function_table{{
-    {"abs", 1, "絶対値を求める"},
-    {"acos", 1, "アークコサインを計算する"},
-    {"asin", 1, "アークサインを計算する"},
-    {"atan", 1, "アークタンジェントを計算する"},
-    {"ceil", 1, "整数の切り上げを求める"},
-    {"cos", 1, "コサインを計算する"},
-    {"cosh", 1, "ハイパーボリックコサインを計算する"},
-    {"e", 0, "自然数を求める"},
-    {"exp", 1, "指数関数を計算する"},
-    {"floor", 1, "引数以下の数字で最大のものを返す"},
-    {"if", 3, "条件に合った値を返す"},
-    {"log", 1, "自然対数を計算する"},
-    {"log10", 1, "対数を計算する(底10)"},
-    {"pi", 0, "円周率を求める"},
-    {"rand", 0, "乱数を返す"},
-    {"sin", 1, "サインを計算する"},
-    {"sinh", 1, "ハイパーボリックサインを計算する"},
-    {"sqrt", 1, "平方根を求める"},
-    {"tan", 1, "タンジェントを計算する"},
-    {"tanh", 1, "ハイパーボリックタンジェントを計算する"},
+    {"abs", 1, "絶対値を求める", [](args a, angle_unit) { return std::fabs(a[0]); }},
+    {"acos", 1, "アークコサインを計算する", [](args a, angle_unit u) { return from_radians(std::acos(a[0]), u); }},
+    {"asin", 1, "アークサインを計算する", [](args a, angle_unit u) { return from_radians(std::asin(a[0]), u); }},
+    {"atan", 1, "アークタンジェントを計算する", [](args a, angle_unit u) { return from_radians(std::atan(a[0]), u); }},
+    {"ceil", 1, "整数の切り上げを求める", [](args a, angle_unit) { return std::ceil(a[0]); }},
+    {"cos", 1, "コサインを計算する", [](args a, angle_unit u) { return precise_cos(to_radians(a[0], u)); }},
+    {"cosh", 1, "ハイパーボリックコサインを計算する", [](args a, angle_unit u) { return std::cosh(to_radians(a[0], u)); }},
+    {"e", 0, "自然数を求める", [](args, angle_unit) { return e_value; }},
+    {"exp", 1, "指数関数を計算する", [](args a, angle_unit) { return std::exp(a[0]); }},
+    {"floor", 1, "引数以下の数字で最大のものを返す", [](args a, angle_unit) { return std::floor(a[0]); }},
+    {"if", 3, "条件に合った値を返す", [](args a, angle_unit) { return a[0] != 0 ? a[1] : a[2]; }},
+    {"log", 1, "自然対数を計算する", [](args a, angle_unit) { return std::log(a[0]); }},
+    {"log10", 1, "対数を計算する(底10)", [](args a, angle_unit) { return std::log10(a[0]); }},
+    {"pi", 0, "円周率を求める", [](args, angle_unit) { return pi_value; }},
+    {"rand", 0, "乱数を返す", [](args, angle_unit) { return next_random(); }},
+    {"sin", 1, "サインを計算する", [](args a, angle_unit u) { return precise_sin(to_radians(a[0], u)); }},
+    {"sinh", 1, "ハイパーボリックサインを計算する", [](args a, angle_unit u) { return std::sinh(to_radians(a[0], u)); }},
+    {"sqrt", 1, "平方根を求める", [](args a, angle_unit) { return std::sqrt(a[0]); }},
+    {"tan", 1, "タンジェントを計算する", [](args a, angle_unit u) { return precise_tan(to_radians(a[0], u)); }},
+    {"tanh", 1, "ハイパーボリックタンジェントを計算する", [](args a, angle_unit u) { return std::tanh(to_radians(a[0], u)); }},
 }};
 
 bool builtin_function_at(int index, std::string& name, int& arg_count) {
@@ -58,20 +67,20 @@ int find_builtin_function(std::string_view name) {
     return -1;
 }
 
-double to_radians(double x, std::int32_t angle_mode) {
-    switch (angle_mode) {
-    case 0: return pi_value * x / 180;
-    case 1: return x;
-    case 2: return pi_value * x / 200;
+double to_radians(double x, angle_unit unit) {
+    switch (unit) {
+    case angle_unit::degree: return pi_value * x / 180;
+    case angle_unit::radian: return x;
+    case angle_unit::grad: return pi_value * x / 200;
     default: return 0;
     }
 }
 
-double from_radians(double x, std::int32_t angle_mode) {
-    switch (angle_mode) {
-    case 0: return x * 180 / pi_value;
-    case 1: return x;
-    case 2: return x * 200 / pi_value;
+double from_radians(double x, angle_unit unit) {
+    switch (unit) {
+    case angle_unit::degree: return x * 180 / pi_value;
+    case angle_unit::radian: return x;
+    case angle_unit::grad: return x * 200 / pi_value;
     default: return 0;
     }
 }
@@ -87,31 +96,5 @@ double next_random() {
 
 void reset_random(std::uint32_t state) { random_state_value = state; }
 std::uint32_t random_state() { return random_state_value; }
-
-double call_builtin_function(int row, const double* a, std::int32_t m) {
-    switch (row) {
-    case 0: return std::fabs(a[0]);
-    case 1: return from_radians(std::acos(a[0]), m);
-    case 2: return from_radians(std::asin(a[0]), m);
-    case 3: return from_radians(std::atan(a[0]), m);
-    case 4: return std::ceil(a[0]);
-    case 5: return precise_cos(to_radians(a[0], m));
-    case 6: return std::cosh(to_radians(a[0], m));
-    case 7: return e_value;
-    case 8: return std::exp(a[0]);
-    case 9: return std::floor(a[0]);
-    case 10: return a[0] != 0 ? a[1] : a[2];
-    case 11: return std::log(a[0]);
-    case 12: return std::log10(a[0]);
-    case 13: return pi_value;
-    case 14: return next_random();
-    case 15: return precise_sin(to_radians(a[0], m));
-    case 16: return std::sinh(to_radians(a[0], m));
-    case 17: return std::sqrt(a[0]);
-    case 18: return precise_tan(to_radians(a[0], m));
-    case 19: return std::tanh(to_radians(a[0], m));
-    default: return 0;
-    }
-}
 
 } // namespace cal

@@ -4,7 +4,13 @@
 #include <string>
 #include <string_view>
 
+#include "engine/modes.h"
+
 namespace cal {
+
+// The computation of a built-in function on its arguments args[0..arg_count-1]
+// (the angle unit is for the trigonometric and hyperbolic functions).
+using builtin_computation = double (*)(const double* args, angle_unit unit);
 
 // One row of the built-in function table. description is the
 // CP932 text shown to the user.
@@ -12,6 +18,7 @@ struct builtin_function {
     const char* name;
     int arg_count;
     const char* description;
+    builtin_computation compute;
 };
 
 inline constexpr int builtin_function_count = 20;
@@ -28,10 +35,10 @@ bool builtin_function_at(int index, std::string& name, int& arg_count);
 // Row of the built-in named name (ASCII case-insensitive), or -1.
 int find_builtin_function(std::string_view name);
 
-// Angle conversions of the trigonometric functions (mode 0 degree, 1 radian,
-// 2 grad; any other mode gives 0).
-double to_radians(double x, std::int32_t angle_mode);
-double from_radians(double x, std::int32_t angle_mode);
+// Angle conversions of the trigonometric functions (a unit outside the enum
+// gives 0).
+double to_radians(double x, angle_unit unit);
+double from_radians(double x, angle_unit unit);
 
 inline constexpr double pi_value = 3.141592653589793;
 inline constexpr double e_value = 2.718281828459045;
@@ -42,8 +49,5 @@ double next_random();
 // For tests: set the state (1 is the start-up state).
 void reset_random(std::uint32_t state = 1);
 std::uint32_t random_state();
-
-// Computes built-in row `row` on args[0..arg_count-1] (no range check).
-double call_builtin_function(int row, const double* args, std::int32_t angle_mode);
 
 } // namespace cal

@@ -152,8 +152,8 @@ private:
             std::array<double, 3> args{};
             for (int i = arg_count - 1; i >= 0; --i)
                 args[static_cast<std::size_t>(i)] = pop_value();
-            double result = call_builtin_function(t.kind - token_kind::builtin_function_first, args.data(),
-                                                  calc_.angle_mode);
+            const auto& function = builtin_function_table[static_cast<std::size_t>(t.kind - token_kind::builtin_function_first)];
+            double result = function.compute(args.data(), calc_.angle_mode);
             stack_.push_back({result, nullptr});
             return;
         }
