@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "engine/modes.h"
+#include "engine/token.h"
 
 namespace cal {
 
@@ -23,10 +24,13 @@ struct builtin_function {
 
 inline constexpr int builtin_function_count = 20;
 
-// The 20 rows in their fixed order; row r resolves to token kind 34 + r.
+// The 20 rows in their fixed order; row r resolves to the token kind
+// builtin_function_kind(r).
 // Defined in builtin_functions.cpp so that the descriptions are always the
 // engine's CP932 bytes, whatever the execution character set of the includer.
 extern const std::array<builtin_function, builtin_function_count> builtin_function_table;
+static_assert(user_function_first == builtin_function_first + builtin_function_count,
+              "the user function kinds follow the built-in ones");
 
 // For index 0-19 sets name and arg_count of that row and returns true; for any
 // other index leaves both unchanged and returns false.

@@ -18,7 +18,7 @@ void prepare_tokens(std::vector<token>& tokens, const user_function_list& functi
 void to_postfix(const std::vector<token>& tokens, std::vector<token>& out);
 std::vector<token> to_postfix(const std::vector<token>& tokens);
 
-// Argument count of a resolved function kind (34 or more), or -1.
-int function_arg_count(std::int32_t kind, const user_function_list& functions);
+// Argument count of a resolved function kind, or -1.
+int function_arg_count(token_kind kind, const user_function_list& functions);
 
 } // namespace cal
