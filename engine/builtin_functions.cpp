@@ -9,32 +9,53 @@ namespace {
 
 using args = const double*;
 
+double absolute(args a, angle_unit) { return std::fabs(a[0]); }
+double ceiling(args a, angle_unit) { return std::ceil(a[0]); }
+double euler_number(args, angle_unit) { return e_value; }
+double exponential(args a, angle_unit) { return std::exp(a[0]); }
+double round_down(args a, angle_unit) { return std::floor(a[0]); }
+double choose(args a, angle_unit) { return a[0] != 0 ? a[1] : a[2]; }
+double natural_logarithm(args a, angle_unit) { return std::log(a[0]); }
+double common_logarithm(args a, angle_unit) { return std::log10(a[0]); }
+double circle_constant(args, angle_unit) { return pi_value; }
+double random_number(args, angle_unit) { return next_random(); }
+double square_root(args a, angle_unit) { return std::sqrt(a[0]); }
+
+// The circular and hyperbolic functions take their argument in the angle
+// unit; the inverse circular ones give their result in it.
+double arc_cosine(args a, angle_unit u) { return from_radians(std::acos(a[0]), u); }
+double arc_sine(args a, angle_unit u) { return from_radians(std::asin(a[0]), u); }
+double arc_tangent(args a, angle_unit u) { return from_radians(std::atan(a[0]), u); }
+double cosine(args a, angle_unit u) { return precise_cos(to_radians(a[0], u)); }
+double sine(args a, angle_unit u) { return precise_sin(to_radians(a[0], u)); }
+double tangent(args a, angle_unit u) { return precise_tan(to_radians(a[0], u)); }
+double hyperbolic_cosine(args a, angle_unit u) { return std::cosh(to_radians(a[0], u)); }
+double hyperbolic_sine(args a, angle_unit u) { return std::sinh(to_radians(a[0], u)); }
+double hyperbolic_tangent(args a, angle_unit u) { return std::tanh(to_radians(a[0], u)); }
+
 } // namespace
 
-// The rows compute on the arguments exactly what the names say; the circular
-// and hyperbolic functions take their argument in the angle unit, the inverse
-// circular ones give their result in it.
 const std::array<builtin_function, builtin_function_count> builtin_function_table{{
-    {"abs", 1, "絶対値を求める", [](args a, angle_unit) { return std::fabs(a[0]); }},
-    {"acos", 1, "アークコサインを計算する", [](args a, angle_unit u) { return from_radians(std::acos(a[0]), u); }},
-    {"asin", 1, "アークサインを計算する", [](args a, angle_unit u) { return from_radians(std::asin(a[0]), u); }},
-    {"atan", 1, "アークタンジェントを計算する", [](args a, angle_unit u) { return from_radians(std::atan(a[0]), u); }},
-    {"ceil", 1, "整数の切り上げを求める", [](args a, angle_unit) { return std::ceil(a[0]); }},
-    {"cos", 1, "コサインを計算する", [](args a, angle_unit u) { return precise_cos(to_radians(a[0], u)); }},
-    {"cosh", 1, "ハイパーボリックコサインを計算する", [](args a, angle_unit u) { return std::cosh(to_radians(a[0], u)); }},
-    {"e", 0, "自然数を求める", [](args, angle_unit) { return e_value; }},
-    {"exp", 1, "指数関数を計算する", [](args a, angle_unit) { return std::exp(a[0]); }},
-    {"floor", 1, "引数以下の数字で最大のものを返す", [](args a, angle_unit) { return std::floor(a[0]); }},
-    {"if", 3, "条件に合った値を返す", [](args a, angle_unit) { return a[0] != 0 ? a[1] : a[2]; }},
-    {"log", 1, "自然対数を計算する", [](args a, angle_unit) { return std::log(a[0]); }},
-    {"log10", 1, "対数を計算する(底10)", [](args a, angle_unit) { return std::log10(a[0]); }},
-    {"pi", 0, "円周率を求める", [](args, angle_unit) { return pi_value; }},
-    {"rand", 0, "乱数を返す", [](args, angle_unit) { return next_random(); }},
-    {"sin", 1, "サインを計算する", [](args a, angle_unit u) { return precise_sin(to_radians(a[0], u)); }},
-    {"sinh", 1, "ハイパーボリックサインを計算する", [](args a, angle_unit u) { return std::sinh(to_radians(a[0], u)); }},
-    {"sqrt", 1, "平方根を求める", [](args a, angle_unit) { return std::sqrt(a[0]); }},
-    {"tan", 1, "タンジェントを計算する", [](args a, angle_unit u) { return precise_tan(to_radians(a[0], u)); }},
-    {"tanh", 1, "ハイパーボリックタンジェントを計算する", [](args a, angle_unit u) { return std::tanh(to_radians(a[0], u)); }},
+    {"abs", 1, "絶対値を求める", absolute},
+    {"acos", 1, "アークコサインを計算する", arc_cosine},
+    {"asin", 1, "アークサインを計算する", arc_sine},
+    {"atan", 1, "アークタンジェントを計算する", arc_tangent},
+    {"ceil", 1, "整数の切り上げを求める", ceiling},
+    {"cos", 1, "コサインを計算する", cosine},
+    {"cosh", 1, "ハイパーボリックコサインを計算する", hyperbolic_cosine},
+    {"e", 0, "自然数を求める", euler_number},
+    {"exp", 1, "指数関数を計算する", exponential},
+    {"floor", 1, "引数以下の数字で最大のものを返す", round_down},
+    {"if", 3, "条件に合った値を返す", choose},
+    {"log", 1, "自然対数を計算する", natural_logarithm},
+    {"log10", 1, "対数を計算する(底10)", common_logarithm},
+    {"pi", 0, "円周率を求める", circle_constant},
+    {"rand", 0, "乱数を返す", random_number},
+    {"sin", 1, "サインを計算する", sine},
+    {"sinh", 1, "ハイパーボリックサインを計算する", hyperbolic_sine},
+    {"sqrt", 1, "平方根を求める", square_root},
+    {"tan", 1, "タンジェントを計算する", tangent},
+    {"tanh", 1, "ハイパーボリックタンジェントを計算する", hyperbolic_tangent},
 }};
 
 bool builtin_function_at(int index, std::string& name, int& arg_count) {

@@ -152,8 +152,8 @@ private:
             std::array<double, 3> args{};
             for (int i = arg_count - 1; i >= 0; --i)
                 args[static_cast<std::size_t>(i)] = pop_value();
-            double result = builtin_function_table[builtin_row_of(t.kind)].compute(args.data(), calc_.angle_mode);
-            stack_.push_back({result, nullptr});
+            const builtin_function& function = builtin_function_table[builtin_row_of(t.kind)];
+            stack_.push_back({function.compute(args.data(), calc_.angle_mode), nullptr});
             return;
         }
         const std::size_t k = user_function_index_of(t.kind);

@@ -91,13 +91,15 @@ void check_argument_count(const std::vector<token>& tokens, std::size_t name, in
     const token& t = tokens[name];
     const std::size_t paren = name + 1;   // the recogniser puts the "(" right after the name
     if (paren >= tokens.size() || parens[paren].close == paren_info::none) {
-        std::int32_t position = paren < tokens.size() ? tokens[paren].position : t.position + to_i32(t.text.size());
+        std::int32_t position = paren < tokens.size() ? tokens[paren].position
+                                                      : t.position + to_i32(t.text.size());
         throw calculator_error(messages::missing_paren, position, 1);
     }
     const auto commas = parens[paren].commas;
     const auto others = parens[paren].others;
     const auto count = static_cast<std::size_t>(arg_count);
-    bool accepted = (count == 0 && commas == 0 && others == 0) || (count > 0 && commas == count - 1 && others >= count);
+    bool accepted = (count == 0 && commas == 0 && others == 0) ||
+                    (count > 0 && commas == count - 1 && others >= count);
     if (!accepted) {
         std::string message = messages::argument_count_prefix;
         message += std::to_string(arg_count);
@@ -170,7 +172,8 @@ void insert_implicit_multiplications(std::vector<token>& tokens) {
         tokens[i + inserted] = tokens[i];
         if (insert) {
             --inserted;
-            tokens[i + inserted] = token{"*", token_kind::implicit_multiply, tokens[i + inserted + 1].position};
+            const std::int32_t position = tokens[i + inserted + 1].position;
+            tokens[i + inserted] = token{"*", token_kind::implicit_multiply, position};
         }
     }
 }

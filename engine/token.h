@@ -59,7 +59,9 @@ inline constexpr bool is_operand_kind(token_kind kind) {
     return kind >= token_kind::decimal_literal && kind <= token_kind::identifier;
 }
 inline constexpr bool is_function_kind(token_kind kind) { return kind >= token_kind::function_name; }
-inline constexpr bool is_user_function_kind(token_kind kind) { return number_of(kind) >= user_function_first; }
+inline constexpr bool is_user_function_kind(token_kind kind) {
+    return number_of(kind) >= user_function_first;
+}
 
 // The resolved kinds of built-in row `row` and of the k-th user function, and
 // back from a resolved kind to its row or index.
