@@ -1,6 +1,5 @@
 #include "engine/parser.h"
 
-#include <algorithm>
 #include <string>
 
 #include "engine/builtin_functions.h"
@@ -35,12 +34,14 @@ struct paren_info {
 };
 
 // One linear pass over the parentheses, so that the argument-count check of
-// nested calls costs no re-scan. The result is indexed by token.
+// nested calls costs no re-scan. The result is indexed by token. An implicit
+// "*" is not counted: the count is of what was typed.
 void count_parenthesis_contents(const std::vector<token>& tokens, std::vector<paren_info>& parens) {
     // Scratch buffer: prepare_tokens never re-enters itself.
     thread_local std::vector<std::size_t> open;
     open.clear();
-    parens.assign(tokens.size(), paren_info{});
+    parens.clear();
+    parens.resize(tokens.size());
     for (std::size_t i = 0; i < tokens.size(); ++i) {
         const token_kind kind = tokens[i].kind;
         if (kind == token_kind::open_paren) {
@@ -53,7 +54,7 @@ void count_parenthesis_contents(const std::vector<token>& tokens, std::vector<pa
             parens[p].close = i;
             if (!open.empty())
                 parens[open.back()].others += parens[p].others + parens[p].commas;
-        } else if (!open.empty()) {
+        } else if (!open.empty() && kind != token_kind::implicit_multiply) {
             if (kind == token_kind::comma)
                 ++parens[open.back()].commas;
             else
@@ -108,46 +109,6 @@ void check_argument_count(const std::vector<token>& tokens, std::size_t name, in
     }
 }
 
-// Resolves the function names among tokens[0..end) and checks their calls,
-// raising the first fault in token order.
-void resolve_calls(std::vector<token>& tokens, std::size_t end, const user_function_list& functions) {
-    thread_local std::vector<paren_info> parens;   // prepare_tokens never re-enters itself
-    bool counted = false;
-    for (std::size_t i = 0; i < end; ++i) {
-        token& t = tokens[i];
-        if (!is_function_kind(t.kind))
-            continue;
-        if (!counted) {   // only expressions with a call pay for the count
-            count_parenthesis_contents(tokens, parens);
-            counted = true;
-        }
-        t.kind = resolve_function_name(t, functions);
-        check_argument_count(tokens, i, function_arg_count(t.kind, functions), parens);
-    }
-}
-
-// Index of the first operand or function that directly follows ")", or
-// tokens.size() when there is none.
-std::size_t find_operand_after_close_paren(const std::vector<token>& tokens) {
-    for (std::size_t i = 1; i < tokens.size(); ++i)
-        if (tokens[i - 1].kind == token_kind::close_paren &&
-            (is_operand_kind(tokens[i].kind) || is_function_kind(tokens[i].kind)))
-            return i;
-    return tokens.size();
-}
-
-// "+" and "-" are read as the unary rows; after an operand or ")" they are the
-// binary ones.
-void make_signs_binary_after_operands(std::vector<token>& tokens) {
-    for (std::size_t i = 1; i < tokens.size(); ++i) {
-        token& t = tokens[i];
-        const token_kind previous = tokens[i - 1].kind;
-        if ((t.kind == token_kind::unary_plus || t.kind == token_kind::unary_minus) &&
-            (is_operand_kind(previous) || previous == token_kind::close_paren))
-            t.kind = t.kind == token_kind::unary_plus ? token_kind::add : token_kind::subtract;
-    }
-}
-
 // A decimal literal directly followed by a name, a function or "(", and ")"
 // directly followed by "(", multiply without an operator.
 bool multiplies_implicitly(const token& previous, const token& t) {
@@ -156,25 +117,61 @@ bool multiplies_implicitly(const token& previous, const token& t) {
             (previous.kind == token_kind::decimal_literal || previous.kind == token_kind::close_paren));
 }
 
-// Inserts the implicit "*" (at the position of the token it precedes). Works
-// from the back, so that every token moves once and the list needs no copy.
-void insert_implicit_multiplications(std::vector<token>& tokens) {
-    std::size_t inserted = 0;
-    for (std::size_t i = 1; i < tokens.size(); ++i)
-        if (multiplies_implicitly(tokens[i - 1], tokens[i]))
-            ++inserted;
-    if (inserted == 0)
+// "+" and "-" are read as the unary rows; after an operand or ")" they are the
+// binary ones.
+token_kind sign_in_context(token_kind sign, token_kind previous) {
+    if (!is_operand_kind(previous) && previous != token_kind::close_paren)
+        return sign;
+    return sign == token_kind::unary_plus ? token_kind::add : token_kind::subtract;
+}
+
+// The operators that the neighbours decide: copies tokens to out, makes the
+// signs binary where they follow an operand and inserts an implicit "*" (at the
+// position of the token it precedes) where two tokens multiply without one.
+void read_operators_in_context(const std::vector<token>& tokens, std::vector<token>& out) {
+    out.clear();
+    out.reserve(2 * tokens.size());   // at most one implicit "*" per token
+    if (tokens.empty())
         return;
+    out.push_back(tokens[0]);
     const std::size_t n = tokens.size();
-    tokens.resize(n + inserted);
-    for (std::size_t i = n - 1; inserted > 0; --i) {
-        const bool insert = multiplies_implicitly(tokens[i - 1], tokens[i]);
-        tokens[i + inserted] = tokens[i];
-        if (insert) {
-            --inserted;
-            const std::int32_t position = tokens[i + inserted + 1].position;
-            tokens[i + inserted] = token{"*", token_kind::implicit_multiply, position};
+    for (std::size_t i = 1; i < n; ++i) {
+        const token& previous = tokens[i - 1];
+        const token& t = tokens[i];
+        if (multiplies_implicitly(previous, t))
+            out.push_back(token{"*", token_kind::implicit_multiply, t.position});
+        out.push_back(t);
+        if (t.kind == token_kind::unary_plus || t.kind == token_kind::unary_minus)
+            out.back().kind = sign_in_context(t.kind, previous.kind);
+    }
+}
+
+// An operand or a function directly after ")" lacks its operator.
+void check_operator_after_close_paren(const token& previous, const token& t) {
+    if (previous.kind == token_kind::close_paren && (is_operand_kind(t.kind) || is_function_kind(t.kind)))
+        throw calculator_error(messages::operator_after_paren, t.position - 1, 1);
+}
+
+// Resolves the function names, checks each call's arguments and checks for an
+// operator missing after ")", raising the first fault in token order.
+void resolve_and_check_calls(std::vector<token>& tokens, const user_function_list& functions) {
+    std::vector<paren_info>* parens = nullptr;   // counted at the first call only
+    const std::size_t n = tokens.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        token& t = tokens[i];
+        if (t.kind < token_kind::decimal_literal)
+            continue;   // operators and parentheses: nothing to check
+        if (is_function_kind(t.kind)) {
+            if (!parens) {
+                thread_local std::vector<paren_info> scratch;   // prepare_tokens never re-enters itself
+                parens = &scratch;
+                count_parenthesis_contents(tokens, *parens);
+            }
+            t.kind = resolve_function_name(t, functions);
+            check_argument_count(tokens, i, function_arg_count(t.kind, functions), *parens);
         }
+        if (i > 0)
+            check_operator_after_close_paren(tokens[i - 1], t);
     }
 }
 
@@ -191,16 +188,8 @@ int function_arg_count(token_kind kind, const user_function_list& functions) {
 
 void prepare_tokens(const std::vector<token>& tokens, const user_function_list& functions,
                     std::vector<token>& out) {
-    out.reserve(2 * tokens.size());   // at most one implicit "*" per token
-    out.assign(tokens.begin(), tokens.end());
-    // A call's own faults are reported before an operand after ")" at or
-    // behind it, as a reader going left to right meets them.
-    const std::size_t operand_after_paren = find_operand_after_close_paren(out);
-    resolve_calls(out, std::min(operand_after_paren + 1, out.size()), functions);
-    if (operand_after_paren < out.size())
-        throw calculator_error(messages::operator_after_paren, out[operand_after_paren].position - 1, 1);
-    make_signs_binary_after_operands(out);
-    insert_implicit_multiplications(out);
+    read_operators_in_context(tokens, out);
+    resolve_and_check_calls(out, functions);
 }
 
 void prepare_tokens(std::vector<token>& tokens, const user_function_list& functions) {
