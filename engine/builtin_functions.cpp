@@ -72,12 +72,18 @@ char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' +
 } // namespace
 
 int find_builtin_function(std::string_view name) {
+    if (name.empty())
+        return -1;
+    const char first = lower(name[0]);
     for (int r = 0; r < builtin_function_count; ++r) {
-        std::string_view row = builtin_function_table[static_cast<std::size_t>(r)].name;
+        const char* row_name = builtin_function_table[static_cast<std::size_t>(r)].name;
+        if (row_name[0] != first)
+            continue;   // most rows differ in the first letter; only the others are measured
+        std::string_view row = row_name;
         if (row.size() != name.size())
             continue;
         bool same = true;
-        for (std::size_t i = 0; i < row.size(); ++i)
+        for (std::size_t i = 1; i < row.size(); ++i)
             if (lower(name[i]) != row[i]) {
                 same = false;
                 break;
