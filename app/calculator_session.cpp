@@ -27,10 +27,11 @@ shown_answer error_shown(const cal::calculator_error& error) {
 }
 
 session_settings usable(session_settings values) {
-    values.answer.answer_mode = usable_answer_mode(values.answer.answer_mode);
+    // Enums read from a hand-edited file may hold any number.
+    values.answer.answer_mode = cal::answer_form_from_number(static_cast<std::int32_t>(values.answer.answer_mode));
+    values.angle_mode = cal::angle_unit_from_number(static_cast<std::int32_t>(values.angle_mode));
     values.answer.precision = usable_precision(values.answer.precision);
     values.answer.exp_translate = usable_exp_translate(values.answer.exp_translate);
-    values.angle_mode = usable_angle_mode(values.angle_mode);
     return values;
 }
 
@@ -97,8 +98,8 @@ std::optional<shown_answer> calculator_session::edit(std::string_view expression
     }
 }
 
-std::optional<shown_answer> calculator_session::change_answer_mode(std::int32_t mode) {
-    settings_.answer.answer_mode = usable_answer_mode(mode);
+std::optional<shown_answer> calculator_session::change_answer_mode(cal::answer_form form) {
+    settings_.answer.answer_mode = cal::answer_form_from_number(static_cast<std::int32_t>(form));
     if (state_ == eval_failed)
         return std::nullopt;
     try {
@@ -109,9 +110,9 @@ std::optional<shown_answer> calculator_session::change_answer_mode(std::int32_t 
     }
 }
 
-void calculator_session::change_angle_mode(std::int32_t mode) {
+void calculator_session::change_angle_mode(cal::angle_unit unit) {
     state_ = edited;
-    settings_.angle_mode = usable_angle_mode(mode);
+    settings_.angle_mode = cal::angle_unit_from_number(static_cast<std::int32_t>(unit));
     engine_.angle_mode = settings_.angle_mode;
 }
 

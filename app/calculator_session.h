@@ -16,7 +16,7 @@
 // them from its settings record, tarvik-cli from its command line.
 struct session_settings {
     cal::answer_options answer;   // answer form, precision, commas, Ans rounding
-    std::int32_t angle_mode = 0;  // 0 degree, 1 radian, 2 grad
+    cal::angle_unit angle_mode = cal::angle_unit::degree;
     bool replace_ans = true;      // history keeps "ans" replaced by its text
     bool live_preview = false;    // evaluate while the text is typed
 };
@@ -74,9 +74,9 @@ public:
     // A new answer form: Ans is shown in it, unless the last Enter failed
     // (its message stays: nothing to show). A value the form cannot show
     // makes the state format_failed.
-    std::optional<shown_answer> change_answer_mode(std::int32_t mode);
+    std::optional<shown_answer> change_answer_mode(cal::answer_form form);
     // A new angle unit: the next Enter evaluates again.
-    void change_angle_mode(std::int32_t mode);
+    void change_angle_mode(cal::angle_unit unit);
 
     // The rows of a list as the popup shows them: history newest first,
     // variables in name order.

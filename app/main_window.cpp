@@ -138,15 +138,15 @@ void main_window::replace_expression(const char* text) {
 }
 
 void main_window::change_answer_mode(int mode) {
-    const std::optional<shown_answer> shown = session_.change_answer_mode(mode);
-    settings_.answer_mode = session_.current_settings().answer.answer_mode;
+    const std::optional<shown_answer> shown = session_.change_answer_mode(cal::answer_form_from_number(mode));
+    settings_.answer_mode = static_cast<std::int32_t>(session_.current_settings().answer.answer_mode);
     if (shown)
         show(*shown);
 }
 
 void main_window::change_angle_mode(int mode) {
-    session_.change_angle_mode(mode);
-    settings_.angle_mode = session_.current_settings().angle_mode;
+    session_.change_angle_mode(cal::angle_unit_from_number(mode));
+    settings_.angle_mode = static_cast<std::int32_t>(session_.current_settings().angle_mode);
 }
 
 // ------------------------------------------------------- mouse and keyboard

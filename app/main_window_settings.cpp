@@ -25,12 +25,12 @@ void redraw_with_frame(HWND handle) {
 
 session_settings main_window::calculation_settings() const {
     session_settings values;
-    values.answer.answer_mode = settings_.answer_mode;
+    values.answer.answer_mode = cal::answer_form_from_number(settings_.answer_mode);
     values.answer.precision = settings_.precision;
     values.answer.exp_translate = settings_.exp_translate;
     values.answer.comma = settings_.comma;
     values.answer.ans_precision = settings_.ans_precision;
-    values.angle_mode = settings_.angle_mode;
+    values.angle_mode = cal::angle_unit_from_number(settings_.angle_mode);
     values.replace_ans = settings_.replace_ans;
     values.live_preview = settings_.show_nc_ans;
     return values;

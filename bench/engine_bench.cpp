@@ -82,7 +82,7 @@ BENCHMARK_CAPTURE(format_real_bench, small_exponent, 5e-324, 10, false);
 
 void format_other_bench(benchmark::State& state, int mode) {
     cal::answer_options options;
-    options.answer_mode = mode;
+    options.answer_mode = cal::answer_form_from_number(mode);
     for (auto _ : state) {
         std::string text = cal::format_answer(12.345678, options);
         benchmark::DoNotOptimize(text);

@@ -53,11 +53,11 @@ bool parse_arguments(int argc, char** argv, cli_options& options, std::string& e
             if (!value_of(arg, value))
                 return false;
             if (value == "degree")
-                options.angle_mode = 0;
+                options.angle_mode = cal::angle_unit::degree;
             else if (value == "radian")
-                options.angle_mode = 1;
+                options.angle_mode = cal::angle_unit::radian;
             else if (value == "grad")
-                options.angle_mode = 2;
+                options.angle_mode = cal::angle_unit::grad;
             else {
                 error = "--angle takes degree, radian or grad, not '" + std::string(value) + "'";
                 return false;
@@ -74,7 +74,7 @@ bool parse_arguments(int argc, char** argv, cli_options& options, std::string& e
                 error = "--answer takes real, angle, binary, octal or hex, not '" + std::string(value) + "'";
                 return false;
             }
-            options.answer.answer_mode = mode;
+            options.answer.answer_mode = cal::answer_form_from_number(mode);
         } else if (arg == "--precision") {
             if (!value_of(arg, value))
                 return false;

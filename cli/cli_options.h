@@ -16,7 +16,7 @@ enum class run_mode {
 
 struct cli_options {
     run_mode mode = run_mode::lines;
-    std::int32_t angle_mode = 0;          // --angle degree|radian|grad
+    cal::angle_unit angle_mode = cal::angle_unit::degree;   // --angle degree|radian|grad
     cal::answer_options answer;           // --answer, --precision, --exp, --comma, --no-ans-precision
     bool raw = false;                     // --raw
     std::vector<std::string> functions;   // --function TEXT, in order

@@ -8,7 +8,7 @@ namespace cli {
 
 namespace {
 
-session_settings settings_for(const cal::answer_options& options, std::int32_t angle_mode) {
+session_settings settings_for(const cal::answer_options& options, cal::angle_unit angle_mode) {
     session_settings values;
     values.answer = options;
     values.angle_mode = angle_mode;
@@ -24,7 +24,7 @@ void fail(commit_result& result, const std::string& message, std::int32_t positi
 
 } // namespace
 
-session::session(const cal::answer_options& options, std::int32_t angle_mode)
+session::session(const cal::answer_options& options, cal::angle_unit angle_mode)
     : session_(settings_for(options, angle_mode)) {}
 
 bool session::add_function(std::string_view text, commit_result& error) {

@@ -25,7 +25,7 @@ struct commit_result {
 // failed evaluation or formatting leaves "ans" as it was.
 class session {
 public:
-    session(const cal::answer_options& options, std::int32_t angle_mode);
+    session(const cal::answer_options& options, cal::angle_unit angle_mode);
 
     // Adds a user function; on a rejected text returns false and fills error.
     bool add_function(std::string_view text, commit_result& error);

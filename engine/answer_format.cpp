@@ -10,22 +10,17 @@
 
 namespace cal {
 
-namespace {
-
-int valid_mode(int mode) { return mode >= 0 && mode <= 4 ? mode : 0; }
-
-} // namespace
-
 std::string format_answer(double value, const answer_options& options) {
-    switch (valid_mode(options.answer_mode)) {
-    case 1:
+    switch (options.answer_mode) {
+    case answer_form::angle_time:
         return format_angle_time(value, options.precision >= 0 && options.precision <= 15 ? options.precision : 10);
-    case 2:
+    case answer_form::binary:
         return format_binary(value);
-    case 3:
+    case answer_form::octal:
         return format_octal(value);
-    case 4:
+    case answer_form::hexadecimal:
         return format_hex(value);
+    case answer_form::real:
     default: {
         int precision = options.precision >= 0 && options.precision <= 15 ? options.precision : 10;
         int exponent_digits = options.exp_translate >= 2 && options.exp_translate <= 15 ? options.exp_translate : 10;
@@ -34,16 +29,17 @@ std::string format_answer(double value, const answer_options& options) {
     }
 }
 
-double rounded_ans(double value, const std::string& shown, int answer_mode) {
+double rounded_ans(double value, const std::string& shown, answer_form answer_mode) {
     double rounded = value;
-    switch (valid_mode(answer_mode)) {
-    case 1:
+    switch (answer_mode) {
+    case answer_form::angle_time:
         return value;
-    case 2:
-    case 3:
-    case 4:
+    case answer_form::binary:
+    case answer_form::octal:
+    case answer_form::hexadecimal:
         rounded = static_cast<double>(to_int32(value));
         break;
+    case answer_form::real:
     default: {
         std::string digits;
         digits.reserve(shown.size());

@@ -1,31 +1,34 @@
 #pragma once
 #include <string>
 
+#include "engine/modes.h"
+
 namespace cal {
 
 // The settings that decide how a committed answer is shown and
 // how "ans" is rounded when it is stored; shared by the main window
 // and tarvik-cli.
 struct answer_options {
-    int answer_mode = 0;        // 0 real, 1 angle/time, 2 binary, 3 octal, 4 hexadecimal
+    answer_form answer_mode = answer_form::real;
     int precision = 10;         // decimals, 0-15
     int exp_translate = 10;     // exponent digits, 2-15
     bool comma = false;         // grouping of the real form
     bool ans_precision = true;  // "ans" takes the value as shown
 };
 
-// The answer text of value by the options. A mode outside 0-4 falls back to 0
-// (real); a precision outside 0-15 and an exp_translate outside 2-15 fall back
+// The answer text of value by the options. A form outside the enum falls back
+// to real; a precision outside 0-15 and an exp_translate outside 2-15 fall back
 // to 10. Raises calculator_error when the value does not fit the form.
 std::string format_answer(double value, const answer_options& options);
 
 // The value that "ans" takes when "Ans Precision" is on, given the text shown
-// for value in answer_mode: mode 0 (and any mode outside 0-4) the decimal value
-// of the shown text with "," removed; 2, 3, 4 the value truncated to a 64-bit
-// integer of which the low 32 bits are taken as signed; 1 the value unchanged.
+// for value in answer_mode: real (and any value outside the enum) the decimal
+// value of the shown text with "," removed; binary, octal, hexadecimal the value
+// truncated to a 64-bit integer of which the low 32 bits are taken as signed;
+// angle/time the value unchanged.
 // When the rounded value would not be finite (or the text does not read as a
 // number) the unrounded value is returned.
-double rounded_ans(double value, const std::string& shown, int answer_mode);
+double rounded_ans(double value, const std::string& shown, answer_form answer_mode);
 
 // What "ans" is set to after a commit: rounded_ans when options.ans_precision
 // is on, otherwise value.

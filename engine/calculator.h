@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "engine/calculator_error.h"
+#include "engine/modes.h"
 #include "engine/user_function.h"
 #include "engine/variable_table.h"
 
@@ -17,7 +18,7 @@ public:
 
     std::string expression;
     variable_table variables;
-    std::int32_t angle_mode = 0;   // 0 degree, 1 radian, 2 grad
+    angle_unit angle_mode = angle_unit::degree;
     user_function_list user_functions;
 
     // Evaluates one expression; raises calculator_error.

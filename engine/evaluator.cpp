@@ -91,7 +91,7 @@ private:
     }
 
     void apply_operator(const token& t) {
-        using namespace token_kind;
+        using enum token_kind;
         if (stack_.empty())
             throw calculator_error(messages::bad_syntax, t.position, 0);
         const double right = pop_value();
@@ -148,16 +148,15 @@ private:
         const int arg_count = function_arg_count(t.kind, calc_.user_functions);
         if (arg_count < 0 || stack_.size() < static_cast<std::size_t>(arg_count))
             throw calculator_error(messages::bad_syntax, t.position, 0);
-        if (t.kind < token_kind::user_function_first) {
+        if (!is_user_function_kind(t.kind)) {
             std::array<double, 3> args{};
             for (int i = arg_count - 1; i >= 0; --i)
                 args[static_cast<std::size_t>(i)] = pop_value();
-            double result = call_builtin_function(t.kind - token_kind::builtin_function_first, args.data(),
-                                                  calc_.angle_mode);
-            stack_.push_back({result, nullptr});
+            const builtin_function& function = builtin_function_table[builtin_row_of(t.kind)];
+            stack_.push_back({function.compute(args.data(), calc_.angle_mode), nullptr});
             return;
         }
-        const auto k = static_cast<std::size_t>(t.kind - token_kind::user_function_first);
+        const std::size_t k = user_function_index_of(t.kind);
         const user_function& function = calc_.user_functions[k];
         std::vector<double> args(static_cast<std::size_t>(arg_count));
         for (int i = arg_count - 1; i >= 0; --i)

@@ -1,6 +1,9 @@
 #pragma once
 #include <array>
+#include <cstddef>
 #include <cstdint>
+
+#include "engine/token.h"
 
 namespace cal {
 
@@ -21,5 +24,10 @@ inline constexpr std::array<operator_entry, 26> operator_table{{
 }};
 
 inline constexpr std::int32_t operator_count = 26;
+
+// The row of an operator kind.
+inline constexpr const operator_entry& operator_of(token_kind kind) {
+    return operator_table[static_cast<std::size_t>(kind)];
+}
 
 } // namespace cal

@@ -24,136 +24,172 @@ bool equal_ignoring_case(std::string_view a, std::string_view b) {
     return true;
 }
 
-// Per "(" token: index of its matching ")" (or npos), the commas directly
+// Per "(" token: index of its matching ")" (or none), the commas directly
 // inside it and the other tokens (not "(" / ")") at any depth inside it.
 struct paren_info {
-    std::size_t close = static_cast<std::size_t>(-1);
+    static constexpr std::size_t none = static_cast<std::size_t>(-1);
+    std::size_t close = none;
     std::size_t commas = 0;
     std::size_t others = 0;
 };
 
+// One linear pass over the parentheses, so that the argument-count check of
+// nested calls costs no re-scan. The result is indexed by token. An implicit
+// "*" is not counted: the count is of what was typed.
+void count_parenthesis_contents(const std::vector<token>& tokens, std::vector<paren_info>& parens) {
+    // Scratch buffer: prepare_tokens never re-enters itself.
+    thread_local std::vector<std::size_t> open;
+    open.clear();
+    parens.clear();
+    parens.resize(tokens.size());
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        const token_kind kind = tokens[i].kind;
+        if (kind == token_kind::open_paren) {
+            open.push_back(i);
+        } else if (kind == token_kind::close_paren) {
+            if (open.empty())
+                continue;
+            std::size_t p = open.back();
+            open.pop_back();
+            parens[p].close = i;
+            if (!open.empty())
+                parens[open.back()].others += parens[p].others + parens[p].commas;
+        } else if (!open.empty() && kind != token_kind::implicit_multiply) {
+            if (kind == token_kind::comma)
+                ++parens[open.back()].commas;
+            else
+                ++parens[open.back()].others;
+        }
+    }
+    // Unclosed "(": their contents count for the enclosing ones too.
+    while (open.size() > 1) {
+        std::size_t p = open.back();
+        open.pop_back();
+        parens[open.back()].others += parens[p].others + parens[p].commas;
+    }
+}
+
+// The kind of the function named by t: the first built-in row, else the first
+// user function, whose name matches regardless of case.
+token_kind resolve_function_name(const token& t, const user_function_list& functions) {
+    const int row = find_builtin_function(t.text);
+    if (row >= 0)
+        return builtin_function_kind(row);
+    for (std::size_t k = 0; k < functions.size(); ++k)
+        if (equal_ignoring_case(functions[k].name, t.text))
+            return user_function_kind(k);
+    std::string message = messages::undefined_function_prefix;
+    message += t.text;
+    message += messages::undefined_function_suffix;
+    throw calculator_error(message, t.position, to_i32(t.text.size()));
+}
+
+// Raises unless the call at tokens[name] has a closing ")" and arg_count
+// arguments: no token at all for none, else arg_count - 1 commas directly
+// inside and at least arg_count other tokens.
+void check_argument_count(const std::vector<token>& tokens, std::size_t name, int arg_count,
+                          const std::vector<paren_info>& parens) {
+    const token& t = tokens[name];
+    const std::size_t paren = name + 1;   // the recogniser puts the "(" right after the name
+    if (paren >= tokens.size() || parens[paren].close == paren_info::none) {
+        std::int32_t position = paren < tokens.size() ? tokens[paren].position
+                                                      : t.position + to_i32(t.text.size());
+        throw calculator_error(messages::missing_paren, position, 1);
+    }
+    const auto commas = parens[paren].commas;
+    const auto others = parens[paren].others;
+    const auto count = static_cast<std::size_t>(arg_count);
+    bool accepted = (count == 0 && commas == 0 && others == 0) ||
+                    (count > 0 && commas == count - 1 && others >= count);
+    if (!accepted) {
+        std::string message = messages::argument_count_prefix;
+        message += std::to_string(arg_count);
+        message += messages::argument_count_suffix;
+        throw calculator_error(message, t.position, to_i32(t.text.size()));
+    }
+}
+
+// A decimal literal directly followed by a name, a function or "(", and ")"
+// directly followed by "(", multiply without an operator.
+bool multiplies_implicitly(const token& previous, const token& t) {
+    return (previous.kind == token_kind::decimal_literal && t.kind >= token_kind::identifier) ||
+           (t.kind == token_kind::open_paren &&
+            (previous.kind == token_kind::decimal_literal || previous.kind == token_kind::close_paren));
+}
+
+// "+" and "-" are read as the unary rows; after an operand or ")" they are the
+// binary ones.
+token_kind sign_in_context(token_kind sign, token_kind previous) {
+    if (!is_operand_kind(previous) && previous != token_kind::close_paren)
+        return sign;
+    return sign == token_kind::unary_plus ? token_kind::add : token_kind::subtract;
+}
+
+// The operators that the neighbours decide: copies tokens to out, makes the
+// signs binary where they follow an operand and inserts an implicit "*" (at the
+// position of the token it precedes) where two tokens multiply without one.
+void read_operators_in_context(const std::vector<token>& tokens, std::vector<token>& out) {
+    out.clear();
+    out.reserve(2 * tokens.size());   // at most one implicit "*" per token
+    if (tokens.empty())
+        return;
+    out.push_back(tokens[0]);
+    const std::size_t n = tokens.size();
+    for (std::size_t i = 1; i < n; ++i) {
+        const token& previous = tokens[i - 1];
+        const token& t = tokens[i];
+        if (multiplies_implicitly(previous, t))
+            out.push_back(token{"*", token_kind::implicit_multiply, t.position});
+        out.push_back(t);
+        if (t.kind == token_kind::unary_plus || t.kind == token_kind::unary_minus)
+            out.back().kind = sign_in_context(t.kind, previous.kind);
+    }
+}
+
+// An operand or a function directly after ")" lacks its operator.
+void check_operator_after_close_paren(const token& previous, const token& t) {
+    if (previous.kind == token_kind::close_paren && (is_operand_kind(t.kind) || is_function_kind(t.kind)))
+        throw calculator_error(messages::operator_after_paren, t.position - 1, 1);
+}
+
+// Resolves the function names, checks each call's arguments and checks for an
+// operator missing after ")", raising the first fault in token order.
+void resolve_and_check_calls(std::vector<token>& tokens, const user_function_list& functions) {
+    std::vector<paren_info>* parens = nullptr;   // counted at the first call only
+    const std::size_t n = tokens.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        token& t = tokens[i];
+        if (t.kind < token_kind::decimal_literal)
+            continue;   // operators and parentheses: nothing to check
+        if (is_function_kind(t.kind)) {
+            if (!parens) {
+                thread_local std::vector<paren_info> scratch;   // prepare_tokens never re-enters itself
+                parens = &scratch;
+                count_parenthesis_contents(tokens, *parens);
+            }
+            t.kind = resolve_function_name(t, functions);
+            check_argument_count(tokens, i, function_arg_count(t.kind, functions), *parens);
+        }
+        if (i > 0)
+            check_operator_after_close_paren(tokens[i - 1], t);
+    }
+}
+
 } // namespace
 
-int function_arg_count(std::int32_t kind, const user_function_list& functions) {
-    if (kind >= token_kind::builtin_function_first && kind < token_kind::user_function_first)
-        return builtin_function_table[static_cast<std::size_t>(kind - token_kind::builtin_function_first)].arg_count;
-    if (kind >= token_kind::user_function_first) {
-        auto k = static_cast<std::size_t>(kind - token_kind::user_function_first);
-        if (k < functions.size())
-            return static_cast<int>(functions[k].parameters.size());
-    }
-    return -1;
+int function_arg_count(token_kind kind, const user_function_list& functions) {
+    if (!is_function_kind(kind))
+        return -1;
+    if (!is_user_function_kind(kind))
+        return builtin_function_table[builtin_row_of(kind)].arg_count;
+    const std::size_t k = user_function_index_of(kind);
+    return k < functions.size() ? static_cast<int>(functions[k].parameters.size()) : -1;
 }
 
 void prepare_tokens(const std::vector<token>& tokens, const user_function_list& functions,
                     std::vector<token>& out) {
-    out.clear();
-    out.reserve(2 * tokens.size());   // at most one implicit "*" per token
-    const std::size_t n = tokens.size();
-
-    // One linear pass over the parentheses, so that the argument-count check
-    // of nested calls costs no re-scan. Only computed when a function occurs.
-    // Scratch buffers: prepare_tokens never re-enters itself.
-    thread_local std::vector<paren_info> parens;
-    thread_local std::vector<std::size_t> open;
-    parens.clear();
-    open.clear();
-    bool any_function = false;
-    for (const auto& t : tokens)
-        if (t.kind >= token_kind::function_name) {
-            any_function = true;
-            break;
-        }
-    if (any_function) {
-        parens.resize(n);
-        for (std::size_t i = 0; i < n; ++i) {
-            const auto kind = tokens[i].kind;
-            if (kind == token_kind::open_paren) {
-                open.push_back(i);
-            } else if (kind == token_kind::close_paren) {
-                if (open.empty())
-                    continue;
-                std::size_t p = open.back();
-                open.pop_back();
-                parens[p].close = i;
-                if (!open.empty())
-                    parens[open.back()].others += parens[p].others + parens[p].commas;
-            } else if (!open.empty()) {
-                if (kind == token_kind::comma)
-                    ++parens[open.back()].commas;
-                else
-                    ++parens[open.back()].others;
-            }
-        }
-        // Unclosed "(": their contents count for the enclosing ones too.
-        while (open.size() > 1) {
-            std::size_t p = open.back();
-            open.pop_back();
-            parens[open.back()].others += parens[p].others + parens[p].commas;
-        }
-    }
-
-    for (std::size_t i = 0; i < n; ++i) {
-        token t = tokens[i];
-        if (t.kind >= token_kind::function_name) {
-            int arg_count;
-            int row = find_builtin_function(t.text);
-            if (row >= 0) {
-                t.kind = token_kind::builtin_function_first + row;
-                arg_count = builtin_function_table[static_cast<std::size_t>(row)].arg_count;
-            } else {
-                std::size_t k = 0;
-                bool found = false;
-                for (const auto& f : functions) {
-                    if (equal_ignoring_case(f.name, t.text)) {
-                        found = true;
-                        break;
-                    }
-                    ++k;
-                }
-                if (!found) {
-                    std::string message = messages::undefined_function_prefix;
-                    message += t.text;
-                    message += messages::undefined_function_suffix;
-                    throw calculator_error(message, t.position, to_i32(t.text.size()));
-                }
-                t.kind = token_kind::user_function_first + static_cast<std::int32_t>(k);
-                arg_count = static_cast<int>(functions[k].parameters.size());
-            }
-            // The token after the name is its "(" (the recogniser guarantees it).
-            const std::size_t paren = i + 1;
-            if (paren >= n || parens[paren].close == static_cast<std::size_t>(-1)) {
-                std::int32_t position = paren < n ? tokens[paren].position : t.position + to_i32(t.text.size());
-                throw calculator_error(messages::missing_paren, position, 1);
-            }
-            const auto commas = parens[paren].commas;
-            const auto others = parens[paren].others;
-            const auto count = static_cast<std::size_t>(arg_count);
-            bool accepted = (count == 0 && commas == 0 && others == 0) ||
-                            (count > 0 && commas == count - 1 && others >= count);
-            if (!accepted) {
-                std::string message = messages::argument_count_prefix;
-                message += std::to_string(arg_count);
-                message += messages::argument_count_suffix;
-                throw calculator_error(message, t.position, to_i32(t.text.size()));
-            }
-        }
-        if (i > 0) {
-            const token& previous = tokens[i - 1];
-            const std::int32_t pk = previous.kind;
-            if (t.kind == token_kind::unary_plus || t.kind == token_kind::unary_minus) {
-                if (is_operand_kind(pk) || pk == token_kind::close_paren)
-                    t.kind = t.kind == token_kind::unary_plus ? token_kind::add : token_kind::subtract;
-            } else if ((pk == token_kind::decimal_literal && t.kind >= token_kind::identifier) ||
-                       (t.kind == token_kind::open_paren &&
-                        (pk == token_kind::decimal_literal || pk == token_kind::close_paren))) {
-                out.push_back(token{"*", token_kind::implicit_multiply, t.position});
-            }
-            if (pk == token_kind::close_paren && (is_operand_kind(t.kind) || is_function_kind(t.kind)))
-                throw calculator_error(messages::operator_after_paren, t.position - 1, 1);
-        }
-        out.push_back(t);
-    }
+    read_operators_in_context(tokens, out);
+    resolve_and_check_calls(out, functions);
 }
 
 void prepare_tokens(std::vector<token>& tokens, const user_function_list& functions) {
@@ -166,9 +202,9 @@ namespace {
 
 constexpr std::int32_t paren_level = 1000;
 
-std::int32_t level_of(std::int32_t kind) {
+std::int32_t level_of(token_kind kind) {
     if (is_operator_kind(kind))
-        return operator_table[static_cast<std::size_t>(kind)].level;
+        return operator_of(kind).level;
     if (kind == token_kind::open_paren)
         return paren_level;
     return 0;   // function
@@ -203,7 +239,7 @@ void to_postfix(const std::vector<token>& tokens, std::vector<token>& out) {
                 const std::int32_t top_level = level_of(top.kind);
                 bool push = top_level > level ||
                             (top_level == level && is_operator_kind(top.kind) &&
-                             operator_table[static_cast<std::size_t>(top.kind)].right_associative);
+                             operator_of(top.kind).right_associative);
                 if (!push) {
                     out.push_back(top);
                     stack.pop_back();

@@ -6,8 +6,10 @@
 
 namespace cal {
 
-// Function resolution and argument-count check, implicit multiplication,
-// unary/binary sign decision and the check for an operand after ")".
+// Two passes: first the operators that the neighbouring tokens decide (a sign
+// after an operand is binary; an implicit "*" after a decimal literal or ")"),
+// then function resolution with the argument-count check and the check for an
+// operand after ")", whose faults are raised in token order.
 // Reads tokens and writes the prepared list to out (cleared first).
 void prepare_tokens(const std::vector<token>& tokens, const user_function_list& functions,
                     std::vector<token>& out);
@@ -18,7 +20,7 @@ void prepare_tokens(std::vector<token>& tokens, const user_function_list& functi
 void to_postfix(const std::vector<token>& tokens, std::vector<token>& out);
 std::vector<token> to_postfix(const std::vector<token>& tokens);
 
-// Argument count of a resolved function kind (34 or more), or -1.
-int function_arg_count(std::int32_t kind, const user_function_list& functions);
+// Argument count of a resolved function kind, or -1.
+int function_arg_count(token_kind kind, const user_function_list& functions);
 
 } // namespace cal

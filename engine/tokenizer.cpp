@@ -27,7 +27,7 @@ bool recognize_token(std::string_view text, std::size_t& cursor, token& result) 
         return false;
     const char c = text[start];
     std::size_t i = start;
-    std::int32_t kind;
+    token_kind kind;
     if (c == '(' || c == ')') {
         kind = c == '(' ? token_kind::open_paren : token_kind::close_paren;
         i = start + 1;
@@ -72,22 +72,22 @@ bool recognize_token(std::string_view text, std::size_t& cursor, token& result) 
         // looking no further keeps a long run of operators linear.
         while (i < n && i - start < 2 && is_operator_char(text[i]))
             ++i;
-        kind = -1;
+        bool found = false;
         while (true) {
             const std::size_t length = i - start;
-            for (std::int32_t row = 0; row < operator_count; ++row) {
+            for (std::int32_t row = 0; row < operator_count && !found; ++row) {
                 const char* symbol = operator_table[static_cast<std::size_t>(row)].symbol;
                 if (symbol[0] == text[start] &&
                     (length == 1 ? symbol[1] == '\0' : (symbol[1] == text[start + 1] && symbol[2] == '\0'))) {
-                    kind = row;
-                    break;
+                    kind = static_cast<token_kind>(row);
+                    found = true;
                 }
             }
-            if (kind >= 0 || length == 1)
+            if (found || length == 1)
                 break;
             --i;
         }
-        if (kind < 0)   // cannot happen: every single operator character is a symbol
+        if (!found)   // cannot happen: every single operator character is a symbol
             return false;
     } else {
         return false;

@@ -19,8 +19,9 @@ bool recognize_token(std::string_view text, std::size_t& cursor, token& result);
 void tokenize(std::string_view expression, std::vector<token>& out);
 std::vector<token> tokenize(std::string_view expression);
 
-// Value of an operand token of kind 28-33 (33 reads variables); any other
-// kind yields 0. Raises calculator_error for literal and variable errors.
+// Value of an operand token (a literal, or an identifier, which reads
+// variables); any other kind yields 0. Raises calculator_error for literal and
+// variable errors.
 double operand_value(const token& operand, const variable_table& variables);
 
 // Character classes (ASCII only).

@@ -65,13 +65,13 @@ void format_everything(double value, int decimals, int exponent_digits, bool gro
         }
     }
     cal::answer_options options;
-    options.answer_mode = mode;
+    options.answer_mode = cal::answer_form_from_number(mode);
     options.precision = decimals;
     options.exp_translate = exponent_digits;
     options.comma = grouping;
     try {
         std::string shown = cal::format_answer(value, options);
-        double ans = cal::rounded_ans(value, shown, mode);
+        double ans = cal::rounded_ans(value, shown, options.answer_mode);
         check(std::isfinite(ans) || !std::isfinite(value));
     } catch (const cal::calculator_error&) {
     }
@@ -99,7 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         return 0;
     }
-    calc.angle_mode = static_cast<std::int32_t>(size % 3);
+    calc.angle_mode = cal::angle_unit_from_number(static_cast<std::int32_t>(size % 3));
     try {
         double value = calc.calculate(text);
         format_everything(value, 10, 10, size % 2 == 0, static_cast<int>(size % 5));

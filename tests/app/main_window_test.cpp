@@ -166,13 +166,13 @@ TEST_F(main_window_test, angle_mode_commands_set_engine_and_settings) {
     start();
     commit("1");
     command(IDM_RADIAN);
-    EXPECT_EQ(calculator->engine().angle_mode, 1);
+    EXPECT_EQ(calculator->engine().angle_mode, cal::angle_unit::radian);
     EXPECT_EQ(calculator->current_settings().angle_mode, 1);
     EXPECT_EQ(calculator->current_answer_state(), edited);
     command(IDM_GRAD);
-    EXPECT_EQ(calculator->engine().angle_mode, 2);
+    EXPECT_EQ(calculator->engine().angle_mode, cal::angle_unit::grad);
     command(IDM_DEGREE);
-    EXPECT_EQ(calculator->engine().angle_mode, 0);
+    EXPECT_EQ(calculator->engine().angle_mode, cal::angle_unit::degree);
 }
 
 TEST_F(main_window_test, escape_empties_the_editor_or_hides_the_window) {
@@ -356,7 +356,7 @@ TEST_F(main_window_test, out_of_range_settings_fall_back_to_their_defaults) {
     EXPECT_EQ(calculator->answer().frame_style(), 0);
     EXPECT_EQ(calculator->editor().font_size(), 10);
     EXPECT_EQ(calculator->answer().font_size(), 10);
-    EXPECT_EQ(calculator->engine().angle_mode, 0);
+    EXPECT_EQ(calculator->engine().angle_mode, cal::angle_unit::degree);
     EXPECT_EQ(answer_text(), "0");
     commit("1/3");
     EXPECT_EQ(answer_text(), "0.3333333333");

@@ -25,7 +25,7 @@ class calculate_value_test : public testing::TestWithParam<value_case> {};
 TEST_P(calculate_value_test, yields) {
     const auto& c = GetParam();
     cal::calculator calc;
-    calc.angle_mode = c.angle_mode;
+    calc.angle_mode = static_cast<cal::angle_unit>(c.angle_mode);   // also units outside the enum
     calc.set_variable("x", 3);
     calc.set_variable("one", 1);
     double value = std::numeric_limits<double>::quiet_NaN();
@@ -263,15 +263,23 @@ TEST(random_test, every_evaluation_advances_it) {
 }
 
 TEST(angle_test, conversions) {
-    EXPECT_DOUBLE_EQ(cal::to_radians(180, 0), 3.141592653589793);
-    EXPECT_DOUBLE_EQ(cal::to_radians(2, 1), 2);
-    EXPECT_DOUBLE_EQ(cal::to_radians(200, 2), 3.141592653589793);
-    EXPECT_EQ(cal::to_radians(5, 3), 0);
-    EXPECT_EQ(cal::to_radians(5, -1), 0);
-    EXPECT_DOUBLE_EQ(cal::from_radians(3.141592653589793, 0), 180);
-    EXPECT_DOUBLE_EQ(cal::from_radians(2, 1), 2);
-    EXPECT_DOUBLE_EQ(cal::from_radians(3.141592653589793, 2), 200);
-    EXPECT_EQ(cal::from_radians(5, 3), 0);
+    using cal::angle_unit;
+    const auto outside = static_cast<angle_unit>(3);
+    EXPECT_DOUBLE_EQ(cal::to_radians(180, angle_unit::degree), 3.141592653589793);
+    EXPECT_DOUBLE_EQ(cal::to_radians(2, angle_unit::radian), 2);
+    EXPECT_DOUBLE_EQ(cal::to_radians(200, angle_unit::grad), 3.141592653589793);
+    EXPECT_EQ(cal::to_radians(5, outside), 0);
+    EXPECT_EQ(cal::to_radians(5, static_cast<angle_unit>(-1)), 0);
+    EXPECT_DOUBLE_EQ(cal::from_radians(3.141592653589793, angle_unit::degree), 180);
+    EXPECT_DOUBLE_EQ(cal::from_radians(2, angle_unit::radian), 2);
+    EXPECT_DOUBLE_EQ(cal::from_radians(3.141592653589793, angle_unit::grad), 200);
+    EXPECT_EQ(cal::from_radians(5, outside), 0);
+}
+
+TEST(angle_test, stored_numbers_outside_the_range_read_as_degree) {
+    EXPECT_EQ(cal::angle_unit_from_number(2), cal::angle_unit::grad);
+    EXPECT_EQ(cal::angle_unit_from_number(3), cal::angle_unit::degree);
+    EXPECT_EQ(cal::angle_unit_from_number(-1), cal::angle_unit::degree);
 }
 
 TEST(builtin_table_test, rows) {

@@ -33,7 +33,7 @@ TEST_P(committed_answer, shows_the_expected_text) {
     cal::calculator calc;
     calc.add_user_function("area(w, h)=w*h");
     cal::answer_options options;
-    options.answer_mode = c.answer_mode;
+    options.answer_mode = cal::answer_form_from_number(c.answer_mode);
     options.precision = c.precision;
     options.exp_translate = c.exp_translate;
     options.comma = c.comma;

@@ -21,7 +21,7 @@ std::string describe(const std::vector<token>& tokens) {
     for (const auto& t : tokens) {
         if (!out.empty())
             out += ' ';
-        out += std::string(t.text) + "#" + std::to_string(t.kind);
+        out += std::string(t.text) + "#" + std::to_string(number_of(t.kind));
     }
     return out;
 }
@@ -78,12 +78,12 @@ TEST(parser_test, function_arg_count) {
     user_function f;
     f.parse_definition("f(a, b, c)=a");
     functions.push_back(f);
-    EXPECT_EQ(function_arg_count(34, functions), 1);
-    EXPECT_EQ(function_arg_count(44, functions), 3);
-    EXPECT_EQ(function_arg_count(47, functions), 0);
-    EXPECT_EQ(function_arg_count(54, functions), 3);
-    EXPECT_EQ(function_arg_count(55, functions), -1);
-    EXPECT_EQ(function_arg_count(33, functions), -1);
+    EXPECT_EQ(function_arg_count(builtin_function_kind(0), functions), 1);
+    EXPECT_EQ(function_arg_count(builtin_function_kind(10), functions), 3);
+    EXPECT_EQ(function_arg_count(builtin_function_kind(13), functions), 0);
+    EXPECT_EQ(function_arg_count(user_function_kind(0), functions), 3);
+    EXPECT_EQ(function_arg_count(user_function_kind(1), functions), -1);
+    EXPECT_EQ(function_arg_count(token_kind::identifier, functions), -1);
 }
 
 TEST(evaluator_test, evaluate_postfix_directly) {

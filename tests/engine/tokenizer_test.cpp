@@ -34,7 +34,7 @@ TEST_P(tokenize_test, cuts_the_text_into_tokens) {
     ASSERT_EQ(tokens.size(), c.tokens.size()) << c.input;
     for (std::size_t i = 0; i < tokens.size(); ++i) {
         EXPECT_EQ(std::string(tokens[i].text), c.tokens[i].text) << c.input << " token " << i;
-        EXPECT_EQ(tokens[i].kind, c.tokens[i].kind) << c.input << " token " << i;
+        EXPECT_EQ(number_of(tokens[i].kind), c.tokens[i].kind) << c.input << " token " << i;
         EXPECT_EQ(tokens[i].position, c.tokens[i].position) << c.input << " token " << i;
     }
 }
@@ -132,7 +132,7 @@ TEST(recognize_token_test, does_not_skip_blanks_and_leaves_the_cursor_on_failure
     cursor = 1;
     ASSERT_TRUE(recognize_token(" 12+", cursor, t));
     EXPECT_EQ(t.text, "12");
-    EXPECT_EQ(t.kind, 28);
+    EXPECT_EQ(t.kind, token_kind::decimal_literal);
     EXPECT_EQ(t.position, 1);
     EXPECT_EQ(cursor, 3u);
     cursor = 0;
@@ -155,7 +155,7 @@ TEST_P(operand_value_test, converts_literals) {
     const auto& c = GetParam();
     variable_table vars;
     vars.set("x", 4.5);
-    token t{c.text, c.kind, 0};
+    token t{c.text, static_cast<token_kind>(c.kind), 0};
     EXPECT_DOUBLE_EQ(operand_value(t, vars), c.value) << c.text;
 }
 
@@ -181,17 +181,17 @@ TEST_P(operand_error_test, raises_with_the_token_position_and_length) {
     const auto& c = GetParam();
     variable_table vars;
     std::string text = c.input;
-    std::int32_t kind = 28;
+    token_kind kind = token_kind::decimal_literal;
     if (text.size() > 1 && text[0] == '0' && (text[1] == 'b' || text[1] == 'B'))
-        kind = 29;
+        kind = token_kind::binary_literal;
     else if (text.size() > 1 && text[0] == '0' && (text[1] == 'o' || text[1] == 'O'))
-        kind = 30;
+        kind = token_kind::octal_literal;
     else if (text.size() > 1 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
-        kind = 31;
+        kind = token_kind::hex_literal;
     else if (text.find(':') != std::string::npos)
-        kind = 32;
+        kind = token_kind::angle_time_literal;
     else if (text[0] >= 'A')
-        kind = 33;
+        kind = token_kind::identifier;
     token t{text, kind, 7};
     try {
         operand_value(t, vars);
@@ -232,20 +232,20 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(operand_value_test, over_long_radix_literals_lose_precision_or_become_infinite) {
     variable_table vars;
     std::string hex = "0x" + std::string(300, 'f');
-    token t{hex, 31, 0};
+    token t{hex, token_kind::hex_literal, 0};
     EXPECT_TRUE(std::isinf(operand_value(t, vars)));
     std::string bin = "0b1" + std::string(70, '0');
-    token b{bin, 29, 0};
+    token b{bin, token_kind::binary_literal, 0};
     EXPECT_DOUBLE_EQ(operand_value(b, vars), std::pow(2.0, 70));
 }
 
 TEST(operand_value_test, over_long_angle_segments_follow_strtod) {
     variable_table vars;
     std::string big = std::string(400, '9') + ":0";
-    token t{big, 32, 0};
+    token t{big, token_kind::angle_time_literal, 0};
     EXPECT_TRUE(std::isinf(operand_value(t, vars)));
     std::string tiny = "1:0." + std::string(400, '0') + "1";
-    token u{tiny, 32, 0};
+    token u{tiny, token_kind::angle_time_literal, 0};
     EXPECT_EQ(operand_value(u, vars), 1.0);
 }
 

@@ -83,19 +83,19 @@ TEST(copy_test, a_copy_is_independent) {
     cal::calculator calc;
     calc.set_variable("x", 1);
     calc.add_user_function("f(a)=a+1");
-    calc.angle_mode = 1;
+    calc.angle_mode = cal::angle_unit::radian;
     cal::calculator copy = calc;
     EXPECT_EQ(copy.calculate("x = 5"), 5);
     EXPECT_EQ(copy.calculate("y = 6"), 6);
     copy.add_user_function("g()=2");
-    copy.angle_mode = 2;
+    copy.angle_mode = cal::angle_unit::grad;
     double x = 0;
     EXPECT_TRUE(calc.get_variable("x", x));
     EXPECT_EQ(x, 1);
     EXPECT_FALSE(calc.get_variable("y", x));
     EXPECT_EQ(calc.user_functions.size(), 1u);
     EXPECT_EQ(copy.user_functions.size(), 2u);
-    EXPECT_EQ(calc.angle_mode, 1);
+    EXPECT_EQ(calc.angle_mode, cal::angle_unit::radian);
     EXPECT_CALC_ERROR(calc, "g()", "関数 'g' は定義されていません。", 0, 1);
     EXPECT_EQ(copy.calculate("g()+f(1)"), 4);
     // and the other way round
@@ -228,7 +228,7 @@ TEST(user_function_test, inherits_the_angle_mode_and_sees_other_functions) {
     calc.add_user_function("s(x)=sin(x)");
     calc.add_user_function("t(x)=s(x)*2");
     EXPECT_NEAR(calc.calculate("t(30)"), 1, 1e-15);
-    calc.angle_mode = 2;
+    calc.angle_mode = cal::angle_unit::grad;
     EXPECT_NEAR(calc.calculate("t(100)"), 2, 1e-15);
 }
 

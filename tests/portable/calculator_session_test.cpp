@@ -77,9 +77,9 @@ INSTANTIATE_TEST_SUITE_P(
                         s.answer.ans_precision = false;
                     },
                     {"2/3"}, "0.667", "2/3", "0.667", 2.0 / 3.0},
-        commit_case{"hex_ans_truncated", [](session_settings& s) { s.answer.answer_mode = 4; }, {"7/2"}, "0x3",
+        commit_case{"hex_ans_truncated", [](session_settings& s) { s.answer.answer_mode = cal::answer_form::hexadecimal; }, {"7/2"}, "0x3",
                     "7/2", "0x3", 3.0},
-        commit_case{"radian_angles", [](session_settings& s) { s.angle_mode = 1; }, {"cos(0)*2"}, "2",
+        commit_case{"radian_angles", [](session_settings& s) { s.angle_mode = cal::angle_unit::radian; }, {"cos(0)*2"}, "2",
                     "cos(0)*2", "2", 2.0}),
     [](const testing::TestParamInfo<commit_case>& test) { return std::string(test.param.name); });
 
@@ -198,9 +198,9 @@ TEST_P(answer_mode_cases, show_ans_in_the_new_form) {
     const std::string failure = session.commit(c.expression).text;
     std::optional<shown_answer> shown;
     for (std::int32_t mode : c.modes)
-        shown = session.change_answer_mode(mode);
+        shown = session.change_answer_mode(cal::answer_form_from_number(mode));
     const std::int32_t last = c.modes.back();
-    EXPECT_EQ(session.current_settings().answer.answer_mode, last <= 4 ? last : 0);
+    EXPECT_EQ(session.current_settings().answer.answer_mode, cal::answer_form_from_number(last));
     EXPECT_EQ(session.state(), c.state);
     if (c.state == eval_failed) {
         EXPECT_FALSE(shown.has_value()) << "the message " << failure << " stays";
@@ -234,7 +234,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(calculator_session, enter_after_a_format_failure_needs_an_edit) {
     calculator_session session = session_with();
     session.commit("1e10");
-    session.change_answer_mode(2);
+    session.change_answer_mode(cal::answer_form::binary);
     EXPECT_EQ(session.state(), format_failed);
     session.edit("1");
     EXPECT_EQ(session.commit("1").text, "0b1");
@@ -247,9 +247,9 @@ TEST(calculator_session, an_angle_unit_change_sets_the_engine_and_makes_enter_ev
     const std::int32_t expected[] = {1, 2, 0, 0};
     for (int i = 0; i < 4; ++i) {
         session.set_state(committed);
-        session.change_angle_mode(modes[i]);
-        EXPECT_EQ(session.engine().angle_mode, expected[i]) << modes[i];
-        EXPECT_EQ(session.current_settings().angle_mode, expected[i]) << modes[i];
+        session.change_angle_mode(cal::angle_unit_from_number(modes[i]));
+        EXPECT_EQ(session.engine().angle_mode, cal::angle_unit_from_number(expected[i])) << modes[i];
+        EXPECT_EQ(session.current_settings().angle_mode, cal::angle_unit_from_number(expected[i])) << modes[i];
         EXPECT_EQ(session.state(), edited) << modes[i];
     }
 }
@@ -258,8 +258,8 @@ TEST(calculator_session, an_angle_unit_change_sets_the_engine_and_makes_enter_ev
 // the default instead.
 TEST(calculator_session, out_of_range_settings_fall_back_to_their_defaults) {
     calculator_session session = session_with([](session_settings& s) {
-        s.answer.answer_mode = 7;
-        s.angle_mode = 5;
+        s.answer.answer_mode = static_cast<cal::answer_form>(7);
+        s.angle_mode = static_cast<cal::angle_unit>(5);
         s.answer.precision = 40;
         s.answer.exp_translate = 0;
     });
@@ -268,7 +268,7 @@ TEST(calculator_session, out_of_range_settings_fall_back_to_their_defaults) {
     EXPECT_EQ(session.current_settings().angle_mode, defaults.angle_mode);
     EXPECT_EQ(session.current_settings().answer.precision, defaults.answer.precision);
     EXPECT_EQ(session.current_settings().answer.exp_translate, defaults.answer.exp_translate);
-    EXPECT_EQ(session.engine().angle_mode, 0);
+    EXPECT_EQ(session.engine().angle_mode, cal::angle_unit::degree);
     EXPECT_EQ(session.commit("1/3").text, "0.3333333333");
     EXPECT_EQ(session.commit("1e12").text, "1e12");
 }
