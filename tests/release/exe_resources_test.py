@@ -1,15 +1,19 @@
 #!/usr/bin/env python3
 """Reads the resources back from the built Tarvik.exe (its PE resource
 section, as the loader and Explorer see them) and checks what the program
-relies on outside its own code: the manifest the loader reads at start.
+relies on outside its own code: the manifest the loader reads at start and
+the images of the program icon that Explorer, Alt+Tab and the notification
+area choose from.
 
-Usage: exe_resources_test.py TARVIK.EXE
+Usage: exe_resources_test.py TARVIK.EXE RESOURCE.H
 Exits non-zero and says what is wrong when a check fails.
 """
 import struct
 import sys
 import xml.etree.ElementTree as ElementTree
 
+RT_ICON = 3
+RT_GROUP_ICON = 14
 RT_MANIFEST = 24
 CREATEPROCESS_MANIFEST_RESOURCE_ID = 1
 
@@ -91,17 +95,58 @@ def check_manifest(resources):
     return problems
 
 
+# Icons shown at several sizes, by their names in resource.h, and the sizes
+# each must hold.
+MULTI_SIZE_ICONS = {
+    'IDI_PROGRAM': [16, 20, 24, 32, 48, 256],
+}
+PNG_SIGNATURE = b'\x89PNG\r\n\x1a\n'
+
+
+def resource_ids(header_path):
+    """The numeric #defines of resource.h by name."""
+    ids = {}
+    with open(header_path, encoding='utf-8') as header:
+        for line in header:
+            words = line.split()
+            if len(words) >= 3 and words[0] == '#define' and words[2].isdigit():
+                ids[words[1]] = int(words[2])
+    return ids
+
+
+def check_icons(resources, ids):
+    problems = []
+    for name, sizes in MULTI_SIZE_ICONS.items():
+        group = resources.get((RT_GROUP_ICON, ids[name]))
+        if group is None:
+            problems.append(f'no icon group {name}')
+            continue
+        count = struct.unpack_from('<H', group, 4)[0]
+        images = {}
+        for index in range(count):
+            width, height, _, _, _, bits, _, image_id = struct.unpack_from('<BBBBHHIH', group, 6 + 14 * index)
+            images[width or 256] = (height or 256, bits, resources.get((RT_ICON, image_id), b''))
+        if sorted(images) != sizes:
+            problems.append(f'{name} holds {sorted(images)} pixel images, not {sizes}')
+        for size, (height, bits, data) in images.items():
+            if height != size or bits != 32 or not data:
+                problems.append(f'{name} {size}: {size}x{height}, {bits} bits, {len(data)} bytes')
+        if 256 in images and not images[256][2].startswith(PNG_SIGNATURE):
+            problems.append(f'{name} 256 is not PNG-compressed')
+    return problems
+
+
 def main():
-    if len(sys.argv) != 2:
-        sys.exit('usage: exe_resources_test.py TARVIK.EXE')
+    if len(sys.argv) != 3:
+        sys.exit('usage: exe_resources_test.py TARVIK.EXE RESOURCE.H')
     with open(sys.argv[1], 'rb') as exe:
         resources = read_resources(exe.read())
-    problems = check_manifest(resources)
+    problems = check_manifest(resources) + check_icons(resources, resource_ids(sys.argv[2]))
     for problem in problems:
         print(f'FAIL {problem}')
     if problems:
         sys.exit(1)
-    print('ok: manifest')
+    print('ok: manifest, icons')
 
 
 if __name__ == '__main__':
