@@ -1,13 +1,17 @@
 #include "app/line_reader.h"
 
-#include <fstream>
+#include <memory>
 #include <new>
 
-bool read_line(std::istream& in, std::string& line) {
-    // getline sets eof only when the text ran out before a line feed, that is
-    // for an unterminated last line, which is not loaded.
-    if (!std::getline(in, line) || in.eof())
-        return false;
+bool read_line(std::FILE* in, std::string& line) {
+    line.clear();
+    for (int c = std::getc(in); c != '\n'; c = std::getc(in)) {
+        // The text ran out (or the read failed) before a line feed: an
+        // unterminated last line, which is not loaded.
+        if (c == EOF)
+            return false;
+        line.push_back(static_cast<char>(c));
+    }
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
     return true;
@@ -24,12 +28,12 @@ line_parts split_line(std::string_view line) {
 
 bool for_each_split_line(const std::string& path,
                          const std::function<void(std::string_view left, std::string_view right)>& use) {
-    std::ifstream in(path, std::ios::binary);
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(std::fopen(path.c_str(), "rb"), &std::fclose);
     if (!in)
         return false;
     std::string line;
     try {
-        while (read_line(in, line)) {
+        while (read_line(in.get(), line)) {
             const auto [left, right] = split_line(line);
             use(left, right);
         }

@@ -1,6 +1,6 @@
 #pragma once
+#include <cstdio>
 #include <functional>
-#include <istream>
 #include <string>
 #include <string_view>
 
@@ -10,7 +10,8 @@
 // (CR LF or LF). Gives false when the read reaches the end of the file or
 // fails; a last line without a line end is therefore never returned, so a
 // file cut short in the middle of a line loses only that partial line.
-bool read_line(std::istream& in, std::string& line);
+// (C stdio rather than streams: the program carries no iostreams and locales.)
+bool read_line(std::FILE* in, std::string& line);
 
 // The two sides of a "left = right" line.
 struct line_parts {

@@ -9,9 +9,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -99,10 +101,14 @@ std::ostream& operator<<(std::ostream& out, const read_case& c) { return out << 
 class read_line_test : public testing::TestWithParam<read_case> {};
 
 TEST_P(read_line_test, gives_whole_terminated_lines_without_their_ends) {
-    std::istringstream in(GetParam().bytes);
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(std::tmpfile(), &std::fclose);
+    ASSERT_TRUE(in);
+    const std::string& bytes = GetParam().bytes;
+    ASSERT_EQ(std::fwrite(bytes.data(), 1, bytes.size(), in.get()), bytes.size());
+    std::rewind(in.get());
     std::vector<std::string> lines;
     std::string line;
-    while (read_line(in, line))
+    while (read_line(in.get(), line))
         lines.push_back(line);
     EXPECT_EQ(lines, GetParam().lines);
 }
