@@ -1,11 +1,11 @@
 #!/usr/bin/env python3
 """Reads the resources back from the built Tarvik.exe (its PE resource
 section, as the loader and Explorer see them) and checks what the program
-relies on outside its own code: the manifest the loader reads at start and
-the images of the program icon that Explorer, Alt+Tab and the notification
-area choose from.
+relies on outside its own code: the manifest the loader reads at start, the
+images of the program icon that Explorer, Alt+Tab and the notification area
+choose from, and the version Explorer shows, which must be the project's.
 
-Usage: exe_resources_test.py TARVIK.EXE RESOURCE.H
+Usage: exe_resources_test.py TARVIK.EXE RESOURCE.H VERSION
 Exits non-zero and says what is wrong when a check fails.
 """
 import struct
@@ -14,6 +14,7 @@ import xml.etree.ElementTree as ElementTree
 
 RT_ICON = 3
 RT_GROUP_ICON = 14
+RT_VERSION = 16
 RT_MANIFEST = 24
 CREATEPROCESS_MANIFEST_RESOURCE_ID = 1
 
@@ -72,7 +73,7 @@ def read_resources(image):
     return resources
 
 
-def check_manifest(resources):
+def check_manifest(resources, version):
     data = resources.get((RT_MANIFEST, CREATEPROCESS_MANIFEST_RESOURCE_ID))
     if data is None:
         return ['no manifest (RT_MANIFEST 1)']
@@ -81,6 +82,9 @@ def check_manifest(resources):
     except ElementTree.ParseError as error:
         return [f'the manifest is not well-formed XML: {error}']
     problems = []
+    program = assembly.find(ASM_V1 + 'assemblyIdentity')
+    if program is None or program.get('version') != version + '.0':
+        problems.append(f'the manifest does not name the program version {version}.0')
     controls = [identity for identity in assembly.iter(ASM_V1 + 'assemblyIdentity')
                 if identity.get('name') == 'Microsoft.Windows.Common-Controls']
     if [identity.get('version') for identity in controls] != ['6.0.0.0']:
@@ -136,17 +140,69 @@ def check_icons(resources, ids):
     return problems
 
 
+def version_block(data, offset=0):
+    """One block of a version resource: (key, value bytes, children)."""
+    length, value_length, kind = struct.unpack_from('<HHH', data, offset)
+    key_end = offset + 6
+    while data[key_end:key_end + 2] != b'\0\0':
+        key_end += 2
+    key = data[offset + 6:key_end].decode('utf-16-le')
+    position = (key_end + 2 + 3) & ~3
+    value_size = value_length * 2 if kind == 1 else value_length
+    value = data[position:position + value_size]
+    position = (position + value_size + 3) & ~3
+    children = []
+    while position < offset + length:
+        child = version_block(data, position)
+        children.append(child[:3])
+        position = (position + child[3] + 3) & ~3
+    return key, value, children, length
+
+
+def version_strings(block):
+    """Every string value under the block, by key."""
+    key, value, children = block[:3]
+    strings = {}
+    if not children and value:
+        strings[key] = value.decode('utf-16-le').rstrip('\0')
+    for child in children:
+        strings.update(version_strings(child))
+    return strings
+
+
+def check_version(resources, version):
+    data = resources.get((RT_VERSION, 1))
+    if data is None:
+        return ['no version resource']
+    root = version_block(data)
+    problems = []
+    numbers = tuple(int(part) for part in version.split('.')) + (0,)
+    signature, _, file_ms, file_ls, product_ms, product_ls = struct.unpack_from('<6I', root[1])
+    for name, most, least in (('file', file_ms, file_ls), ('product', product_ms, product_ls)):
+        found = (most >> 16, most & 0xFFFF, least >> 16, least & 0xFFFF)
+        if signature != 0xFEEF04BD or found != numbers:
+            problems.append(f'the fixed {name} version is {found}, not {numbers}')
+    strings = version_strings(root)
+    for key in ('FileVersion', 'ProductVersion'):
+        if strings.get(key) != version:
+            problems.append(f'{key} is {strings.get(key)!r}, not {version!r}')
+    return problems
+
+
 def main():
-    if len(sys.argv) != 3:
-        sys.exit('usage: exe_resources_test.py TARVIK.EXE RESOURCE.H')
-    with open(sys.argv[1], 'rb') as exe:
+    if len(sys.argv) != 4:
+        sys.exit('usage: exe_resources_test.py TARVIK.EXE RESOURCE.H VERSION')
+    exe_path, header_path, version = sys.argv[1:]
+    with open(exe_path, 'rb') as exe:
         resources = read_resources(exe.read())
-    problems = check_manifest(resources) + check_icons(resources, resource_ids(sys.argv[2]))
+    problems = (check_manifest(resources, version)
+                + check_icons(resources, resource_ids(header_path))
+                + check_version(resources, version))
     for problem in problems:
         print(f'FAIL {problem}')
     if problems:
         sys.exit(1)
-    print('ok: manifest, icons')
+    print('ok: manifest, icons, version')
 
 
 if __name__ == '__main__':
