@@ -116,8 +116,11 @@ TEST_F(dialog_test, item_operations_read_and_write_the_dialog_items)
         EXPECT_TRUE(self.set_item_int(IDC_TEST_EDIT, static_cast<UINT>(-5), true));
         self.get_item_text(IDC_TEST_EDIT, negative);
         checked_none = self.find_checked_radio(IDC_TEST_RADIO_A, IDC_TEST_RADIO_C);
+        // One button checked: whether checking a second auto radio button of
+        // the group unchecks the first depends on the button implementation
+        // (Wine's common controls 6, which the program's manifest linked in
+        // here brings, does), so the test leaves it alone.
         EXPECT_TRUE(self.check_button(IDC_TEST_RADIO_B, BST_CHECKED));
-        EXPECT_TRUE(self.check_button(IDC_TEST_RADIO_C, BST_CHECKED));
         checked = self.find_checked_radio(IDC_TEST_RADIO_A, IDC_TEST_RADIO_C);
         self.get_item_text(9999, radio_none);  // no such item: empty text
         self.post_end();
