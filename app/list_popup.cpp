@@ -1,6 +1,7 @@
 #include "app/list_popup.h"
 
 #include "resources/resource.h"
+#include "ui/dpi_scale.h"
 #include "ui/program_resources.h"
 #include "ui/window_procedure.h"
 
@@ -25,12 +26,13 @@ bool list_popup::register_window_class() {
 RECT list_popup::placement() const {
     RECT editor{};
     GetWindowRect(owner_.list_anchor(), &editor);
-    RECT popup{editor.left, editor.bottom, editor.right, editor.bottom + HEIGHT};
+    const int height = system_dpi_scale()(HEIGHT);
+    RECT popup{editor.left, editor.bottom, editor.right, editor.bottom + height};
     MONITORINFO monitor{};
     monitor.cbSize = sizeof(monitor);
     if (GetMonitorInfoA(MonitorFromRect(&editor, MONITOR_DEFAULTTONEAREST), &monitor) &&
-        popup.bottom > monitor.rcWork.bottom && editor.top - HEIGHT >= monitor.rcWork.top) {
-        popup.top = editor.top - HEIGHT;
+        popup.bottom > monitor.rcWork.bottom && editor.top - height >= monitor.rcWork.top) {
+        popup.top = editor.top - height;
         popup.bottom = editor.top;
     }
     return popup;
@@ -43,10 +45,11 @@ bool list_popup::open(list_kind kind) {
         return false;
     const RECT area = placement();
     const int width = area.right - area.left;
-    if (!create(0, CLASS_NAME, "", WS_POPUP | WS_CLIPCHILDREN, area.left, area.top, width, HEIGHT,
+    const int height = area.bottom - area.top;
+    if (!create(0, CLASS_NAME, "", WS_POPUP | WS_CLIPCHILDREN, area.left, area.top, width, height,
                 owner_.list_owner_window(), nullptr))
         return false;
-    if (!list_.create(handle(), width, HEIGHT, owner_.list_scroll_bar_colour())) {
+    if (!list_.create(handle(), width, height, owner_.list_scroll_bar_colour())) {
         DestroyWindow(handle());
         return false;
     }

@@ -63,7 +63,7 @@ bool main_window::on_create(CREATESTRUCTA*) {
     SetFocus(editor_.handle());
 
     load_settings(settings_, file_path(load_text(IDS_SETTINGS_FILE).c_str()));
-    const window_rectangle& r = settings_.window_rect;
+    const window_rectangle r = opening_rectangle(settings_.window_rect, system_dpi_scale());
     SetWindowPos(handle(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     apply_settings();
@@ -152,7 +152,7 @@ void main_window::change_angle_mode(int mode) {
 // ------------------------------------------------------- mouse and keyboard
 
 void main_window::on_l_button_down(UINT, int x, int y) {
-    if (in_icon_cell(x, y))
+    if (in_icon_cell(x, y, system_dpi_scale()))
         ShowWindow(handle(), SW_HIDE);
 }
 

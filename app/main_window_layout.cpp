@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 
 #include "app/window_layout.h"
+#include "ui/dpi_scale.h"
 #include "ui/draw_frame.h"
 
 namespace {
@@ -18,7 +19,8 @@ void main_window::fit_height() {
     GetWindowRect(editor_.handle(), &editor_rect);
     GetWindowRect(handle(), &window_rect);
     const int height = fitted_window_height(frame_width(), editor_rect.bottom - editor_rect.top,
-                                            editor_.preferred_height(), answer_.preferred_height());
+                                            editor_.preferred_height(), answer_.preferred_height(),
+                                            system_dpi_scale());
     SetWindowPos(handle(), nullptr, 0, 0, window_rect.right - window_rect.left, height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -27,7 +29,7 @@ void main_window::on_size(UINT, UINT width, UINT height) {
     if (!editor_.handle() || !answer_.handle())
         return;
     const main_layout layout = layout_children(static_cast<int>(width), static_cast<int>(height),
-                                               answer_.preferred_height());
+                                               answer_.preferred_height(), system_dpi_scale());
     HDWP batch = BeginDeferWindowPos(2);
     const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
     if (batch)
@@ -46,7 +48,8 @@ void main_window::on_get_min_max_info(MINMAXINFO* info) {
         return;
     }
     const window_size minimum =
-        minimum_tracking_size(frame_width(), editor_.preferred_height(), answer_.preferred_height());
+        minimum_tracking_size(frame_width(), editor_.preferred_height(), answer_.preferred_height(),
+                              system_dpi_scale());
     info->ptMinTrackSize.x = minimum.width;
     info->ptMinTrackSize.y = minimum.height;
 }
@@ -55,7 +58,7 @@ int main_window::on_nc_hit_test(int x, int y) {
     const int code = window::on_nc_hit_test(x, y);
     POINT point{x, y};
     ScreenToClient(handle(), &point);
-    return main_hit_test(code, point.x, point.y, settings_.disable_resize);
+    return main_hit_test(code, point.x, point.y, settings_.disable_resize, system_dpi_scale());
 }
 
 void main_window::on_nc_paint(HRGN) {
@@ -72,18 +75,19 @@ void main_window::on_paint() {
     FillRect(dc, &client, background);
     DeleteObject(background);
 
-    const grip_lines grip = grip_for(frame_style_, back_colour_, frame_colour_);
+    const dpi_scale scale = system_dpi_scale();
+    const grip_lines grip = grip_for(frame_style_, back_colour_, frame_colour_, scale);
     for (int i = 0; i < grip.count; ++i) {
-        HPEN pen = CreatePen(PS_SOLID, 1, grip.lines[i].colour);
-        HGDIOBJ previous = SelectObject(dc, pen);
-        MoveToEx(dc, grip.lines[i].x, client.top + GRIP_TOP_OFFSET, nullptr);
-        LineTo(dc, grip.lines[i].x, client.bottom - GRIP_BOTTOM_OFFSET);
-        SelectObject(dc, previous);
-        DeleteObject(pen);
+        const grip_line& line = grip.lines[i];
+        const RECT stroke{line.x, client.top + scale(GRIP_TOP_OFFSET), line.x + line.width,
+                          client.bottom - scale(GRIP_BOTTOM_OFFSET)};
+        HBRUSH brush = CreateSolidBrush(line.colour);
+        FillRect(dc, &stroke, brush);
+        DeleteObject(brush);
     }
 
     if (icon_)
-        DrawIconEx(dc, 0, 0, icon_, ICON_SIZE, ICON_SIZE, 0, nullptr, DI_NORMAL);
+        DrawIconEx(dc, 0, 0, icon_, scale(ICON_SIZE), scale(ICON_SIZE), 0, nullptr, DI_NORMAL);
     EndPaint(handle(), &paint);
 }
 

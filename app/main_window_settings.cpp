@@ -98,14 +98,17 @@ void main_window::release_icon() {
     icon_ = nullptr;
 }
 
+// The icon cell's size at the session's DPI: the file's or the resource's
+// image of that size, so that the grip's icon stays sharp.
 void main_window::load_icon() {
     release_icon();
+    const int size = system_dpi_scale()(ICON_SIZE);
     if (!settings_.main_icon_file.empty())
         icon_ = static_cast<HICON>(LoadImageA(nullptr, settings_.main_icon_file.c_str(), IMAGE_ICON,
-                                              ICON_SIZE, ICON_SIZE, LR_LOADFROMFILE));
+                                              size, size, LR_LOADFROMFILE));
     else
         icon_ = static_cast<HICON>(LoadImageA(program_instance(), MAKEINTRESOURCEA(IDI_PROGRAM),
-                                              IMAGE_ICON, ICON_SIZE, ICON_SIZE, 0));
+                                              IMAGE_ICON, size, size, 0));
 }
 
 void main_window::apply_topmost() {

@@ -33,8 +33,11 @@ bool tray_icon::add() const {
     NOTIFYICONDATAA record = icon_record(owner_);
     record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     record.uCallbackMessage = TRAY_MESSAGE;
-    record.hIcon = static_cast<HICON>(
-        LoadImageA(program_instance(), MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON, 16, 16, 0));
+    // The notification area shows small icons: the image of the system's
+    // small-icon size, which follows the DPI.
+    record.hIcon = static_cast<HICON>(LoadImageA(program_instance(), MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON,
+                                                 GetSystemMetrics(SM_CXSMICON),
+                                                 GetSystemMetrics(SM_CYSMICON), 0));
     const std::string tip = tip_text();
     // The first version's tip field holds 64 bytes with the terminator.
     const size_t tip_length = tip.size() < 63 ? tip.size() : 63;

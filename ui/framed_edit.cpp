@@ -1,6 +1,7 @@
 #include "ui/framed_edit.h"
 
 #include "ui/application.h"
+#include "ui/dpi_scale.h"
 #include "ui/draw_frame.h"
 
 namespace {
@@ -9,7 +10,7 @@ constexpr colour_value PURE_RED = rgb(255, 0, 0);
 constexpr colour_value PURE_BLUE = rgb(0, 0, 255);
 
 // Text-metric height plus the one-pixel frame, the client edge and a pixel of
-// air above and below the text.
+// air above and below the text, at 96 DPI.
 constexpr int FRAME_ALLOWANCE = 6;
 
 colour_value system_colour(int index) { return GetSysColor(index); }
@@ -90,7 +91,7 @@ void framed_edit::set_font(const char* face_name, int size) {
 int framed_edit::preferred_height() const {
     HDC dc = GetDC(handle());
     if (!dc)
-        return FRAME_ALLOWANCE;
+        return system_dpi_scale()(FRAME_ALLOWANCE);
     HGDIOBJ shown_font = font_.handle() ? static_cast<HGDIOBJ>(font_.handle())
                                         : GetStockObject(SYSTEM_FONT);
     HGDIOBJ previous = SelectObject(dc, shown_font);
@@ -98,7 +99,7 @@ int framed_edit::preferred_height() const {
     const bool measured = GetTextMetricsA(dc, &metrics) != FALSE;
     SelectObject(dc, previous);
     ReleaseDC(handle(), dc);
-    return (measured ? static_cast<int>(metrics.tmHeight) : 0) + FRAME_ALLOWANCE;
+    return (measured ? static_cast<int>(metrics.tmHeight) : 0) + system_dpi_scale()(FRAME_ALLOWANCE);
 }
 
 void framed_edit::on_nc_paint(HRGN) {

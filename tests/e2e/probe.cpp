@@ -7,6 +7,11 @@
 //   tarvik-probe visible         1 when the main window is visible, else 0
 //   tarvik-probe foreground      class name of the foreground window
 //   tarvik-probe rect            left top right bottom of the main window
+//   tarvik-probe geometry        the main window's pixel sizes that follow the
+//                                DPI: grip width (the editor's left edge), the
+//                                editor's and the answer display's heights,
+//                                minimum tracking width and height less the
+//                                system's sizing frames (SM_CXFRAME, twice)
 //   tarvik-probe close           asks the main window to close (WM_CLOSE)
 //   tarvik-probe list            the rows of the open history or variable list
 //   tarvik-probe edit-text CLASS the text of the edit control of another
@@ -123,8 +128,32 @@ int print_edit_text(const char* window_class) {
     return 0;
 }
 
+// The sizes the window gets from the DPI, read as the system reads them: the
+// children's rectangles and the answer to WM_GETMINMAXINFO. The probe reads
+// them as a DPI-aware program, in real pixels, as the calculator sees them;
+// the system's own frame, which the minimum size includes, is taken off.
+int print_geometry(HWND main) {
+    SetProcessDPIAware();
+    const int frames = 2 * GetSystemMetrics(SM_CXFRAME);
+    auto fields = children(main);
+    if (fields.size() < 2)
+        return 1;
+    RECT editor{};
+    RECT answer{};
+    GetWindowRect(fields[0], &editor);
+    GetWindowRect(fields[1], &answer);
+    POINT editor_origin{editor.left, editor.top};
+    ScreenToClient(main, &editor_origin);
+    MINMAXINFO limits{};
+    SendMessageA(main, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+    std::printf("%ld %ld %ld %ld %ld\n", editor_origin.x, editor.bottom - editor.top, answer.bottom - answer.top,
+                limits.ptMinTrackSize.x - frames, limits.ptMinTrackSize.y - frames);
+    return 0;
+}
+
 int usage() {
-    std::fputs("usage: tarvik-probe count|texts|text N|visible|foreground|rect|close|list|edit-text CLASS\n", stderr);
+    std::fputs("usage: tarvik-probe count|texts|text N|visible|foreground|rect|geometry|close|list|edit-text CLASS\n",
+               stderr);
     return 2;
 }
 
@@ -167,6 +196,8 @@ int main(int argc, char** argv) {
         RECT rect{};
         GetWindowRect(main, &rect);
         std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
+    } else if (command == "geometry") {
+        return print_geometry(main);
     } else if (command == "close") {
         PostMessageA(main, WM_CLOSE, 0, 0);
     } else {

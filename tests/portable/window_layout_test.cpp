@@ -12,8 +12,11 @@
 
 namespace {
 
+constexpr dpi_scale AT_96{96};
+constexpr dpi_scale AT_192{192};
+
 TEST(window_layout, fields_fill_the_client_area_right_of_the_grip) {
-    const main_layout layout = layout_children(300, 120, 20);
+    const main_layout layout = layout_children(300, 120, 20, AT_96);
     // editor: x 17, y 1, width W - 18, height H - h - 5
     EXPECT_EQ(layout.editor, (child_placement{17, 1, 282, 95}));
     // answer: x 17, y H - h - 1, width W - 18, height h
@@ -24,7 +27,7 @@ TEST(window_layout, fields_fill_the_client_area_right_of_the_grip) {
 }
 
 TEST(window_layout, a_tiny_client_area_gives_no_negative_sizes) {
-    const main_layout layout = layout_children(5, 4, 20);
+    const main_layout layout = layout_children(5, 4, 20, AT_96);
     EXPECT_GE(layout.editor.width, 0);
     EXPECT_GE(layout.editor.height, 0);
     EXPECT_GE(layout.answer.width, 0);
@@ -32,13 +35,48 @@ TEST(window_layout, a_tiny_client_area_gives_no_negative_sizes) {
 }
 
 TEST(window_layout, minimum_size_keeps_both_fields_at_their_preferred_heights) {
-    EXPECT_EQ(minimum_tracking_size(4, 19, 22), (window_size{22, 22 + 19 + 8 + 3}));
-    EXPECT_EQ(minimum_tracking_size(0, 10, 10), (window_size{14, 23}));
+    EXPECT_EQ(minimum_tracking_size(4, 19, 22, AT_96), (window_size{22, 22 + 19 + 8 + 3}));
+    EXPECT_EQ(minimum_tracking_size(0, 10, 10, AT_96), (window_size{14, 23}));
 }
 
 TEST(window_layout, fitted_height_keeps_a_taller_editor_and_raises_a_shorter_one) {
-    EXPECT_EQ(fitted_window_height(4, 100, 19, 22), 100 + 22 + 8 + 3);
-    EXPECT_EQ(fitted_window_height(4, 5, 19, 22), 19 + 22 + 8 + 3);
+    EXPECT_EQ(fitted_window_height(4, 100, 19, 22, AT_96), 100 + 22 + 8 + 3);
+    EXPECT_EQ(fitted_window_height(4, 5, 19, 22, AT_96), 19 + 22 + 8 + 3);
+}
+
+// At 200 % every size of the strip doubles; the sizing frame and the fields'
+// preferred heights come doubled from the system and the fonts.
+TEST(window_layout, at_192_dpi_every_size_doubles) {
+    EXPECT_EQ(layout_children(600, 240, 40, AT_192),
+              (main_layout{{34, 2, 564, 190}, {34, 198, 564, 40}}));
+    EXPECT_EQ(minimum_tracking_size(8, 38, 44, AT_192), (window_size{44, 44 + 38 + 16 + 6}));
+    EXPECT_EQ(fitted_window_height(8, 10, 38, 44, AT_192), 38 + 44 + 16 + 6);
+    EXPECT_TRUE(in_icon_cell(31, 31, AT_192));
+    EXPECT_FALSE(in_icon_cell(32, 5, AT_192));
+    const grip_lines raised = grip_for(1, rgb(128, 128, 128), 0, AT_192);
+    ASSERT_EQ(raised.count, 4);
+    const int expected_x[] = {6, 18, 8, 20};
+    for (int i = 0; i < raised.count; ++i) {
+        EXPECT_EQ(raised.lines[i].x, expected_x[i]) << i;
+        EXPECT_EQ(raised.lines[i].width, 2) << i;
+    }
+}
+
+TEST(window_layout, a_first_start_opens_at_the_default_size_for_the_dpi_and_a_saved_rectangle_stays) {
+    EXPECT_EQ(opening_rectangle(window_rectangle{}, AT_96), window_rectangle{});
+    EXPECT_EQ(opening_rectangle(window_rectangle{}, AT_192), (window_rectangle{50, 50, 650, 350}));
+    const window_rectangle saved{10, 20, 330, 140};
+    EXPECT_EQ(opening_rectangle(saved, AT_192), saved);
+}
+
+// 150 %: sizes round to the nearest pixel, and the second line of a raised
+// or sunken pair still touches the first.
+TEST(window_layout, at_144_dpi_the_grip_pairs_stay_together) {
+    const grip_lines sunken = grip_for(2, rgb(128, 128, 128), 0, dpi_scale{144});
+    ASSERT_EQ(sunken.count, 4);
+    EXPECT_EQ(sunken.lines[2].x, sunken.lines[0].x + sunken.lines[0].width);
+    EXPECT_EQ(sunken.lines[3].x, sunken.lines[1].x + sunken.lines[1].width);
+    EXPECT_EQ(layout_children(400, 200, 30, dpi_scale{144}).editor.x, 26);
 }
 
 struct hit_case {
@@ -53,7 +91,7 @@ class main_hit_test_cases : public testing::TestWithParam<hit_case> {};
 
 TEST_P(main_hit_test_cases, decides_what_drags_and_what_sizes) {
     const hit_case& c = GetParam();
-    EXPECT_EQ(main_hit_test(c.default_code, c.x, c.y, c.disable_resize), c.expected);
+    EXPECT_EQ(main_hit_test(c.default_code, c.x, c.y, c.disable_resize, AT_96), c.expected);
 }
 
 constexpr int HIT_LEFT = 10;        // HTLEFT
@@ -73,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
         hit_case{HIT_LEFT, -2, 5, true, HIT_LEFT}));          // beside the icon: default kept
 
 TEST(window_layout, flat_grip_is_two_lines_in_the_frame_colour) {
-    const grip_lines grip = grip_for(0, rgb(200, 200, 200), rgb(1, 2, 3));
+    const grip_lines grip = grip_for(0, rgb(200, 200, 200), rgb(1, 2, 3), AT_96);
     ASSERT_EQ(grip.count, 2);
     EXPECT_EQ(grip.lines[0], (grip_line{3, rgb(1, 2, 3)}));
     EXPECT_EQ(grip.lines[1], (grip_line{9, rgb(1, 2, 3)}));
@@ -82,13 +120,13 @@ TEST(window_layout, flat_grip_is_two_lines_in_the_frame_colour) {
 TEST(window_layout, raised_and_sunken_grips_swap_light_and_dark) {
     const colour_value back = rgb(128, 128, 128);
     const frame_shades shades = shades_of(back);
-    const grip_lines raised = grip_for(1, back, rgb(1, 2, 3));
+    const grip_lines raised = grip_for(1, back, rgb(1, 2, 3), AT_96);
     ASSERT_EQ(raised.count, 4);
     EXPECT_EQ(raised.lines[0], (grip_line{3, shades.light}));
     EXPECT_EQ(raised.lines[1], (grip_line{9, shades.light}));
     EXPECT_EQ(raised.lines[2], (grip_line{4, shades.dark}));
     EXPECT_EQ(raised.lines[3], (grip_line{10, shades.dark}));
-    const grip_lines sunken = grip_for(2, back, rgb(1, 2, 3));
+    const grip_lines sunken = grip_for(2, back, rgb(1, 2, 3), AT_96);
     ASSERT_EQ(sunken.count, 4);
     EXPECT_EQ(sunken.lines[0], (grip_line{3, shades.dark}));
     EXPECT_EQ(sunken.lines[2], (grip_line{4, shades.light}));
