@@ -7,19 +7,12 @@
 #include "app/variable_file.h"
 #include "app/window_layout.h"
 #include "options/settings_file.h"
+#include "options/settings_path.h"
 #include "resources/resource.h"
-#include "ui/application.h"
 #include "ui/program_resources.h"
 #include "ui/window_procedure.h"
 
 namespace {
-
-std::string program_directory() {
-    std::string directory;
-    if (application* app = application::current())
-        app->module_directory(directory);
-    return directory;
-}
 
 // The confirmation asked before entries of a list are deleted.
 UINT deletion_question(list_kind kind, bool all) {
@@ -30,7 +23,7 @@ UINT deletion_question(list_kind kind, bool all) {
 
 } // namespace
 
-main_window::main_window() : main_window(program_directory()) {}
+main_window::main_window() : main_window(settings_folder()) {}
 
 main_window::main_window(std::string files_directory)
     : editor_(*this), answer_(*this), popup_(*this), files_directory_(std::move(files_directory)) {}

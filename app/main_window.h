@@ -27,7 +27,8 @@ class main_window : public window,
                     public frame_shade_source,
                     public list_popup_owner {
 public:
-    // Settings, history and variables live in the program's directory.
+    // Settings, history and variables live in settings_folder(): the
+    // program's directory, or the current folder when it cannot be found.
     main_window();
     // The same files in another directory (ending in a backslash).
     explicit main_window(std::string files_directory);

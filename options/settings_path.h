@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
-// The settings file: "Tarvik.ini" (string resource 3) in the program's
-// directory.
-std::string settings_file_path();
+// The folder of "Tarvik.ini", "history.txt" and "var.txt", ending in a
+// backslash: the program's directory, or the current folder (".\") when that
+// cannot be found. All three files are opened from here, so that they never
+// end up in different places.
+std::string settings_folder();

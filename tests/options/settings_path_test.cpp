@@ -6,19 +6,18 @@
 
 namespace {
 
-TEST(settings_path, the_file_lies_beside_the_program) {
+TEST(settings_path, the_files_lie_beside_the_program) {
     application app(GetModuleHandleA(nullptr), "", SW_HIDE);
     std::string directory;
     app.module_directory(directory);
     ASSERT_FALSE(directory.empty());
     ASSERT_EQ(directory.back(), '\\');
-    // The test program has no string table; the name is the program's own.
-    EXPECT_EQ(settings_file_path(), directory + "Tarvik.ini");
+    EXPECT_EQ(settings_folder(), directory);
 }
 
 TEST(settings_path, without_an_application_the_current_directory_is_used) {
     ASSERT_EQ(application::current(), nullptr);
-    EXPECT_EQ(settings_file_path(), ".\\Tarvik.ini");
+    EXPECT_EQ(settings_folder(), ".\\");
 }
 
 } // namespace
