@@ -4,6 +4,7 @@
 
 #include "app/history_file.h"
 #include "app/main_menu.h"
+#include "app/settings_ranges.h"
 #include "app/variable_file.h"
 #include "app/window_layout.h"
 #include "options/settings_file.h"
@@ -42,8 +43,12 @@ bool main_window::create(HWND owner) {
 
 std::string main_window::file_path(const char* name) const { return files_directory_ + name; }
 
+std::string main_window::settings_file() const { return file_path(load_text(IDS_SETTINGS_FILE).c_str()); }
+
+// Values the program could not use stay in the file as the user wrote them.
 void main_window::save_settings_file() {
-    save_settings(settings_, file_path(load_text(IDS_SETTINGS_FILE).c_str()));
+    file_settings_ = settings_to_store(settings_, file_settings_);
+    save_settings(file_settings_, settings_file());
 }
 
 // ---------------------------------------------------------------- creation
@@ -55,7 +60,8 @@ bool main_window::on_create(CREATESTRUCTA*) {
     ShowWindow(answer_.handle(), SW_SHOW);
     SetFocus(editor_.handle());
 
-    load_settings(settings_, file_path(load_text(IDS_SETTINGS_FILE).c_str()));
+    load_settings(settings_, settings_file());
+    file_settings_ = settings_;
     const window_rectangle r = opening_rectangle(settings_.window_rect, system_dpi_scale());
     SetWindowPos(handle(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);

@@ -133,6 +133,7 @@ private:
     void show_and_focus();
     void open_main_menu(int x, int y);
     std::string file_path(const char* name) const;
+    std::string settings_file() const;
 
     // Work of the desktop integration (main_window_desktop.cpp): the tray
     // icon, the global hotkey, sending the answer, the options sheet, the
@@ -152,7 +153,9 @@ private:
     answer_display answer_;
     list_popup popup_;
     calculator_session session_;
+    // The values the program works with, and those the settings file holds.
     settings settings_;
+    settings file_settings_;
     HWND send_target_ = nullptr;
     bool hotkey_registered_ = true;
     colour_value back_colour_ = 0;

@@ -384,6 +384,25 @@ TEST_F(main_window_test, destruction_saves_settings_history_and_variables) {
     EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
+TEST_F(main_window_test, saving_keeps_hand_edited_values_the_user_did_not_change) {
+    start([](settings& s) {
+        s.ans_font_size = 80;
+        s.exp_font_size = 0;
+        s.precision = 99;
+        s.answer_mode = 9;
+    });
+    EXPECT_EQ(calculator->answer().font_size(), 80);
+    EXPECT_EQ(calculator->editor().font_size(), 10);
+    command(IDM_HEX);
+    DestroyWindow(calculator->handle());
+    settings saved;
+    load_settings(saved, directory + "Tarvik.ini");
+    EXPECT_EQ(saved.ans_font_size, 80);
+    EXPECT_EQ(saved.exp_font_size, 0);
+    EXPECT_EQ(saved.precision, 99);
+    EXPECT_EQ(saved.answer_mode, 4); // changed by the user
+}
+
 TEST_F(main_window_test, ans_starts_at_zero_whatever_the_variable_file_held) {
     {
         std::ofstream out(directory + "var.txt", std::ios::binary);

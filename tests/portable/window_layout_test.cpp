@@ -159,7 +159,7 @@ INSTANTIATE_TEST_SUITE_P(
                     range_case{"precision", usable_precision, 0, 15, 10},
                     range_case{"exp translate", usable_exp_translate, 2, 15, 10},
                     range_case{"frame style", usable_frame_style, 0, 2, 0},
-                    range_case{"font size", usable_font_size, 1, 72, 10}));
+                    range_case{"font size", usable_font_size, 1, MAX_FONT_SIZE, 10}));
 
 TEST(settings_ranges, a_hand_edited_record_becomes_the_defaults_where_it_is_out_of_range) {
     settings record;
