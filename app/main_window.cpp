@@ -4,6 +4,8 @@
 
 #include "app/history_file.h"
 #include "app/main_menu.h"
+#include "app/placement.h"
+#include "app/placement_arithmetic.h"
 #include "app/settings_ranges.h"
 #include "app/variable_file.h"
 #include "app/window_layout.h"
@@ -62,10 +64,10 @@ bool main_window::on_create(CREATESTRUCTA*) {
 
     load_settings(settings_, settings_file());
     file_settings_ = settings_;
-    const window_rectangle r = opening_rectangle(settings_.window_rect, system_dpi_scale());
-    SetWindowPos(handle(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    move_to_stored_rectangle();
     apply_settings();
+    // The height now fits the fonts; it may have grown off the screen.
+    keep_on_screen(handle());
 
     load_history(file_path("history.txt"), session_.history());
     load_variables(file_path("var.txt"), session_.engine());
@@ -74,6 +76,16 @@ bool main_window::on_create(CREATESTRUCTA*) {
     if (settings_.show_tray)
         add_tray_icon();
     return true;
+}
+
+// The stored rectangle, brought onto the nearest screen: a monitor may have
+// gone since it was saved, or the file may have been edited by hand.
+void main_window::move_to_stored_rectangle() {
+    const dpi_scale scale = system_dpi_scale();
+    const window_rectangle r = opening_rectangle(settings_.window_rect, scale);
+    const window_rectangle fallback = opening_rectangle(window_rectangle{}, scale);
+    move_onto_screen(handle(), {r.left, r.top, r.right, r.bottom}, fallback.right - fallback.left,
+                     fallback.bottom - fallback.top);
 }
 
 void main_window::on_destroy() {
@@ -290,6 +302,7 @@ void main_window::flip_tray() {
 }
 
 void main_window::show_and_focus() {
+    keep_on_screen(handle());
     ShowWindow(handle(), SW_SHOW);
     SetFocus(editor_.handle());
 }

@@ -27,8 +27,11 @@ bool wanted_origin(show_position position, HWND send_target, POINT caret, int wi
 
 void place_window(HWND window, std::int32_t show_position_setting, HWND send_target, POINT caret) {
     const show_position position = usable_show_position(show_position_setting);
-    if (position == show_where_it_was)
+    // Where it was, unless that is no longer on any screen.
+    if (position == show_where_it_was) {
+        keep_on_screen(window);
         return;
+    }
 
     RECT bounds{};
     if (!GetWindowRect(window, &bounds))
@@ -44,4 +47,48 @@ void place_window(HWND window, std::int32_t show_position_setting, HWND send_tar
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     origin = clamp_to_work_area(origin, width, height, work.right, work.bottom);
     SetWindowPos(window, nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+namespace {
+
+screen_rectangle from_rect(const RECT& r) {
+    return {static_cast<int>(r.left), static_cast<int>(r.top), static_cast<int>(r.right),
+            static_cast<int>(r.bottom)};
+}
+
+// The work area of the monitor nearest to the rectangle; the primary one when
+// monitors cannot be asked.
+RECT nearest_work_area(const screen_rectangle& near) {
+    const RECT area{near.left, near.top, near.right, near.bottom};
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoA(MonitorFromRect(&area, MONITOR_DEFAULTTONEAREST), &info))
+        return info.rcWork;
+    RECT work{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    return work;
+}
+
+} // namespace
+
+void move_onto_screen(HWND window, const screen_rectangle& wanted, int fallback_width,
+                      int fallback_height) {
+    const RECT work = nearest_work_area(with_usable_size(wanted, fallback_width, fallback_height));
+    const screen_rectangle shown =
+        rectangle_on_work_area(wanted, from_rect(work), fallback_width, fallback_height);
+    SetWindowPos(window, nullptr, shown.left, shown.top, shown.right - shown.left,
+                 shown.bottom - shown.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void keep_on_screen(HWND window) {
+    RECT now{};
+    if (!GetWindowRect(window, &now))
+        return;
+    const screen_rectangle current = from_rect(now);
+    const screen_rectangle shown = rectangle_on_work_area(current, from_rect(nearest_work_area(current)),
+                                                          current.right - current.left,
+                                                          current.bottom - current.top);
+    if (shown != current)
+        SetWindowPos(window, nullptr, shown.left, shown.top, shown.right - shown.left,
+                     shown.bottom - shown.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -9,3 +9,15 @@
 // at all. The window keeps its size and z-order and is not activated; it
 // stays on the primary work area.
 void place_window(HWND window, std::int32_t show_position, HWND send_target, POINT caret);
+
+struct screen_rectangle;
+
+// Moves and sizes the window to a stored rectangle, brought whole onto the
+// work area of the monitor nearest to it; a size that is not positive takes
+// the fallback size. A monitor removed or a resolution lowered since the
+// rectangle was stored, or a hand-edited one, then still shows the window.
+void move_onto_screen(HWND window, const screen_rectangle& wanted, int fallback_width,
+                      int fallback_height);
+
+// Brings the window whole onto the nearest work area when it is not there.
+void keep_on_screen(HWND window);

@@ -30,3 +30,23 @@ screen_point origin_at_top_right(int right, int top, int width);
 // edges, which win when the window is larger than the area.
 screen_point clamp_to_work_area(screen_point origin, int width, int height, int work_right,
                                 int work_bottom);
+
+struct screen_rectangle {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    bool operator==(const screen_rectangle&) const = default;
+};
+
+// A stored window rectangle with a size that can be shown: a width or height
+// that is not positive (a hand-edited file, or an overflowing difference)
+// takes the fallback size. The right and bottom edges stop at the largest
+// coordinate rather than overflow.
+screen_rectangle with_usable_size(screen_rectangle wanted, int fallback_width, int fallback_height);
+
+// Where a window stored as wanted is shown on a work area: its size made
+// usable as above and no larger than the area, then moved the least distance
+// that puts it wholly on the area.
+screen_rectangle rectangle_on_work_area(screen_rectangle wanted, screen_rectangle work,
+                                        int fallback_width, int fallback_height);

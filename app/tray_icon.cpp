@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "app/placement.h"
 #include "resources/resource.h"
 #include "ui/program_resources.h"
 
@@ -77,12 +78,15 @@ void tray_icon::on_message(WPARAM icon_id, LPARAM mouse_message, HWND editor,
     }
 }
 
-// Brings the calculator up where it is; the answer's target stays as it was.
+// Brings the calculator up where it is (on a screen, should that have gone);
+// the answer's target stays as it was.
 void tray_icon::bring_up(HWND editor) const {
-    if (IsWindowVisible(owner_))
+    if (IsWindowVisible(owner_)) {
         SetForegroundWindow(owner_);
-    else
+    } else {
+        keep_on_screen(owner_);
         ShowWindow(owner_, SW_SHOW);
+    }
     SetFocus(editor);
 }
 

@@ -403,6 +403,17 @@ TEST_F(main_window_test, saving_keeps_hand_edited_values_the_user_did_not_change
     EXPECT_EQ(saved.answer_mode, 4); // changed by the user
 }
 
+TEST_F(main_window_test, a_stored_rectangle_off_every_monitor_opens_on_the_work_area) {
+    start([](settings& s) { s.window_rect = {-40000, 90000, -39700, 90150}; });
+    RECT work{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    RECT shown{};
+    GetWindowRect(calculator->handle(), &shown);
+    EXPECT_EQ(shown.left, work.left);
+    EXPECT_EQ(shown.bottom, work.bottom);
+    EXPECT_EQ(shown.right - shown.left, 300);
+}
+
 TEST_F(main_window_test, ans_starts_at_zero_whatever_the_variable_file_held) {
     {
         std::ofstream out(directory + "var.txt", std::ios::binary);

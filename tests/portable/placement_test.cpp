@@ -45,6 +45,49 @@ INSTANTIATE_TEST_SUITE_P(
                     clamp_case{"extreme_coordinates", {INT_MAX, INT_MIN}, 200, 60, {1080, 0}}),
     [](const testing::TestParamInfo<clamp_case>& test) { return test.param.name; });
 
+// A second monitor's work area, right of a 1280-pixel primary one and not
+// starting at the origin.
+constexpr screen_rectangle WORK{1280, 24, 3200, 1080};
+
+struct stored_rectangle_case {
+    const char* name;
+    screen_rectangle stored;
+    screen_rectangle shown;
+};
+
+class stored_rectangles : public testing::TestWithParam<stored_rectangle_case> {};
+
+TEST_P(stored_rectangles, are_shown_whole_on_the_work_area) {
+    const stored_rectangle_case& c = GetParam();
+    EXPECT_EQ(rectangle_on_work_area(c.stored, WORK, 300, 150), c.shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    placement, stored_rectangles,
+    testing::Values(
+        stored_rectangle_case{"inside", {1400, 100, 1700, 250}, {1400, 100, 1700, 250}},
+        // A monitor removed: the window comes back at the nearest edges.
+        stored_rectangle_case{"left_of_every_monitor", {-5000, 300, -4700, 450}, {1280, 300, 1580, 450}},
+        stored_rectangle_case{"below_every_monitor", {2000, 9000, 2300, 9150}, {2000, 930, 2300, 1080}},
+        stored_rectangle_case{"past_the_right_and_top", {3100, -200, 3400, -50}, {2900, 24, 3200, 174}},
+        // Larger than the work area: it shrinks to the area.
+        stored_rectangle_case{"huge", {0, 0, 100000, 100000}, {1280, 24, 3200, 1080}},
+        stored_rectangle_case{"widest_possible", {INT_MIN, INT_MIN, INT_MAX, INT_MAX}, {1280, 24, 3200, 1080}},
+        // Negative or empty sizes take the fallback size.
+        stored_rectangle_case{"negative_size", {1500, 500, 1200, 400}, {1500, 500, 1800, 650}},
+        stored_rectangle_case{"empty", {1500, 500, 1500, 500}, {1500, 500, 1800, 650}},
+        // Edges near the limits of the coordinates do not overflow.
+        stored_rectangle_case{"at_the_largest_coordinates", {INT_MAX - 10, INT_MAX - 10, INT_MAX, INT_MAX},
+                              {3190, 1070, 3200, 1080}},
+        stored_rectangle_case{"inverted_at_the_limits", {INT_MAX, INT_MAX, INT_MIN, INT_MIN},
+                              {2900, 930, 3200, 1080}}),
+    [](const testing::TestParamInfo<stored_rectangle_case>& test) { return test.param.name; });
+
+TEST(placement, a_usable_size_never_overflows_the_edges) {
+    EXPECT_EQ(with_usable_size({INT_MAX - 100, 0, INT_MIN, 0}, 300, 150),
+              (screen_rectangle{INT_MAX - 100, 0, INT_MAX, 150}));
+}
+
 TEST(placement, caret_origin_puts_the_bottom_edge_on_the_caret_top) {
     EXPECT_EQ(origin_above_caret({400, 500}, 60), (screen_point{400, 440}));
 }
