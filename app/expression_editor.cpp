@@ -6,6 +6,7 @@
 
 #include "app/function_keys.h"
 #include "app/parenthesis_match.h"
+#include "app/typed_text.h"
 #include "resources/resource.h"
 #include "ui/program_resources.h"
 
@@ -22,9 +23,20 @@ bool is_operator_continuing_answer(UINT character) {
            character == '/';
 }
 
-// Control characters (Ctrl+C, Ctrl+V, Ctrl+Z and the like) are editing
-// commands, not typing: they must not throw away a committed expression.
-bool is_control_character(UINT character) { return character < 0x20 || character == 0x7F; }
+// The clipboard's text, empty when there is none or it cannot be opened.
+std::wstring clipboard_text(HWND owner) {
+    std::wstring text;
+    if (!OpenClipboard(owner))
+        return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* characters = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = characters;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
 
 // The character of a key without Shift ("A" to "Z" for letters), or 0.
 UINT unshifted_character(UINT virtual_key) {
@@ -68,17 +80,52 @@ void expression_editor::on_char(UINT character, UINT key_data) {
         owner_.commit();
         return;
     }
-    // Ctrl+Enter gives a line feed, Escape its own character after the key
-    // went to the owner: neither may put anything into the one-line expression.
-    if (character == '\n' || character == VK_ESCAPE)
+    // Ctrl+Enter gives a line feed, Tab a tab, Escape its own character after
+    // the key went to the owner: none may go into the one-line expression.
+    if (!reaches_the_edit_control(character))
         return;
-    if (!is_control_character(character) && owner_.current_answer_state() == committed)
+    // Editing commands keep a committed expression; Ctrl+V and Ctrl+X decide
+    // in the paste and cut they turn into.
+    if (is_typed_character(character) && owner_.current_answer_state() == committed)
         start_from_committed_answer(character);
 
     framed_edit::on_char(character, key_data);
 
     if (match_parentheses_ && (character == '(' || character == ')'))
         show_match();
+}
+
+LRESULT expression_editor::dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+    case WM_PASTE:
+        on_paste();
+        return 0;
+    case WM_CUT:
+        on_cut();
+        return 0;
+    default:
+        return framed_edit::dispatch(message, wparam, lparam);
+    }
+}
+
+// Pasting is typing: after a commit it replaces the old expression (or
+// continues "ans" when the text starts with an operator). Line breaks and
+// tabs copied along stay out; the paste can be undone.
+void expression_editor::on_paste() {
+    const std::wstring text = without_control_characters(clipboard_text(handle()));
+    if (text.empty())
+        return;
+    if (owner_.current_answer_state() == committed)
+        start_from_committed_answer(text.front());
+    SendMessageW(handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+// Cutting after a commit takes the whole old expression, so that the field is
+// empty for the next one, as typing would leave it.
+void expression_editor::on_cut() {
+    if (owner_.current_answer_state() == committed)
+        SendMessageA(handle(), EM_SETSEL, 0, -1);
+    framed_edit::dispatch(WM_CUT, 0, 0);
 }
 
 // Alt+letter must neither beep nor open a menu.

@@ -33,6 +33,10 @@ public:
     bool match_parentheses() const { return match_parentheses_; }
     void set_match_parentheses(bool on) { match_parentheses_ = on; }
 
+    // Paste and cut (from the keyboard, the context menu or Shift+Insert)
+    // are handled here: they decide what happens to a committed expression.
+    LRESULT dispatch(UINT message, WPARAM wparam, LPARAM lparam) override;
+
 protected:
     void on_char(UINT character, UINT key_data) override;
     void on_command(UINT notify_code, UINT id, HWND control) override;
@@ -42,6 +46,8 @@ protected:
     void on_sys_key_down(UINT virtual_key, UINT repeat, UINT flags) override;
 
 private:
+    void on_paste();
+    void on_cut();
     void start_from_committed_answer(UINT character);
     void show_match();
     void wrap_selection_in_parentheses();

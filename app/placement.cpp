@@ -58,8 +58,8 @@ screen_rectangle from_rect(const RECT& r) {
 
 // The work area of the monitor nearest to the rectangle; the primary one when
 // monitors cannot be asked.
-RECT nearest_work_area(const screen_rectangle& near) {
-    const RECT area{near.left, near.top, near.right, near.bottom};
+RECT nearest_work_area(const screen_rectangle& rectangle) {
+    const RECT area{rectangle.left, rectangle.top, rectangle.right, rectangle.bottom};
     MONITORINFO info{};
     info.cbSize = sizeof info;
     if (GetMonitorInfoA(MonitorFromRect(&area, MONITOR_DEFAULTTONEAREST), &info))

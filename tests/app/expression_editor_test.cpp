@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -430,6 +431,72 @@ TEST_F(expression_editor_test, menu_commands_reach_the_edit_control_and_the_owne
     SendMessageA(edit(), WM_COMMAND, IDM_HISTORY, 0);  // not one of the editor's
     EXPECT_EQ(owner_.variable_lists, 1);
     EXPECT_EQ(text(), "12+");
+}
+
+void set_clipboard_text(HWND owner, const std::string& text) {
+    ASSERT_TRUE(OpenClipboard(owner));
+    EmptyClipboard();
+    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    std::memcpy(GlobalLock(data), text.c_str(), text.size() + 1);
+    GlobalUnlock(data);
+    SetClipboardData(CF_TEXT, data);
+    CloseClipboard();
+}
+
+// Control characters typed into the editor, with "12*3" in it and the
+// clipboard holding a text.
+struct control_character_case {
+    const char* name;
+    bool committed;
+    const char* clipboard;
+    const char* typed;
+    const char* text;
+    const char* clipboard_after;
+};
+
+class control_characters : public expression_editor_test,
+                           public testing::WithParamInterface<control_character_case> {};
+
+TEST_P(control_characters, edit_or_replace_the_expression_and_never_go_into_it) {
+    const control_character_case& c = GetParam();
+    set_clipboard_text(parent_, c.clipboard);
+    if (c.committed)
+        committed_text("12*3", 4);
+    else
+        type("12*3");
+    type(c.typed);
+    EXPECT_EQ(text(), c.text);
+    EXPECT_EQ(clipboard_text(parent_), c.clipboard_after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    editor, control_characters,
+    testing::Values(
+        // After a commit, pasting and cutting replace the old expression as typing does.
+        control_character_case{"paste_after_commit", true, "7", "\x16", "7", "7"},
+        control_character_case{"paste_of_an_operator_after_commit", true, "+1", "\x16", "ans+1", "+1"},
+        control_character_case{"cut_after_commit", true, "old", "\x18", "", "12*3"},
+        control_character_case{"copy_after_commit", true, "old", "\x03", "12*3", "old"},
+        control_character_case{"backspace_after_commit", true, "old", "\b", "12*", "old"},
+        // While editing, pasting inserts at the caret.
+        control_character_case{"paste_while_editing", false, "+5", "\x16", "12*3+5", "+5"},
+        // Line breaks and tabs stay out of the one-line expression.
+        control_character_case{"paste_with_line_breaks_and_tabs", false, "\t+5\r\n", "\x16", "12*3+5",
+                               "\t+5\r\n"},
+        control_character_case{"paste_of_only_a_line_break_after_commit", true, "\r\n", "\x16", "12*3",
+                               "\r\n"},
+        control_character_case{"tab", false, "old", "\t", "12*3", "old"},
+        control_character_case{"tab_after_commit", true, "old", "\t", "12*3", "old"},
+        control_character_case{"other_control_characters", false, "old", "\x01\x02\x11\x1b\x1f\x7f",
+                               "12*3", "old"}),
+    [](const testing::TestParamInfo<control_character_case>& test) { return test.param.name; });
+
+TEST_F(expression_editor_test, pasting_from_the_menu_after_commit_replaces_the_old_expression) {
+    set_clipboard_text(parent_, "5");
+    committed_text("12*3", 4);
+    SendMessageA(edit(), WM_COMMAND, ID_PASTE, 0);
+    EXPECT_EQ(text(), "5");
+    EXPECT_EQ(owner_.state, edited);
 }
 
 TEST_F(expression_editor_test, context_menu_resource_has_the_editor_commands) {
