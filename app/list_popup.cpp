@@ -1,5 +1,8 @@
 #include "app/list_popup.h"
 
+#include <string>
+#include <vector>
+
 #include "resources/resource.h"
 #include "ui/dpi_scale.h"
 #include "ui/program_resources.h"
@@ -41,6 +44,10 @@ RECT list_popup::placement() const {
 bool list_popup::open(list_kind kind) {
     if (handle())
         close();
+    // While a delete confirmation is up the popup stays: a second one on the
+    // same object would leave the first on the screen, owned by nobody.
+    if (handle())
+        return false;
     if (!register_window_class())
         return false;
     const RECT area = placement();
@@ -66,6 +73,15 @@ void list_popup::fill() {
         list_.add_item(row);
 }
 
+// The rows anew, the selection kept on the same row number where there is one.
+void list_popup::refill() {
+    const int selected = list_.selected_index();
+    list_.clear_rows();
+    fill();
+    if (selected >= 0)
+        SendMessageA(list_.handle(), LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+}
+
 void list_popup::close() {
     if (closing_suppressed_ || !handle())
         return;
@@ -89,13 +105,16 @@ void list_popup::delete_entries(bool all) {
         return;
     // The confirmation takes the focus from the list; the popup stays open.
     closing_suppressed_ = true;
+    const std::vector<std::string> shown = owner_.list_rows(kind_);
     const bool deleted = owner_.delete_list_entries(list_.handle(), kind_,
                                                     static_cast<std::size_t>(index < 0 ? 0 : index), all);
-    if (deleted && handle()) {
-        if (all)
+    if (handle()) {
+        if (deleted && all)
             list_.clear_rows();
-        else
+        else if (deleted)
             list_.delete_row(index);
+        else if (owner_.list_rows(kind_) != shown)
+            refill(); // the owner refused: its list changed while it asked
     }
     closing_suppressed_ = false;
 }

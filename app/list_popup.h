@@ -21,7 +21,8 @@ public:
 
     // Creates the popup below the editor, fills it with the history (newest
     // first) or the variables (in name order) and shows it. A popup that is
-    // still open is closed first.
+    // still open is closed first; while its delete confirmation is up it
+    // stays, and nothing opens.
     bool open(list_kind kind);
     // Destroys the popup and gives the focus back to the editor.
     void close();
@@ -38,6 +39,7 @@ private:
     static bool register_window_class();
     RECT placement() const;
     void fill();
+    void refill();
     void use_selected_entry();
     void delete_entries(bool all);
 

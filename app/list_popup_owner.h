@@ -31,7 +31,9 @@ public:
     // The row at index was picked.
     virtual void insert_list_entry(list_kind kind, std::size_t index) = 0;
     // Asks (a message box owned by owner) and deletes the row at index, or
-    // every row; true when something was deleted.
+    // every row; true when something was deleted. Nothing is deleted when the
+    // rows changed while the question was up: the index would name another
+    // entry than the one the user chose.
     virtual bool delete_list_entries(HWND owner, list_kind kind, std::size_t index, bool all) = 0;
 
 protected:

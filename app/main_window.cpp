@@ -331,7 +331,22 @@ bool main_window::delete_list_entries(HWND owner, list_kind kind, std::size_t in
     // A row the list no longer shows (or "no selection") deletes nothing.
     if (!all && !session_.has_entry(kind, index))
         return false;
-    if (message_box(owner, deletion_question(kind, all), MB_YESNO | MB_ICONQUESTION) != IDYES)
+    const std::vector<std::string> rows_asked_about = session_.list_rows(kind);
+    if (!confirm(owner, deletion_question(kind, all)))
+        return false;
+    // Whatever still reached the calculator meanwhile (a posted message, the
+    // hotkey) may have changed the list: then the index names another entry.
+    if (session_.list_rows(kind) != rows_asked_about)
         return false;
     return session_.delete_entries(kind, index, all);
+}
+
+// The whole calculator waits for the answer: with the main window disabled no
+// typing, Enter or Page Up/Down reaches it while the question is up.
+bool main_window::confirm(HWND owner, UINT question) {
+    const bool was_disabled = EnableWindow(handle(), FALSE) != FALSE;
+    const int answer = message_box(owner, question, MB_YESNO | MB_ICONQUESTION);
+    if (!was_disabled)
+        EnableWindow(handle(), TRUE);
+    return answer == IDYES;
 }

@@ -134,6 +134,7 @@ private:
     void open_main_menu(int x, int y);
     std::string file_path(const char* name) const;
     std::string settings_file() const;
+    bool confirm(HWND owner, UINT question);
     void move_to_stored_rectangle();
 
     // Work of the desktop integration (main_window_desktop.cpp): the tray

@@ -10,6 +10,7 @@
 #include <atomic>
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <string>
 #include <thread>
@@ -36,14 +37,17 @@ void pump_messages() {
 }
 
 // Answers the next "Tarvik" message box with the button given, from another
-// thread, since the box runs its own modal loop.
+// thread, since the box runs its own modal loop; a given
+// meanwhile gives it a moment to act while the box is up.
 class message_box_answerer {
 public:
-    explicit message_box_answerer(int button)
-        : worker_([this, button] {
+    explicit message_box_answerer(int button, std::function<void()> meanwhile = {})
+        : worker_([this, button, meanwhile] {
               for (int tries = 0; tries < 500 && !stop_; ++tries) {
                   if (HWND box = FindWindowA("#32770", "Tarvik")) {
                       EnumChildWindows(box, read_text, reinterpret_cast<LPARAM>(&question_));
+                      if (meanwhile)
+                          meanwhile();
                       PostMessageA(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
                       answered_ = true;
                       return;
@@ -434,6 +438,96 @@ TEST_F(list_popup_test, deletions_ask_and_keep_store_and_list_in_step) {
         EXPECT_EQ(top, c.first_rows) << label;
         popup_->close();
     }
+}
+
+// Popups of this thread's list class, shown or not.
+int popup_windows() {
+    int count = 0;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM counter) {
+            char name[32] = {};
+            GetClassNameA(window, name, sizeof name);
+            if (lstrcmpA(name, list_popup::CLASS_NAME) == 0)
+                ++*reinterpret_cast<int*>(counter);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+void post_characters(HWND window, const std::string& characters) {
+    for (unsigned char c : characters)
+        PostMessageA(window, WM_CHAR, c, 1);
+}
+
+// While the deletion question is up, the calculator commits an expression
+// (posted to the editor, as nothing typed reaches the disabled window): the
+// index asked about now names another entry, so Yes deletes nothing, and the
+// list shows the store as it is.
+struct commit_meanwhile_case {
+    list_kind kind;
+    int selected;
+    const char* typed;
+    const char* kept_row;
+};
+
+class commits_during_a_deletion : public list_popup_test,
+                                  public testing::WithParamInterface<commit_meanwhile_case> {};
+
+TEST_P(commits_during_a_deletion, delete_nothing_and_keep_list_and_store_in_step) {
+    const commit_meanwhile_case& c = GetParam();
+    ASSERT_TRUE(popup_->open(c.kind));
+    pump_messages();
+    select(c.selected);
+    const std::string chosen = row(c.selected);
+    std::atomic<bool> calculator_enabled{true};
+    {
+        message_box_answerer yes(IDYES, [&] {
+            calculator_enabled = IsWindowEnabled(owner_->handle()) != FALSE;
+            post_characters(owner_->editor().handle(), c.typed);
+        });
+        send_menu_command(IDM_LIST_DELETE);
+        EXPECT_TRUE(yes.answered());
+    }
+    pump_messages();
+    EXPECT_FALSE(calculator_enabled);
+    EXPECT_TRUE(IsWindowEnabled(owner_->handle()));
+
+    std::vector<std::string> rows;
+    for (int i = 0; i < row_count(); ++i)
+        rows.push_back(row(i));
+    EXPECT_EQ(rows, owner_->session().list_rows(c.kind));
+    EXPECT_NE(std::find(rows.begin(), rows.end(), c.kept_row), rows.end());
+    if (c.kind == history_list) {
+        EXPECT_NE(std::find(rows.begin(), rows.end(), chosen), rows.end());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(lists, commits_during_a_deletion,
+                         testing::Values(commit_meanwhile_case{history_list, 1, "7\r", "7 = 7"},
+                                         commit_meanwhile_case{variable_list, 1, "a=9\r", "a = 9"}));
+
+TEST_F(list_popup_test, page_keys_during_a_deletion_open_no_second_popup) {
+    owner_->show_history();
+    pump_messages();
+    list_popup& own = owner_->popup();
+    ASSERT_TRUE(own.is_open());
+    const HWND first = own.handle();
+    SendMessageA(own.list().handle(), LB_SETCURSEL, 1, 0);
+    {
+        message_box_answerer no(IDNO, [&] {
+            PostMessageA(owner_->editor().handle(), WM_KEYDOWN, VK_PRIOR, 1);
+            PostMessageA(owner_->editor().handle(), WM_KEYDOWN, VK_NEXT, 1);
+        });
+        SendMessageA(first, WM_COMMAND, MAKEWPARAM(IDM_LIST_DELETE, 0), 0);
+        EXPECT_TRUE(no.answered());
+    }
+    pump_messages();
+    EXPECT_EQ(own.handle(), first);
+    EXPECT_EQ(popup_windows(), 1);
+    own.close();
+    EXPECT_EQ(popup_windows(), 0);
 }
 
 // A history entry brings back its stored answer, not a fresh evaluation; a
