@@ -84,6 +84,12 @@ std::vector<HWND> children(HWND parent) {
     return result;
 }
 
+BOOL CALLBACK count_list_popups(HWND window, LPARAM count) {
+    if (class_name(window) == "list_container" && IsWindowVisible(window))
+        ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
 BOOL CALLBACK find_list_popup(HWND window, LPARAM found) {
     if (class_name(window) == "list_container" && IsWindowVisible(window)) {
         *reinterpret_cast<HWND*>(found) = window;
@@ -152,7 +158,8 @@ int print_geometry(HWND main) {
 }
 
 int usage() {
-    std::fputs("usage: tarvik-probe count|texts|text N|visible|foreground|rect|geometry|close|list|edit-text CLASS\n",
+    std::fputs("usage: tarvik-probe count|texts|text N|visible|foreground|rect|geometry|close|list|popups|"
+               "edit-text CLASS\n",
                stderr);
     return 2;
 }
@@ -175,6 +182,12 @@ int main(int argc, char** argv) {
     }
     if (command == "list")
         return print_list_rows();
+    if (command == "popups") {
+        int count = 0;
+        EnumWindows(count_list_popups, reinterpret_cast<LPARAM>(&count));
+        std::printf("%d\n", count);
+        return 0;
+    }
     if (command == "edit-text" && argc == 3)
         return print_edit_text(argv[2]);
     if (windows.empty())
