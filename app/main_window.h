@@ -9,6 +9,7 @@
 #include "app/list_popup.h"
 #include "app/list_popup_owner.h"
 #include "app/tray_icon.h"
+#include "options/options_sheet.h"
 #include "options/settings.h"
 #include "app/answer_display.h"
 #include "ui/colour.h"
@@ -155,8 +156,10 @@ private:
     answer_display answer_;
     list_popup popup_;
     calculator_session session_;
-    // The values the program works with, and those the settings file holds.
-    settings settings_;
+    // The options sheet owns the record of the values the program works with;
+    // the window works on it. The file keeps values the program could not use.
+    options_sheet options_;
+    settings& settings_ = options_.current_settings();
     settings file_settings_;
     HWND send_target_ = nullptr;
     bool hotkey_registered_ = true;

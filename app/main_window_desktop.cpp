@@ -27,6 +27,12 @@ void main_window::register_hotkey() {
 void main_window::unregister_hotkey() { unregister_global_hotkey(handle()); }
 
 void main_window::on_hot_key(int, UINT, UINT) {
+    // While the options sheet is open the window is disabled under it: the
+    // hotkey brings up the sheet, the window the user can work in.
+    if (options_.is_open()) {
+        options_.bring_to_front();
+        return;
+    }
     handle_hotkey(handle(), editor_.handle(), settings_.show_position, send_target_);
 }
 
@@ -46,7 +52,16 @@ void main_window::send_answer() {
     ::send_answer(delivery);
 }
 
-bool main_window::run_options_sheet() { return false; }
+// True when the sheet was confirmed. A second request while it is open
+// (from the tray menu) only brings it to the front; a window destroyed while
+// the sheet ran (exit from the tray menu) has nothing left to apply to.
+bool main_window::run_options_sheet() {
+    if (options_.is_open()) {
+        options_.bring_to_front();
+        return false;
+    }
+    return options_.run(handle()) != 0 && IsWindow(handle());
+}
 
 void main_window::show_about_box() {}
 

@@ -47,14 +47,48 @@
 // independently.
 
 // -- Options sheet
+#define IDS_OPTIONS_CAPTION      1201  // "Tarvik オプション"
+#define IDS_PRECISION_RANGE      1202  // the precision edit's range message
+#define IDS_EXPONENT_RANGE       1203  // the exponent edit's range message
 
 // -- Functions page (107) and the user function dialog (112)
+#define IDD_FUNCTIONS_PAGE       107
 
 // -- Display page (106)
+#define IDD_DISPLAY_PAGE         106
+#define IDC_DISPLAY_REAL         1006  // answer-form radios, in mode order
+#define IDC_DISPLAY_ANGLE_TIME   1007
+#define IDC_DISPLAY_BINARY       1008
+#define IDC_DISPLAY_OCTAL        1009
+#define IDC_DISPLAY_HEX          1010
+#define IDC_DISPLAY_PRECISION    1011
+#define IDC_DISPLAY_EXPONENT     1012
+#define IDC_DISPLAY_DEGREE       1013  // angle radios, in mode order
+#define IDC_DISPLAY_RADIAN       1014
+#define IDC_DISPLAY_GRAD         1015
+#define IDC_DISPLAY_SHOW_NC_ANS  1017
+#define IDC_DISPLAY_REPLACE_ANS  1018
+#define IDC_DISPLAY_SHOW_PARENS  1020
+#define IDC_DISPLAY_ESC_HIDE     1021
+#define IDC_DISPLAY_COMMA        1022
+#define IDC_DISPLAY_BEGIN_SHOW   1030
+#define IDC_DISPLAY_ANS_PRECISION 1031
 
 // -- Transfer page (108)
+#define IDD_TRANSFER_PAGE        108
+#define IDC_TRANSFER_AT_CARET    1006  // show-position radios, in value order
+#define IDC_TRANSFER_TOP_RIGHT   1007
+#define IDC_TRANSFER_WHERE_IT_WAS 1008
+#define IDC_TRANSFER_HIDE        1009  // after-send radios, in value order
+#define IDC_TRANSFER_ACTIVATE    1010
+#define IDC_TRANSFER_STAY        1011
+#define IDC_TRANSFER_SEND_ANS    1016
+#define IDC_TRANSFER_HOTKEY      1017
+#define IDC_TRANSFER_SEND_EXP    1019
+#define IDC_TRANSFER_DEFAULT_HOTKEY 1033
 
 // -- Format page (109) and the colour dialog (117)
+#define IDD_FORMAT_PAGE          109
 
 // -- About box (121)
 

@@ -1,0 +1,16 @@
+#pragma once
+#include "ui/property_page.h"
+
+struct settings;
+
+// The "関数" page of the options sheet. For now an empty page, so that the
+// sheet already has its four tabs.
+class functions_page : public property_page {
+public:
+    explicit functions_page(settings& target);
+
+    void on_help(HELPINFO* help) override;
+
+private:
+    settings& settings_;
+};

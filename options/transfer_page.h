@@ -1,0 +1,21 @@
+#pragma once
+#include "ui/property_page.h"
+
+struct settings;
+
+// The "転送" page: the call hotkey, where the window comes up, and what is
+// sent to the editor in front and what happens after sending.
+class transfer_page : public property_page {
+public:
+    explicit transfer_page(settings& target);
+
+    bool on_init_dialog(HWND focus, LPARAM init_param) override;
+    void on_command(UINT notify_code, UINT id, HWND control) override;
+    bool on_apply() override;
+    void on_help(HELPINFO* help) override;
+
+private:
+    void show_hotkey(std::int32_t hotkey);
+
+    settings& settings_;
+};

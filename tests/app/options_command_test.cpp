@@ -1,0 +1,98 @@
+// "オプション(&O)" of the main window: the confirmed sheet is applied at once
+// and saved, Cancel changes neither the window nor the file, a changed hotkey
+// replaces the old one, and a second request never opens a second sheet.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/main_window.h"
+#include "calculator_window_fixture.h"
+#include "resources/resource.h"
+#include "support/sheet_script.h"
+#include "ui/text.h"
+
+namespace {
+
+constexpr int DISPLAY_PAGE = 1;
+constexpr int TRANSFER_PAGE = 2;
+
+std::string read_file(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+class options_command : public calculator_window_fixture {
+protected:
+    void run_options(std::vector<sheet_step> steps) {
+        sheet_script script(std::move(steps));
+        SendMessageA(calculator->handle(), WM_COMMAND, IDM_OPTIONS, 0);
+        EXPECT_TRUE(script.all_steps_ran());
+        EXPECT_FALSE(script.cancelled_for_hanging());
+    }
+    std::string committed_answer(const char* expression) {
+        HWND editor = calculator->editor().handle();
+        SendMessageA(editor, EM_SETSEL, 0, -1);
+        SendMessageA(editor, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(expression));
+        SendMessageA(editor, WM_CHAR, '\r', 0x001C0001);
+        std::string text;
+        get_window_text(calculator->answer().handle(), text);
+        return text;
+    }
+    std::string settings_file() { return read_file(directory + "Tarvik.ini"); }
+};
+
+TEST_F(options_command, ok_applies_the_precision_at_once_and_saves_it) {
+    start();
+    run_options({show_page(DISPLAY_PAGE), set_item_text(IDC_DISPLAY_PRECISION, "3"), press_ok});
+    EXPECT_EQ("0.333", committed_answer("1/3"));
+    EXPECT_NE(std::string::npos, settings_file().find("\nPrecision=3\r\n"));
+}
+
+TEST_F(options_command, cancel_changes_neither_the_window_nor_the_file) {
+    start();
+    const std::string before = settings_file();
+    run_options({show_page(DISPLAY_PAGE), set_item_text(IDC_DISPLAY_PRECISION, "3"), click(IDC_DISPLAY_HEX),
+                 press_cancel});
+    EXPECT_EQ("0.3333333333", committed_answer("1/3"));
+    EXPECT_EQ(before, settings_file());
+}
+
+TEST_F(options_command, a_changed_hotkey_replaces_the_old_one) {
+    start();
+    ASSERT_TRUE(calculator->hotkey_registered());
+    run_options({show_page(TRANSFER_PAGE),
+                 set_hotkey_control(IDC_TRANSFER_HOTKEY, MAKEWORD(VK_F9, HOTKEYF_CONTROL)), press_ok});
+    EXPECT_TRUE(calculator->hotkey_registered());
+    HWND other = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_TRUE(RegisterHotKey(other, 0, MOD_ALT, VK_SPACE)) << "the old hotkey is still held";
+    EXPECT_FALSE(RegisterHotKey(other, 1, MOD_CONTROL, VK_F9)) << "the new hotkey is not held";
+    UnregisterHotKey(other, 0);
+    UnregisterHotKey(other, 1);
+    DestroyWindow(other);
+}
+
+// The tray menu and the hotkey reach the window while the sheet runs.
+TEST_F(options_command, a_second_request_while_open_opens_no_second_sheet) {
+    start();
+    int sheets_after_menu = 0;
+    bool shown_by_hotkey = true;
+    HWND window = calculator->handle();
+    run_options({[&](HWND) {
+                     SendMessageA(window, WM_COMMAND, IDM_OPTIONS, 0);
+                     sheets_after_menu = open_sheet_count();
+                 },
+                 [&](HWND) {
+                     SendMessageA(window, WM_HOTKEY, 0, MAKELPARAM(MOD_ALT, VK_SPACE));
+                     shown_by_hotkey = IsWindowVisible(window) != FALSE;
+                 },
+                 press_cancel});
+    EXPECT_EQ(1, sheets_after_menu);
+    EXPECT_FALSE(shown_by_hotkey);
+}
+
+} // namespace
