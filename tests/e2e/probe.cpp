@@ -16,6 +16,9 @@
 //   tarvik-probe list            the rows of the open history or variable list
 //   tarvik-probe edit-text CLASS the text of the edit control of another
 //                                program's window of that class (notepad: Notepad)
+//   tarvik-probe page            the title of the open property sheet's current page
+//   tarvik-probe tabs            left top right bottom of that sheet's tab strip
+//   tarvik-probe message         the text of the open message box
 //
 // Exit status 0 on success, 1 when no Tarvik window exists, 2 on bad usage.
 #include <windows.h>
@@ -23,6 +26,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -157,9 +161,55 @@ int print_geometry(HWND main) {
     return 0;
 }
 
+// A visible dialog at the top level: a property sheet holds a tab control, a
+// message box its text (item 0xFFFF).
+BOOL CALLBACK find_dialog(HWND window, LPARAM search) {
+    auto& wanted = *reinterpret_cast<std::pair<bool, HWND>*>(search);
+    if (class_name(window) != "#32770" || !IsWindowVisible(window))
+        return TRUE;
+    const bool is_sheet = FindWindowExA(window, nullptr, "SysTabControl32", nullptr) != nullptr;
+    const bool is_box = GetDlgItem(window, 0xFFFF) != nullptr;
+    if (wanted.first ? is_sheet : (is_box && !is_sheet)) {
+        wanted.second = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND find_top_dialog(bool sheet) {
+    std::pair<bool, HWND> search{sheet, nullptr};
+    EnumWindows(find_dialog, reinterpret_cast<LPARAM>(&search));
+    return search.second;
+}
+
+// The open sheet: its current page's title, or its tab strip's rectangle.
+int print_sheet(bool page) {
+    HWND sheet = find_top_dialog(true);
+    if (!sheet)
+        return 1;
+    if (page) {
+        // PSM_GETCURRENTPAGEHWND carries no pointer, so it works across processes.
+        HWND current = reinterpret_cast<HWND>(SendMessageA(sheet, WM_USER + 118, 0, 0));
+        std::printf("%s\n", current ? to_utf8(window_text(current)).c_str() : "");
+        return 0;
+    }
+    RECT rect{};
+    GetWindowRect(FindWindowExA(sheet, nullptr, "SysTabControl32", nullptr), &rect);
+    std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
+    return 0;
+}
+
+int print_message_box_text() {
+    HWND box = find_top_dialog(false);
+    if (!box)
+        return 1;
+    std::printf("%s\n", to_utf8(window_text(GetDlgItem(box, 0xFFFF))).c_str());
+    return 0;
+}
+
 int usage() {
     std::fputs("usage: tarvik-probe count|texts|text N|visible|foreground|rect|geometry|close|list|popups|"
-               "edit-text CLASS\n",
+               "edit-text CLASS|page|tabs|message\n",
                stderr);
     return 2;
 }
@@ -190,6 +240,10 @@ int main(int argc, char** argv) {
     }
     if (command == "edit-text" && argc == 3)
         return print_edit_text(argv[2]);
+    if (command == "page" || command == "tabs")
+        return print_sheet(command == "page");
+    if (command == "message")
+        return print_message_box_text();
     if (windows.empty())
         return 1;
     HWND main = windows.front();
