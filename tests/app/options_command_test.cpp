@@ -82,10 +82,8 @@ TEST_F(options_command, a_second_request_while_open_opens_no_second_sheet) {
     int sheets_after_menu = 0;
     bool shown_by_hotkey = true;
     HWND window = calculator->handle();
-    run_options({[&](HWND) {
-                     SendMessageA(window, WM_COMMAND, IDM_OPTIONS, 0);
-                     sheets_after_menu = open_sheet_count();
-                 },
+    run_options({[&](HWND) { PostMessageA(window, WM_COMMAND, IDM_OPTIONS, 0); },
+                 [&](HWND) { sheets_after_menu = open_sheet_count(); },
                  [&](HWND) {
                      SendMessageA(window, WM_HOTKEY, 0, MAKELPARAM(MOD_ALT, VK_SPACE));
                      shown_by_hotkey = IsWindowVisible(window) != FALSE;
