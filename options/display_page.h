@@ -9,6 +9,7 @@ class display_page : public property_page {
 public:
     explicit display_page(settings& target);
 
+protected:
     bool on_init_dialog(HWND focus, LPARAM init_param) override;
     bool on_kill_active() override;
     bool on_apply() override;

@@ -9,6 +9,7 @@ class format_page : public property_page {
 public:
     explicit format_page(settings& target);
 
+protected:
     void on_help(HELPINFO* help) override;
 
 private:

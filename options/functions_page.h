@@ -9,6 +9,7 @@ class functions_page : public property_page {
 public:
     explicit functions_page(settings& target);
 
+protected:
     void on_help(HELPINFO* help) override;
 
 private:

@@ -9,6 +9,7 @@ class transfer_page : public property_page {
 public:
     explicit transfer_page(settings& target);
 
+protected:
     bool on_init_dialog(HWND focus, LPARAM init_param) override;
     void on_command(UINT notify_code, UINT id, HWND control) override;
     bool on_apply() override;
