@@ -43,6 +43,12 @@ open_options_from_menu() {
   press o
   wait_until "the options sheet" probe_ok page
 }
+# Wine's own tray window sits at the top left; the icon is its first cell.
+open_options_from_tray() {
+  eval "$(xdotool getwindowgeometry --shell "$tray")"
+  xdotool mousemove $((X + 10)) $((Y + 10)) click 3; sleep 0.8
+  press o
+}
 sheet_page() { probe page; }
 sheet_open() { probe_ok page && echo open || echo closed; }
 # Wine leaves the X window of a closed dialog on the screen until it next
@@ -116,6 +122,23 @@ press alt+space
 press Escape
 expect "Alt+Space no longer hides it" "1" "$(probe visible)"
 expect "Tarvik.ini holds the new hotkey" "Hotkey=843" "$(tr -d '\r' <"$run_dir/Tarvik.ini" | grep '^Hotkey=')"
+
+# The tray menu opens the same sheet; asked again while it is open, it only
+# brings that sheet to the front.
+tray=$(xdotool search --name '^Wine System Tray$' | head -1)
+if [ -n "$tray" ]; then
+  open_options_from_tray
+  expect_eventually "the tray menu opens the sheet" "関数" sheet_page
+  open_options_from_tray
+  sleep 1
+  expect "a second request keeps one sheet" "1" "$(xdotool search --onlyvisible --name 'オプション' | wc -l)"
+  click_tab 1
+  expect "the sheet still answers" "表示" "$(sheet_page)"
+  press Escape
+  close_check "Escape cancels the sheet"
+else
+  expect "Wine's tray window exists" "yes" "no"
+fi
 
 probe close >/dev/null
 wait_until "Tarvik to end" bash -c "! kill -0 $tarvik_pid 2>/dev/null"
