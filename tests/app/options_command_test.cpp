@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/hotkey.h"
 #include "app/main_window.h"
 #include "calculator_window_fixture.h"
 #include "resources/resource.h"
@@ -74,6 +75,30 @@ TEST_F(options_command, a_changed_hotkey_replaces_the_old_one) {
     UnregisterHotKey(other, 0);
     UnregisterHotKey(other, 1);
     DestroyWindow(other);
+}
+
+int hotkey_failures = 0;
+int WINAPI count_hotkey_failure(HWND, LPCSTR, LPCSTR, UINT) {
+    ++hotkey_failures;
+    return IDOK;
+}
+
+// As at start-up: the message, and the tray icon as the way back.
+TEST_F(options_command, a_taken_new_hotkey_is_reported_and_the_tray_icon_takes_over) {
+    start();
+    HWND holder = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(RegisterHotKey(holder, 0, MOD_CONTROL, VK_F9));
+    hotkey_failures = 0;
+    const message_box_function previous = set_hotkey_message_box(count_hotkey_failure);
+    run_options({show_page(TRANSFER_PAGE),
+                 set_hotkey_control(IDC_TRANSFER_HOTKEY, MAKEWORD(VK_F9, HOTKEYF_CONTROL)), press_ok});
+    set_hotkey_message_box(previous);
+    UnregisterHotKey(holder, 0);
+    DestroyWindow(holder);
+
+    EXPECT_EQ(1, hotkey_failures);
+    EXPECT_FALSE(calculator->hotkey_registered());
+    EXPECT_TRUE(calculator->current_settings().show_tray);
 }
 
 // The tray menu and the hotkey reach the window while the sheet runs.
