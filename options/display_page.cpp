@@ -35,8 +35,7 @@ constexpr page_switch switches[] = {
 
 display_page::display_page(settings& target) : property_page(IDD_DISPLAY_PAGE), settings_(target) {}
 
-bool display_page::on_init_dialog(HWND, LPARAM)
-{
+bool display_page::on_init_dialog(HWND, LPARAM) {
     set_item_int(IDC_DISPLAY_PRECISION, static_cast<UINT>(settings_.precision), false);
     set_item_int(IDC_DISPLAY_EXPONENT, static_cast<UINT>(settings_.exp_translate), false);
     check_radio_of_value(*this, IDC_DISPLAY_REAL, IDC_DISPLAY_HEX, settings_.answer_mode);
@@ -46,15 +45,13 @@ bool display_page::on_init_dialog(HWND, LPARAM)
     return true;
 }
 
-unsigned display_page::edit_number(int edit_id) const
-{
+unsigned display_page::edit_number(int edit_id) const {
     std::string text;
     get_item_text(edit_id, text);
     return edit_number_value(text);
 }
 
-bool display_page::refuse_out_of_range(int edit_id, unsigned lowest, unsigned highest, unsigned text_id)
-{
+bool display_page::refuse_out_of_range(int edit_id, unsigned lowest, unsigned highest, unsigned text_id) {
     const unsigned value = edit_number(edit_id);
     if (value >= lowest && value <= highest)
         return false;
@@ -65,29 +62,25 @@ bool display_page::refuse_out_of_range(int edit_id, unsigned lowest, unsigned hi
     return true;
 }
 
-bool display_page::on_kill_active()
-{
+bool display_page::on_kill_active() {
     // True keeps the page, so nothing reaches the settings until both are valid.
     return refuse_out_of_range(IDC_DISPLAY_PRECISION, LOWEST_PRECISION, HIGHEST_PRECISION,
                                IDS_PRECISION_RANGE) ||
-           refuse_out_of_range(IDC_DISPLAY_EXPONENT, LOWEST_EXPONENT, HIGHEST_EXPONENT,
-                               IDS_EXPONENT_RANGE);
+           refuse_out_of_range(IDC_DISPLAY_EXPONENT, LOWEST_EXPONENT, HIGHEST_EXPONENT, IDS_EXPONENT_RANGE);
 }
 
-bool display_page::on_apply()
-{
+bool display_page::on_apply() {
     settings_.precision = static_cast<std::int32_t>(edit_number(IDC_DISPLAY_PRECISION));
     settings_.exp_translate = static_cast<std::int32_t>(edit_number(IDC_DISPLAY_EXPONENT));
-    settings_.answer_mode =
-        checked_radio_value(*this, IDC_DISPLAY_REAL, IDC_DISPLAY_HEX, settings_.answer_mode);
-    settings_.angle_mode =
-        checked_radio_value(*this, IDC_DISPLAY_DEGREE, IDC_DISPLAY_GRAD, settings_.angle_mode);
+    settings_.answer_mode = checked_radio_value(*this, IDC_DISPLAY_REAL, IDC_DISPLAY_HEX,
+                                                settings_.answer_mode);
+    settings_.angle_mode = checked_radio_value(*this, IDC_DISPLAY_DEGREE, IDC_DISPLAY_GRAD,
+                                               settings_.angle_mode);
     for (const page_switch& s : switches)
         settings_.*s.field = IsDlgButtonChecked(handle(), s.id) == BST_CHECKED;
     return false;
 }
 
-void display_page::on_help(HELPINFO*)
-{
+void display_page::on_help(HELPINFO*) {
     html_help(handle(), "Tarvik.chm::/html/show_page.htm", HH_DISPLAY_TOPIC, 0);
 }

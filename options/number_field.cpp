@@ -2,8 +2,7 @@
 
 #include <limits>
 
-std::uint32_t edit_number_value(std::string_view text)
-{
+std::uint32_t edit_number_value(std::string_view text) {
     constexpr std::uint64_t largest = std::numeric_limits<std::uint32_t>::max();
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))

@@ -20,8 +20,7 @@ struct sheet_search {
     HWND found = nullptr;
 };
 
-BOOL CALLBACK find_sheet_window(HWND window, LPARAM search_address)
-{
+BOOL CALLBACK find_sheet_window(HWND window, LPARAM search_address) {
     auto& search = *reinterpret_cast<sheet_search*>(search_address);
     char class_name[16] = {};
     GetClassNameA(window, class_name, sizeof class_name);
@@ -37,8 +36,7 @@ BOOL CALLBACK find_sheet_window(HWND window, LPARAM search_address)
 
 } // namespace
 
-options_sheet::options_sheet()
-{
+options_sheet::options_sheet() {
     add_page(&functions_);
     add_page(&display_);
     add_page(&transfer_);
@@ -46,16 +44,14 @@ options_sheet::options_sheet()
     published_sheet = this;
 }
 
-options_sheet::~options_sheet()
-{
+options_sheet::~options_sheet() {
     if (published_sheet == this)
         published_sheet = nullptr;
 }
 
 options_sheet* options_sheet::current() { return published_sheet; }
 
-INT_PTR options_sheet::run(HWND parent)
-{
+INT_PTR options_sheet::run(HWND parent) {
     if (open_) {
         bring_to_front();
         return 0;
@@ -63,15 +59,14 @@ INT_PTR options_sheet::run(HWND parent)
     open_ = true;
     parent_ = parent;
     const std::string caption = load_text(IDS_OPTIONS_CAPTION);
-    const INT_PTR result =
-        property_sheet::run(PSH_NOAPPLYNOW | PSH_NOCONTEXTHELP, parent, IDI_PROGRAM, caption.c_str(), 0);
+    const INT_PTR result = property_sheet::run(PSH_NOAPPLYNOW | PSH_NOCONTEXTHELP, parent, IDI_PROGRAM,
+                                               caption.c_str(), 0);
     open_ = false;
     parent_ = nullptr;
     return result;
 }
 
-void options_sheet::bring_to_front() const
-{
+void options_sheet::bring_to_front() const {
     if (!open_)
         return;
     sheet_search search{parent_, load_text(IDS_OPTIONS_CAPTION)};

@@ -16,8 +16,7 @@ constexpr std::int32_t DEFAULT_HOTKEY = 0x420;
 
 transfer_page::transfer_page(settings& target) : property_page(IDD_TRANSFER_PAGE), settings_(target) {}
 
-bool transfer_page::on_init_dialog(HWND, LPARAM)
-{
+bool transfer_page::on_init_dialog(HWND, LPARAM) {
     show_hotkey(settings_.hotkey);
     check_radio_of_value(*this, IDC_TRANSFER_AT_CARET, IDC_TRANSFER_WHERE_IT_WAS, settings_.show_position);
     check_radio_of_value(*this, IDC_TRANSFER_HIDE, IDC_TRANSFER_STAY, settings_.after_send);
@@ -28,30 +27,28 @@ bool transfer_page::on_init_dialog(HWND, LPARAM)
 
 // The control takes the key code in the low byte and the modifier flags in
 // the next one, the form the setting is stored in.
-void transfer_page::show_hotkey(std::int32_t hotkey)
-{
-    SendDlgItemMessageA(handle(), IDC_TRANSFER_HOTKEY, HKM_SETHOTKEY, static_cast<WPARAM>(hotkey & 0xFFFF), 0);
+void transfer_page::show_hotkey(std::int32_t hotkey) {
+    SendDlgItemMessageA(handle(), IDC_TRANSFER_HOTKEY, HKM_SETHOTKEY, static_cast<WPARAM>(hotkey & 0xFFFF),
+                        0);
 }
 
-void transfer_page::on_command(UINT notify_code, UINT id, HWND)
-{
+void transfer_page::on_command(UINT notify_code, UINT id, HWND) {
     if (id == IDC_TRANSFER_DEFAULT_HOTKEY && notify_code == BN_CLICKED)
         show_hotkey(DEFAULT_HOTKEY);
 }
 
-bool transfer_page::on_apply()
-{
+bool transfer_page::on_apply() {
     const LRESULT hotkey = SendDlgItemMessageA(handle(), IDC_TRANSFER_HOTKEY, HKM_GETHOTKEY, 0, 0);
     settings_.hotkey = static_cast<std::int32_t>(hotkey & 0xFFFF);
     settings_.show_position = checked_radio_value(*this, IDC_TRANSFER_AT_CARET, IDC_TRANSFER_WHERE_IT_WAS,
                                                   settings_.show_position);
-    settings_.after_send = checked_radio_value(*this, IDC_TRANSFER_HIDE, IDC_TRANSFER_STAY, settings_.after_send);
+    settings_.after_send = checked_radio_value(*this, IDC_TRANSFER_HIDE, IDC_TRANSFER_STAY,
+                                               settings_.after_send);
     settings_.send_ans = IsDlgButtonChecked(handle(), IDC_TRANSFER_SEND_ANS) == BST_CHECKED;
     settings_.send_exp = IsDlgButtonChecked(handle(), IDC_TRANSFER_SEND_EXP) == BST_CHECKED;
     return false;
 }
 
-void transfer_page::on_help(HELPINFO*)
-{
+void transfer_page::on_help(HELPINFO*) {
     html_help(handle(), "Tarvik.chm::/html/trans_page.htm", HH_DISPLAY_TOPIC, 0);
 }

@@ -21,8 +21,7 @@ struct window_search {
     HWND found = nullptr;
 };
 
-inline BOOL CALLBACK find_dialog(HWND window, LPARAM search_address)
-{
+inline BOOL CALLBACK find_dialog(HWND window, LPARAM search_address) {
     auto& search = *reinterpret_cast<window_search*>(search_address);
     char class_name[16] = {};
     GetClassNameA(window, class_name, sizeof class_name);
@@ -38,8 +37,7 @@ inline BOOL CALLBACK find_dialog(HWND window, LPARAM search_address)
     return TRUE;
 }
 
-inline HWND find(bool sheet)
-{
+inline HWND find(bool sheet) {
     window_search search{sheet};
     EnumThreadWindows(GetCurrentThreadId(), find_dialog, reinterpret_cast<LPARAM>(&search));
     return search.found;
@@ -52,8 +50,7 @@ inline HWND open_sheet_window() { return sheet_script_detail::find(true); }
 inline HWND open_message_box() { return sheet_script_detail::find(false); }
 
 // Counts the sheets of this thread that are open at once.
-inline int open_sheet_count()
-{
+inline int open_sheet_count() {
     int count = 0;
     EnumThreadWindows(
         GetCurrentThreadId(),
@@ -75,13 +72,11 @@ inline int current_page_index(HWND sheet) { return TabCtrl_GetCurSel(PropSheet_G
 // Runs the steps while it lives; the sheet is started by the test meanwhile.
 class sheet_script {
 public:
-    explicit sheet_script(std::vector<sheet_step> steps) : steps_(std::move(steps))
-    {
+    explicit sheet_script(std::vector<sheet_step> steps) : steps_(std::move(steps)) {
         running_ = this;
         timer_ = SetTimer(nullptr, 0, 30, tick);
     }
-    ~sheet_script()
-    {
+    ~sheet_script() {
         KillTimer(nullptr, timer_);
         running_ = nullptr;
     }
@@ -92,8 +87,7 @@ public:
     bool cancelled_for_hanging() const { return gave_up_; }
 
 private:
-    static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD)
-    {
+    static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD) {
         sheet_script* script = running_;
         if (!script)
             return;
@@ -123,28 +117,26 @@ private:
 };
 
 // Steps.
-inline sheet_step show_page(int index)
-{
+inline sheet_step show_page(int index) {
     return [index](HWND sheet) { PostMessageA(sheet, PSM_SETCURSEL, static_cast<WPARAM>(index), 0); };
 }
-inline sheet_step set_item_text(int id, std::string text)
-{
+inline sheet_step set_item_text(int id, std::string text) {
     return [id, text](HWND sheet) { SetDlgItemTextA(current_page(sheet), id, text.c_str()); };
 }
-inline sheet_step click(int id)
-{
+inline sheet_step click(int id) {
     return [id](HWND sheet) { SendMessageA(GetDlgItem(current_page(sheet), id), BM_CLICK, 0, 0); };
 }
-inline sheet_step set_hotkey_control(int id, WORD hotkey)
-{
-    return [id, hotkey](HWND sheet) { SendDlgItemMessageA(current_page(sheet), id, HKM_SETHOTKEY, hotkey, 0); };
+inline sheet_step set_hotkey_control(int id, WORD hotkey) {
+    return
+        [id, hotkey](HWND sheet) { SendDlgItemMessageA(current_page(sheet), id, HKM_SETHOTKEY, hotkey, 0); };
 }
 inline const sheet_step press_ok = [](HWND sheet) { PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0); };
-inline const sheet_step press_cancel = [](HWND sheet) { PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0); };
+inline const sheet_step press_cancel = [](HWND sheet) {
+    PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+};
 // Closes the message box that is up, keeping its text; an empty text when
 // none is up.
-inline sheet_step answer_message_box(std::vector<std::string>& texts)
-{
+inline sheet_step answer_message_box(std::vector<std::string>& texts) {
     return [&texts](HWND) {
         HWND box = open_message_box();
         char text[256] = {};
