@@ -1,7 +1,9 @@
 #include "ui/html_help.h"
 
-HWND html_help(HWND, const char*, UINT, DWORD_PTR)
+#include "ui/html_help_library.h"
+
+HWND html_help(HWND caller, const char* file, UINT command, DWORD_PTR data)
 {
-    // The engine is loaded on first use once the help file exists.
-    return nullptr;
+    static html_help_library engine(html_help_library::system_location);
+    return engine.call(caller, file, command, data);
 }
