@@ -7,6 +7,8 @@
 #include "app/answer_sender.h"
 #include "app/hotkey.h"
 #include "app/tray_icon.h"
+#include "ui/about_box.h"
+#include "ui/html_help.h"
 
 void main_window::add_tray_icon() { tray_icon(handle()).add(); }
 
@@ -63,8 +65,8 @@ bool main_window::run_options_sheet() {
     return options_.run(handle()) != 0 && IsWindow(handle());
 }
 
-void main_window::show_about_box() {}
+void main_window::show_about_box() { about_box().run(handle()); }
 
-void main_window::open_help() {}
+void main_window::open_help() { html_help(handle(), "Tarvik.chm", HH_DISPLAY_TOPIC, 0); }
 
 void main_window::open_list_popup(list_kind kind) { popup_.open(kind); }

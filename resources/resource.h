@@ -91,6 +91,9 @@
 #define IDD_FORMAT_PAGE          109
 
 // -- About box (121)
+#define IDD_ABOUT                121
+#define IDC_ABOUT_MAIL           1047    // the mail line: a link to the author's address
+#define IDS_ABOUT_MAIL_ADDRESS   4001    // the address the mail line shows and opens
 
 // -- Window texts of the main window, lists, tray and hotkey
 #define IDS_HOTKEY_FAILED        290  // the hotkey could not be registered
@@ -103,3 +106,5 @@
 #define IDR_ACCELERATORS     114  // Ctrl+D/A/B/O/H: the answer forms
 
 // Bitmaps and cursors
+#define IDB_ABOUT                128     // the about box's picture
+#define IDC_LINK_HAND            125     // pointing hand over the about box's mail line

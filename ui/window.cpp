@@ -49,9 +49,16 @@ bool window::create_subclassed_control(const char* class_name, DWORD ex_style, c
 {
     // A system class knows nothing of our creation parameter; the object is
     // attached by hand once the control exists.
-    if (!window::create(ex_style, class_name, title, style, x, y, width, height, parent,
-                        menu_or_id))
+    HWND created = CreateWindowExA(ex_style, class_name, title, style, x, y, width, height, parent,
+                                   menu_or_id, program_instance(), this);
+    return subclass_control(created);
+}
+
+bool window::subclass_control(HWND control)
+{
+    if (!control)
         return false;
+    handle_ = control;
     if (application* app = application::current())
         app->registry().insert(handle_, this);
     auto replaced = SetWindowLongPtrA(handle_, GWLP_WNDPROC,

@@ -38,6 +38,9 @@ public:
                              int width, int height, HWND parent, HMENU menu_or_id);
     bool create_list_box_control(DWORD ex_style, const char* title, DWORD style, int x, int y,
                                  int width, int height, HWND parent, HMENU menu_or_id);
+    // An existing control (a dialog item, say) subclassed onto this object;
+    // false when there is no control.
+    bool subclass_control(HWND control);
 
     // The whole window text; a failed or empty read empties the text.
     int get_window_text(std::string& text) const;
