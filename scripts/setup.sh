@@ -11,6 +11,8 @@ packages=(
   g++-mingw-w64-x86-64 mingw-w64-tools
   # running and testing the Windows program
   wine wine64 xvfb xdotool x11-utils imagemagick
+  # the help file (chmcmd, Free Pascal's CHM compiler) and the release zip
+  fp-utils zip
   # Japanese text: the ja_JP.UTF-8 locale (Wine's ANSI code page 932) and a Japanese font
   locales fonts-ipafont-gothic
 )

@@ -16,10 +16,11 @@ if [ ! -f "$exe" ]; then
   exec "$root/build/native/cli/tarvik-cli"
 fi
 
-# The program keeps Tarvik.ini, history.txt and var.txt beside itself.
+# The program keeps Tarvik.ini, history.txt and var.txt beside itself, and
+# finds its help file Tarvik.chm there.
 run_dir="$root/build/run"
 mkdir -p "$run_dir"
-cp "$exe" "$run_dir/"
+cp "$exe" "$root/build/windows/Tarvik.chm" "$run_dir/"
 prefix="$root/build/wineprefix-run"
 scripts/wine-prefix.sh "$prefix"
 source scripts/wine-env.sh "$prefix"

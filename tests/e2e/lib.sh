@@ -17,11 +17,12 @@ e2e_passed=0
 e2e_failed=0
 run_dir=""
 
-# A fresh folder with its own copy of the program: Tarvik.ini, history.txt and
-# var.txt are kept beside the program.
+# A fresh folder with its own copy of the program and its help file:
+# Tarvik.ini, history.txt and var.txt are kept beside the program.
 new_run_dir() {
   run_dir=$(mktemp -d "$build/e2e-run.XXXXXX")
   cp "$tarvik_exe" "$run_dir/"
+  if [ -f "$build/Tarvik.chm" ]; then cp "$build/Tarvik.chm" "$run_dir/"; fi
 }
 
 start_tarvik() {

@@ -19,6 +19,8 @@
 //   tarvik-probe page            the title of the open property sheet's current page
 //   tarvik-probe tabs            left top right bottom of that sheet's tab strip
 //   tarvik-probe message         the text of the open message box
+//   tarvik-probe dialog-item ID  left top right bottom of item ID of the dialog
+//                                the main window owns (the about box, say)
 //
 // Exit status 0 on success, 1 when no Tarvik window exists, 2 on bad usage.
 #include <windows.h>
@@ -207,9 +209,35 @@ int print_message_box_text() {
     return 0;
 }
 
+struct owned_dialog_search {
+    HWND owner;
+    HWND found;
+};
+
+BOOL CALLBACK find_owned_dialog(HWND window, LPARAM search) {
+    auto* s = reinterpret_cast<owned_dialog_search*>(search);
+    if (class_name(window) == "#32770" && IsWindowVisible(window) && GetWindow(window, GW_OWNER) == s->owner) {
+        s->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Status 1 when the main window owns no visible dialog or it lacks the item.
+int print_dialog_item_rect(HWND main, int id) {
+    owned_dialog_search search{main, nullptr};
+    EnumWindows(find_owned_dialog, reinterpret_cast<LPARAM>(&search));
+    HWND item = search.found ? GetDlgItem(search.found, id) : nullptr;
+    RECT rect{};
+    if (!item || !GetWindowRect(item, &rect))
+        return 1;
+    std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
+    return 0;
+}
+
 int usage() {
     std::fputs("usage: tarvik-probe count|texts|text N|visible|foreground|rect|geometry|close|list|popups|"
-               "edit-text CLASS|page|tabs|message\n",
+               "edit-text CLASS|page|tabs|message|dialog-item ID\n",
                stderr);
     return 2;
 }
@@ -265,6 +293,8 @@ int main(int argc, char** argv) {
         std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
     } else if (command == "geometry") {
         return print_geometry(main);
+    } else if (command == "dialog-item" && argc == 3) {
+        return print_dialog_item_rect(main, std::atoi(argv[2]));
     } else if (command == "close") {
         PostMessageA(main, WM_CLOSE, 0, 0);
     } else {
