@@ -26,7 +26,10 @@ sleep 0.5
 # The about box from the tray menu ("Tarvikについて(&A)" by its access key).
 about_box_open() { probe_ok dialog-item 1047; }
 about_box_shown() { about_box_open && echo yes || echo no; }
-tray=$(xdotool search --name '^Wine System Tray$' | head -1)
+tray_window() { xdotool search --name '^Wine System Tray$' 2>/dev/null | head -1; }
+tray_window_exists() { [ -n "$(tray_window)" ]; }
+wait_until "Wine's tray window" tray_window_exists
+tray=$(tray_window)
 if [ -n "$tray" ]; then
   eval "$(xdotool getwindowgeometry --shell "$tray")"
   xdotool mousemove $((X + 10)) $((Y + 10)) click 3; sleep 0.8
@@ -34,22 +37,26 @@ if [ -n "$tray" ]; then
 fi
 expect_eventually "the tray menu opens the about box" "yes" about_box_shown
 
-# Blue pixels (0, 0, 255) in the mail line as the screen shows it.
-mail_line_blue_pixels() {
-  local left top right bottom
+# The mail line's colour as the screen shows it: "blue" when any pixel is
+# pure blue (0, 0, 255), else "black" when any is black, else "none".
+mail_line_colour() {
+  local left top right bottom pixels
   read -r left top right bottom <<<"$(probe dialog-item 1047)"
-  import -window root -crop "$((right - left))x$((bottom - top))+$left+$top" txt:- 2>/dev/null | grep -c '#0000FF' || true
+  pixels=$(import -window root -crop "$((right - left))x$((bottom - top))+$left+$top" -depth 8 txt:- 2>/dev/null)
+  if grep -q '#0000FF' <<<"$pixels"; then echo blue
+  elif grep -q '#000000' <<<"$pixels"; then echo black
+  else echo none; fi
 }
 if about_box_open; then
   read -r left top right bottom <<<"$(probe dialog-item 1047)"
   xdotool mousemove 5 500; sleep 0.5
-  expect "the mail line is black with the mouse away" "0" "$(mail_line_blue_pixels)"
+  expect "the mail line is black with the mouse away" "black" "$(mail_line_colour)"
   xdotool mousemove $(((left + right) / 2)) $(((top + bottom) / 2)); sleep 0.3
   xdotool mousemove $(((left + right) / 2 + 2)) $(((top + bottom) / 2)); sleep 0.5
-  expect "the mail line turns blue under the mouse" "yes" "$([ "$(mail_line_blue_pixels)" -gt 0 ] && echo yes || echo no)"
+  expect_eventually "the mail line turns blue under the mouse" "blue" mail_line_colour
   screenshot about-box-hover
-  xdotool mousemove 5 500; sleep 0.6
-  expect "the mail line turns back when the mouse leaves the box" "0" "$(mail_line_blue_pixels)"
+  xdotool mousemove 5 500
+  expect_eventually "the mail line turns back when the mouse leaves the box" "black" mail_line_colour
   screenshot about-box
   about=$(xdotool search --name 'Tarvikについて' | head -1)
   xdotool windowfocus --sync "$about" >/dev/null 2>&1 || true
