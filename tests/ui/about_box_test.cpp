@@ -28,8 +28,8 @@ struct step_runner {
 
     static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD)
     {
-        if (!box || !IsWindow(box))
-            return;
+        if (!box || !IsWindowVisible(box))
+            return;  // not up yet (or gone): nothing to look at
         if (next < steps.size())
             steps[next++](box);
         else if (!gave_up) {
