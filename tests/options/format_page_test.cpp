@@ -1,0 +1,326 @@
+// The format page in a real property sheet: what it shows for each window, how
+// its colour buttons are drawn, and what reaches the settings on OK and Cancel.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <set>
+
+#include "format_sheet_runner.h"
+#include "options/colour_dialog.h"
+#include "support/sjis.h"
+#include "ui/text.h"
+
+namespace {
+
+bool shown(HWND page, int id) { return IsWindowVisible(GetDlgItem(page, id)) != FALSE; }
+bool enabled(HWND page, int id) { return IsWindowEnabled(GetDlgItem(page, id)) != FALSE; }
+
+// -------------------------------------------------- the controls per window
+
+struct window_case {
+    const char* name;
+    int window;
+    bool font_group;            // 1038-1041 shown, the icon group hidden
+    bool text_colour;           // 1044, 1002 enabled
+    bool result_colours;        // 1042, 1003, 1043, 1004 enabled
+    bool fixed_size;            // 1032 enabled
+};
+
+class format_page_windows : public format_page_test, public ::testing::WithParamInterface<window_case> {};
+
+TEST_P(format_page_windows, show_and_enable_the_controls_of_the_chosen_window)
+{
+    const window_case& c = GetParam();
+    settings target;
+    format_sheet sheet(target);
+    std::string font, size;
+    sheet.run_steps({select_window(c.window), observe([&](format_page& page) {
+                         HWND p = page.handle();
+                         EXPECT_EQ(c.window, page.shown_window());
+                         for (int id : {1038, 1039, 1040, 1041})
+                             EXPECT_EQ(c.font_group, shown(p, id)) << id;
+                         for (int id : {1037, 1035, 1036})
+                             EXPECT_EQ(!c.font_group, shown(p, id)) << id;
+                         for (int id : {1044, 1002})
+                             EXPECT_EQ(c.text_colour, enabled(p, id)) << id;
+                         for (int id : {1042, 1003, 1043, 1004})
+                             EXPECT_EQ(c.result_colours, enabled(p, id)) << id;
+                         EXPECT_EQ(c.fixed_size, enabled(p, 1032));
+                         EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(p, 1006)) << "flat";
+                         font = combo_text(p, 1039);
+                         size = combo_text(p, 1040);
+                     }),
+                     press_cancel()});
+    if (c.font_group) {
+        EXPECT_EQ(sjis("ＭＳ ゴシック"), font);
+        EXPECT_EQ("10", size);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    fresh_settings, format_page_windows,
+    ::testing::Values(window_case{"main_window", 0, false, false, false, true},
+                      window_case{"editor", 1, true, true, false, false},
+                      window_case{"answer_window", 2, true, true, true, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// -------------------------------------------------- the colour buttons
+
+struct drawn_button {
+    COLORREF face;          // at the middle of the left edge, inside the border
+    bool white_text = false;
+    bool black_text = false;
+};
+
+// Draws the button of the slot through the page's own owner drawing into a
+// bitmap, as the button would ask for it.
+drawn_button draw_button(format_page& page, int slot, UINT state)
+{
+    const int width = 60, height = 20;
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old_bitmap = SelectObject(dc, bitmap);
+    HGDIOBJ old_font = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(page.handle(), WM_GETFONT, 0, 0)));
+
+    DRAWITEMSTRUCT item{};
+    item.CtlType = ODT_BUTTON;
+    item.CtlID = static_cast<UINT>(1000 + slot);
+    item.itemAction = ODA_DRAWENTIRE;
+    item.itemState = state;
+    item.hwndItem = GetDlgItem(page.handle(), 1000 + slot);
+    item.hDC = dc;
+    item.rcItem = {0, 0, width, height};
+    SendMessageA(page.handle(), WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
+
+    drawn_button drawn{GetPixel(dc, 2, height / 2)};  // inside the edge, outside the focus
+    for (int y = 3; y < height - 3; ++y) {
+        for (int x = 5; x < width - 5; ++x) {
+            COLORREF pixel = GetPixel(dc, x, y);
+            drawn.white_text |= pixel == RGB(255, 255, 255) && drawn.face != pixel;
+            drawn.black_text |= pixel == RGB(0, 0, 0) && drawn.face != pixel;
+        }
+    }
+    SelectObject(dc, old_font);
+    SelectObject(dc, old_bitmap);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return drawn;
+}
+
+enum class label { none, white, black };
+
+struct button_case {
+    const char* name;
+    int window;
+    int slot;
+    UINT state;
+    std::int32_t colour;  // the stored colour of that slot for the window
+    COLORREF face;        // system colours: an index + 0x80000000
+    label text;
+};
+
+constexpr COLORREF system_colour(int index) { return 0x80000000u | static_cast<COLORREF>(index); }
+
+class format_page_buttons : public format_page_test, public ::testing::WithParamInterface<button_case> {};
+
+TEST_P(format_page_buttons, are_drawn_in_their_colour_or_its_automatic_substitute)
+{
+    const button_case& c = GetParam();
+    settings target;
+    target.ans_back_color = c.window == 2 && c.slot == 0 ? c.colour : AUTO_COLOR;
+    target.exp_frame_color = c.window == 1 && c.slot == 1 ? c.colour : AUTO_COLOR;
+    format_sheet sheet(target);
+    drawn_button drawn{};
+    sheet.run_steps({select_window(c.window),
+                     observe([&](format_page& page) { drawn = draw_button(page, c.slot, c.state); }),
+                     press_cancel()});
+    COLORREF face = c.face & 0x80000000u ? GetSysColor(static_cast<int>(c.face & 0xFF)) : c.face;
+    EXPECT_EQ(face, drawn.face);
+    EXPECT_EQ(c.text == label::white, drawn.white_text);
+    EXPECT_EQ(c.text == label::black, drawn.black_text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    cases, format_page_buttons,
+    ::testing::Values(
+        button_case{"main_background_is_the_button_face", 0, 0, 0, AUTO_COLOR, system_colour(COLOR_BTNFACE), label::black},
+        button_case{"frame_is_the_button_shadow", 0, 1, 0, AUTO_COLOR, system_colour(COLOR_BTNSHADOW), label::black},
+        button_case{"disabled_text_button_is_plain", 0, 2, ODS_DISABLED, AUTO_COLOR, system_colour(COLOR_BTNFACE), label::none},
+        button_case{"editor_background_is_the_window_colour", 1, 0, 0, AUTO_COLOR, system_colour(COLOR_WINDOW), label::black},
+        button_case{"editor_text_is_the_button_text", 1, 2, 0, AUTO_COLOR, system_colour(COLOR_BTNTEXT), label::white},
+        button_case{"incomplete_is_blue_with_white_text", 2, 3, 0, AUTO_COLOR, RGB(0, 0, 255), label::white},
+        button_case{"error_is_red_with_white_text", 2, 4, ODS_FOCUS, AUTO_COLOR, RGB(255, 0, 0), label::white},
+        button_case{"chosen_colour_has_no_label", 2, 0, ODS_SELECTED, 0x00C000, RGB(0, 0xC0, 0), label::none},
+        button_case{"editor_frame_colour_chosen", 1, 1, 0, 0x102030, 0x102030, label::none}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// -------------------------------------------------- the colour dialog
+
+struct colour_click_case {
+    const char* name;
+    int dialog_button;
+    std::int32_t stored;
+    std::int32_t result;
+};
+
+class format_page_colour_click : public format_page_test, public ::testing::WithParamInterface<colour_click_case> {};
+
+TEST_P(format_page_colour_click, sets_the_button_colour_only_when_a_colour_is_chosen)
+{
+    const colour_click_case& c = GetParam();
+    settings target;
+    target.main_back_color = c.stored;
+    format_sheet sheet(target);
+    std::int32_t shown = 0;
+    sheet.run_steps({click(1000), in_colour_dialog(c.dialog_button),
+                     observe([&](format_page& page) { shown = page.current_colour(0); }), press_ok()});
+    EXPECT_EQ(nullptr, open_colour_dialog());
+    EXPECT_EQ(c.result, shown);
+    EXPECT_EQ(c.result, target.main_back_color);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    cases, format_page_colour_click,
+    ::testing::Values(colour_click_case{"automatic_button", 1046, 0x123456, AUTO_COLOR},
+                      colour_click_case{"cancel", IDCANCEL, 0x123456, 0x123456},
+                      colour_click_case{"ok_takes_the_dialog_colour", IDOK, 0x123456, 0x123456},
+                      colour_click_case{"ok_on_automatic_takes_its_substitute", IDOK, AUTO_COLOR,
+                                        static_cast<std::int32_t>(GetSysColor(COLOR_BTNFACE))}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// -------------------------------------------------- font sizes
+
+struct size_case {
+    std::int32_t stored;
+    const char* selected;
+};
+
+class format_page_sizes : public format_page_test, public ::testing::WithParamInterface<size_case> {};
+
+TEST_P(format_page_sizes, select_the_first_size_at_least_the_stored_one)
+{
+    settings target;
+    target.ans_font_size = GetParam().stored;
+    format_sheet sheet(target);
+    std::string selected;
+    int entries = 0;
+    sheet.run_steps({select_window(2), observe([&](format_page& page) {
+                         selected = combo_text(page.handle(), 1040);
+                         entries = static_cast<int>(SendDlgItemMessageA(page.handle(), 1040, CB_GETCOUNT, 0, 0));
+                     }),
+                     press_cancel()});
+    EXPECT_EQ(GetParam().selected, selected);
+    EXPECT_EQ(16, entries);
+}
+
+INSTANTIATE_TEST_SUITE_P(stored, format_page_sizes,
+                         ::testing::Values(size_case{13, "14"}, size_case{100, "72"}, size_case{10, "10"},
+                                           size_case{1, "8"}));
+
+// -------------------------------------------------- font names
+
+// Every horizontal face the system reports is listed exactly once, faces
+// whose name begins another one included.
+TEST_F(format_page_test, font_list_holds_every_face_once)
+{
+    std::set<std::string> reported;
+    HDC screen = GetDC(nullptr);
+    LOGFONTA every{};
+    every.lfCharSet = DEFAULT_CHARSET;
+    EnumFontFamiliesExA(
+        screen, &every,
+        [](const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM names) {
+            std::string name(font->lfFaceName);
+            if (!name.empty() && name[0] != '@')
+                reinterpret_cast<std::set<std::string>*>(names)->insert(name);
+            return 1;
+        },
+        reinterpret_cast<LPARAM>(&reported), 0);
+    ReleaseDC(nullptr, screen);
+
+    settings target;
+    format_sheet sheet(target);
+    std::multiset<std::string> listed;
+    sheet.run_steps({observe([&](format_page& page) {
+                         HWND list = GetDlgItem(page.handle(), 1039);
+                         auto count = SendMessageA(list, CB_GETCOUNT, 0, 0);
+                         for (int i = 0; i < count; ++i) {
+                             char name[LF_FULLFACESIZE + 1] = "";
+                             if (SendMessageA(list, CB_GETLBTEXTLEN, i, 0) <= LF_FULLFACESIZE)
+                                 SendMessageA(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(name));
+                             listed.insert(name);
+                         }
+                     }),
+                     press_cancel()});
+    EXPECT_EQ(std::multiset<std::string>(reported.begin(), reported.end()), listed);
+    EXPECT_EQ(1u, listed.count(sjis("ＭＳ ゴシック")));
+    // A face whose name begins another's is there besides the longer one.
+    int prefix_pairs = 0;
+    for (const std::string& shorter : reported) {
+        for (const std::string& longer : reported) {
+            if (longer.size() > shorter.size() && longer.compare(0, shorter.size(), shorter) == 0) {
+                ++prefix_pairs;
+                EXPECT_EQ(1u, listed.count(shorter));
+                EXPECT_EQ(1u, listed.count(longer));
+            }
+        }
+    }
+    EXPECT_GT(prefix_pairs, 0) << "no face name begins another here: the case is not covered";
+}
+
+// -------------------------------------------------- OK and Cancel
+
+struct round_trip_case {
+    const char* name;
+    bool confirm;
+};
+
+class format_page_round_trip : public format_page_test, public ::testing::WithParamInterface<round_trip_case> {};
+
+// The editor's face and frame style are changed, the user moves to the answer
+// window and back (the change is still shown), changes the main window's
+// fixed size and icon, and ends the sheet.
+TEST_P(format_page_round_trip, ok_writes_the_working_copy_and_cancel_discards_it)
+{
+    const std::string other_face = sjis("IPA Pゴシック");
+    settings target;
+    target.ans_font_size = 12;
+    const settings before = target;
+    format_sheet sheet(target);
+    std::string face_after_switch, size_after_switch;
+    sheet.run_steps({select_window(1), select_font_name(other_face), click_check_box(1007),
+                     select_window(2), observe([&](format_page& page) {
+                         EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(page.handle(), 1006));
+                         EXPECT_EQ("12", combo_text(page.handle(), 1040));
+                     }),
+                     select_window(1), observe([&](format_page& page) {
+                         face_after_switch = combo_text(page.handle(), 1039);
+                         size_after_switch = combo_text(page.handle(), 1040);
+                         EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(page.handle(), 1007));
+                     }),
+                     select_window(0), click_check_box(1032), observe([](format_page& page) {
+                         SetDlgItemTextA(page.handle(), 1035, "C:\\icons\\calc.ico");
+                     }),
+                     GetParam().confirm ? press_ok() : press_cancel()});
+    EXPECT_EQ(other_face, face_after_switch);
+    EXPECT_EQ("10", size_after_switch);
+
+    settings expected = before;
+    if (GetParam().confirm) {
+        expected.exp_font_name = other_face;
+        expected.exp_frame_style = 1;
+        expected.disable_resize = true;
+        expected.main_icon_file = "C:\\icons\\calc.ico";
+    }
+    EXPECT_TRUE(expected == target);
+    EXPECT_EQ(expected.exp_font_name, target.exp_font_name);
+    EXPECT_EQ(expected.exp_frame_style, target.exp_frame_style);
+}
+
+INSTANTIATE_TEST_SUITE_P(endings, format_page_round_trip,
+                         ::testing::Values(round_trip_case{"ok", true}, round_trip_case{"cancel", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
