@@ -112,49 +112,49 @@ drawn_button draw_button(format_page& page, int slot, UINT state)
 enum class label { none, white, black };
 
 struct button_case {
-    const char* name;
     int window;
     int slot;
     UINT state;
-    std::int32_t colour;  // the stored colour of that slot for the window
-    COLORREF face;        // system colours: an index + 0x80000000
+    COLORREF face;  // a system colour: its index + 0x80000000
     label text;
 };
 
 constexpr COLORREF system_colour(int index) { return 0x80000000u | static_cast<COLORREF>(index); }
 
-class format_page_buttons : public format_page_test, public ::testing::WithParamInterface<button_case> {};
-
-TEST_P(format_page_buttons, are_drawn_in_their_colour_or_its_automatic_substitute)
+// One sheet over settings with two chosen colours (the answer window's
+// background, the editor's frame); every other colour is automatic.
+TEST_F(format_page_test, colour_buttons_show_their_colour_or_its_automatic_substitute)
 {
-    const button_case& c = GetParam();
+    const button_case cases[] = {
+        {0, 0, 0, system_colour(COLOR_BTNFACE), label::black},    // main background
+        {0, 1, 0, system_colour(COLOR_BTNSHADOW), label::black},  // main frame
+        {0, 2, ODS_DISABLED, system_colour(COLOR_BTNFACE), label::none},
+        {1, 0, 0, system_colour(COLOR_WINDOW), label::black},     // the editor's background
+        {1, 1, 0, 0x102030, label::none},                          // chosen: no label
+        {1, 2, 0, system_colour(COLOR_BTNTEXT), label::white},
+        {2, 0, ODS_SELECTED, RGB(0, 0xC0, 0), label::none},       // chosen, pressed
+        {2, 3, 0, RGB(0, 0, 255), label::white},
+        {2, 4, ODS_FOCUS, RGB(255, 0, 0), label::white},
+    };
     settings target;
-    target.ans_back_color = c.window == 2 && c.slot == 0 ? c.colour : AUTO_COLOR;
-    target.exp_frame_color = c.window == 1 && c.slot == 1 ? c.colour : AUTO_COLOR;
+    target.ans_back_color = RGB(0, 0xC0, 0);
+    target.exp_frame_color = 0x102030;
     format_sheet sheet(target);
-    drawn_button drawn{};
-    sheet.run_steps({select_window(c.window),
-                     observe([&](format_page& page) { drawn = draw_button(page, c.slot, c.state); }),
-                     press_cancel()});
-    COLORREF face = c.face & 0x80000000u ? GetSysColor(static_cast<int>(c.face & 0xFF)) : c.face;
-    EXPECT_EQ(face, drawn.face);
-    EXPECT_EQ(c.text == label::white, drawn.white_text);
-    EXPECT_EQ(c.text == label::black, drawn.black_text);
+    std::vector<format_step> steps;
+    for (const button_case& c : cases) {
+        steps.push_back(select_window(c.window));
+        steps.push_back(observe([c](format_page& page) {
+            const drawn_button drawn = draw_button(page, c.slot, c.state);
+            const COLORREF face = c.face & 0x80000000u ? GetSysColor(static_cast<int>(c.face & 0xFF)) : c.face;
+            const std::string where = "window " + std::to_string(c.window) + " slot " + std::to_string(c.slot);
+            EXPECT_EQ(face, drawn.face) << where;
+            EXPECT_EQ(c.text == label::white, drawn.white_text) << where;
+            EXPECT_EQ(c.text == label::black, drawn.black_text) << where;
+        }));
+    }
+    steps.push_back(press_cancel());
+    sheet.run_steps(steps);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    cases, format_page_buttons,
-    ::testing::Values(
-        button_case{"main_background_is_the_button_face", 0, 0, 0, AUTO_COLOR, system_colour(COLOR_BTNFACE), label::black},
-        button_case{"frame_is_the_button_shadow", 0, 1, 0, AUTO_COLOR, system_colour(COLOR_BTNSHADOW), label::black},
-        button_case{"disabled_text_button_is_plain", 0, 2, ODS_DISABLED, AUTO_COLOR, system_colour(COLOR_BTNFACE), label::none},
-        button_case{"editor_background_is_the_window_colour", 1, 0, 0, AUTO_COLOR, system_colour(COLOR_WINDOW), label::black},
-        button_case{"editor_text_is_the_button_text", 1, 2, 0, AUTO_COLOR, system_colour(COLOR_BTNTEXT), label::white},
-        button_case{"incomplete_is_blue_with_white_text", 2, 3, 0, AUTO_COLOR, RGB(0, 0, 255), label::white},
-        button_case{"error_is_red_with_white_text", 2, 4, ODS_FOCUS, AUTO_COLOR, RGB(255, 0, 0), label::white},
-        button_case{"chosen_colour_has_no_label", 2, 0, ODS_SELECTED, 0x00C000, RGB(0, 0xC0, 0), label::none},
-        button_case{"editor_frame_colour_chosen", 1, 1, 0, 0x102030, 0x102030, label::none}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // -------------------------------------------------- the colour dialog
 
