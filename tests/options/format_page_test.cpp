@@ -270,6 +270,39 @@ TEST_F(format_page_test, font_list_holds_every_face_once)
     EXPECT_GT(prefix_pairs, 0) << "no face name begins another here: the case is not covered";
 }
 
+// -------------------------------------------------- the icon file
+
+// The chooser's file name goes into the icon edit and, on OK, into the
+// settings.
+TEST_F(format_page_test, chosen_icon_file_fills_the_icon_edit)
+{
+    char folder[MAX_PATH] = "";
+    GetTempPathA(MAX_PATH, folder);
+    const std::string icon = std::string(folder) + "tarvik_format_page_test.ico";
+    CloseHandle(CreateFileA(icon.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    settings target;
+    format_sheet sheet(target);
+    std::string shown;
+    sheet.run_steps({click(1036),
+                     [&](format_page&) {
+                         HWND chooser = FindWindowA(nullptr, sjis("アイコンファイルの選択").c_str());
+                         if (!chooser)
+                             return false;
+                         SetDlgItemTextA(chooser, 1148, icon.c_str());  // the file name box
+                         SendMessageA(GetDlgItem(chooser, IDOK), BM_CLICK, 0, 0);
+                         return true;
+                     },
+                     observe([&](format_page& page) {
+                         char text[MAX_PATH] = "";
+                         GetDlgItemTextA(page.handle(), 1035, text, MAX_PATH);
+                         shown = text;
+                     }),
+                     press_ok()});
+    DeleteFileA(icon.c_str());
+    EXPECT_EQ(icon, shown);
+    EXPECT_EQ(icon, target.main_icon_file);
+}
+
 // -------------------------------------------------- OK and Cancel
 
 struct round_trip_case {
