@@ -34,7 +34,7 @@ TEST_P(format_page_windows, show_and_enable_the_controls_of_the_chosen_window)
     settings target;
     format_sheet sheet(target);
     std::string font, size;
-    sheet.run_steps({select_window(c.window), observe([&](format_page& page) {
+    sheet.run_steps({select_window(c.window), format_step([&](format_page& page) {
                          HWND p = page.handle();
                          EXPECT_EQ(c.window, page.shown_window());
                          for (int id : {1038, 1039, 1040, 1041})
@@ -50,7 +50,7 @@ TEST_P(format_page_windows, show_and_enable_the_controls_of_the_chosen_window)
                          font = combo_text(p, 1039);
                          size = combo_text(p, 1040);
                      }),
-                     press_cancel()});
+                     press_sheet_cancel()});
     if (c.font_group) {
         EXPECT_EQ(sjis("ＭＳ ゴシック"), font);
         EXPECT_EQ("10", size);
@@ -143,7 +143,7 @@ TEST_F(format_page_test, colour_buttons_show_their_colour_or_its_automatic_subst
     std::vector<format_step> steps;
     for (const button_case& c : cases) {
         steps.push_back(select_window(c.window));
-        steps.push_back(observe([c](format_page& page) {
+        steps.push_back(format_step([c](format_page& page) {
             const drawn_button drawn = draw_button(page, c.slot, c.state);
             const COLORREF face = c.face & 0x80000000u ? GetSysColor(static_cast<int>(c.face & 0xFF)) : c.face;
             const std::string where = "window " + std::to_string(c.window) + " slot " + std::to_string(c.slot);
@@ -152,7 +152,7 @@ TEST_F(format_page_test, colour_buttons_show_their_colour_or_its_automatic_subst
             EXPECT_EQ(c.text == label::black, drawn.black_text) << where;
         }));
     }
-    steps.push_back(press_cancel());
+    steps.push_back(press_sheet_cancel());
     sheet.run_steps(steps);
 }
 
@@ -174,8 +174,8 @@ TEST_P(format_page_colour_click, sets_the_button_colour_only_when_a_colour_is_ch
     target.main_back_color = c.stored;
     format_sheet sheet(target);
     std::int32_t shown = 0;
-    sheet.run_steps({click(1000), in_colour_dialog(c.dialog_button),
-                     observe([&](format_page& page) { shown = page.current_colour(0); }), press_ok()});
+    sheet.run_steps({post_click(1000), in_colour_dialog(c.dialog_button),
+                     format_step([&](format_page& page) { shown = page.current_colour(0); }), press_sheet_ok()});
     EXPECT_EQ(nullptr, open_colour_dialog());
     EXPECT_EQ(c.result, shown);
     EXPECT_EQ(c.result, target.main_back_color);
@@ -206,11 +206,11 @@ TEST_P(format_page_sizes, select_the_first_size_at_least_the_stored_one)
     format_sheet sheet(target);
     std::string selected;
     int entries = 0;
-    sheet.run_steps({select_window(2), observe([&](format_page& page) {
+    sheet.run_steps({select_window(2), format_step([&](format_page& page) {
                          selected = combo_text(page.handle(), 1040);
                          entries = static_cast<int>(SendDlgItemMessageA(page.handle(), 1040, CB_GETCOUNT, 0, 0));
                      }),
-                     press_cancel()});
+                     press_sheet_cancel()});
     EXPECT_EQ(GetParam().selected, selected);
     EXPECT_EQ(16, entries);
 }
@@ -243,7 +243,7 @@ TEST_F(format_page_test, font_list_holds_every_face_once)
     settings target;
     format_sheet sheet(target);
     std::multiset<std::string> listed;
-    sheet.run_steps({observe([&](format_page& page) {
+    sheet.run_steps({format_step([&](format_page& page) {
                          HWND list = GetDlgItem(page.handle(), 1039);
                          auto count = SendMessageA(list, CB_GETCOUNT, 0, 0);
                          for (int i = 0; i < count; ++i) {
@@ -253,7 +253,7 @@ TEST_F(format_page_test, font_list_holds_every_face_once)
                              listed.insert(name);
                          }
                      }),
-                     press_cancel()});
+                     press_sheet_cancel()});
     EXPECT_EQ(std::multiset<std::string>(reported.begin(), reported.end()), listed);
     EXPECT_EQ(1u, listed.count(sjis("ＭＳ ゴシック")));
     // A face whose name begins another's is there besides the longer one.
@@ -284,21 +284,19 @@ TEST_F(format_page_test, chosen_icon_file_fills_the_icon_edit)
     settings target;
     format_sheet sheet(target);
     std::string shown;
-    sheet.run_steps({click(1036),
+    sheet.run_steps({post_click(1036),
                      [&](format_page&) {
                          HWND chooser = FindWindowA(nullptr, sjis("アイコンファイルの選択").c_str());
-                         if (!chooser)
-                             return false;
+                         ASSERT_NE(nullptr, chooser);
                          SetDlgItemTextA(chooser, 1148, icon.c_str());  // the file name box
                          SendMessageA(GetDlgItem(chooser, IDOK), BM_CLICK, 0, 0);
-                         return true;
                      },
-                     observe([&](format_page& page) {
+                     format_step([&](format_page& page) {
                          char text[MAX_PATH] = "";
                          GetDlgItemTextA(page.handle(), 1035, text, MAX_PATH);
                          shown = text;
                      }),
-                     press_ok()});
+                     press_sheet_ok()});
     DeleteFileA(icon.c_str());
     EXPECT_EQ(icon, shown);
     EXPECT_EQ(icon, target.main_icon_file);
@@ -325,19 +323,19 @@ TEST_P(format_page_round_trip, ok_writes_the_working_copy_and_cancel_discards_it
     format_sheet sheet(target);
     std::string face_after_switch, size_after_switch;
     sheet.run_steps({select_window(1), select_font_name(other_face), click_check_box(1007),
-                     select_window(2), observe([&](format_page& page) {
+                     select_window(2), format_step([&](format_page& page) {
                          EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(page.handle(), 1006));
                          EXPECT_EQ("12", combo_text(page.handle(), 1040));
                      }),
-                     select_window(1), observe([&](format_page& page) {
+                     select_window(1), format_step([&](format_page& page) {
                          face_after_switch = combo_text(page.handle(), 1039);
                          size_after_switch = combo_text(page.handle(), 1040);
                          EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(page.handle(), 1007));
                      }),
-                     select_window(0), click_check_box(1032), observe([](format_page& page) {
+                     select_window(0), click_check_box(1032), format_step([](format_page& page) {
                          SetDlgItemTextA(page.handle(), 1035, "C:\\icons\\calc.ico");
                      }),
-                     GetParam().confirm ? press_ok() : press_cancel()});
+                     GetParam().confirm ? press_sheet_ok() : press_sheet_cancel()});
     EXPECT_EQ(other_face, face_after_switch);
     EXPECT_EQ("10", size_after_switch);
 

@@ -3,49 +3,19 @@
 #include <commctrl.h>
 #include <prsht.h>
 
+#include "support/sheet_script.h"
 #include "support/sjis.h"
 #include "ui/text.h"
 
-namespace {
-
-format_sheet* running = nullptr;
-std::vector<format_step> pending;
-std::size_t next_step = 0;
-int idle_ticks = 0;
-
-void CALLBACK run_next_step(HWND, UINT, UINT_PTR, DWORD)
+INT_PTR format_sheet::run_steps(const std::vector<format_step>& steps)
 {
-    static bool busy = false;
-    if (busy || !running || !running->page.handle())
-        return;
-    busy = true;
-    if (next_step < pending.size()) {
-        if (pending[next_step](running->page))
-            ++next_step;
-        else if (++idle_ticks > 100)
-            ++next_step;  // the awaited window never came: go on rather than hang
-    } else if (++idle_ticks > 100) {
-        PostMessageA(GetParent(running->page.handle()), PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
-    }
-    busy = false;
-}
-
-HWND sheet_of(format_page& page) { return GetParent(page.handle()); }
-
-}  // namespace
-
-INT_PTR format_sheet::run_steps(std::vector<format_step> steps)
-{
-    running = this;
-    pending = std::move(steps);
-    next_step = 0;
-    idle_ticks = 0;
-    UINT_PTR timer = SetTimer(nullptr, 0, 40, run_next_step);
+    std::vector<sheet_step> script_steps;
+    for (const format_step& step : steps)
+        script_steps.push_back([this, step](HWND) { step(page); });
+    sheet_script script(std::move(script_steps));
     INT_PTR result = run(PSH_NOAPPLYNOW | PSH_NOCONTEXTHELP, nullptr, 103, "Tarvik", 0);
-    KillTimer(nullptr, timer);
-    EXPECT_EQ(pending.size(), next_step) << "not every step ran";
-    EXPECT_LE(idle_ticks, 100) << "a step waited in vain";
-    running = nullptr;
+    EXPECT_TRUE(script.all_steps_ran());
+    EXPECT_FALSE(script.cancelled_for_hanging());
     return result;
 }
 
@@ -55,7 +25,6 @@ format_step select_window(int window)
         HWND list = GetDlgItem(page.handle(), 1034);
         SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(window), 0);
         SendMessageA(page.handle(), WM_COMMAND, MAKEWPARAM(1034, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
-        return true;
     };
 }
 
@@ -68,83 +37,44 @@ format_step select_font_name(const std::string& name)
         EXPECT_NE(CB_ERR, index) << name << " is not listed";
         SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
         SendMessageA(page.handle(), WM_COMMAND, MAKEWPARAM(1039, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
-        return true;
     };
 }
 
-// Posted, so that a dialog the click opens runs its loop after this tick.
-format_step click(int id)
+format_step post_click(int id)
 {
     return [=](format_page& page) {
         PostMessageA(page.handle(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                      reinterpret_cast<LPARAM>(GetDlgItem(page.handle(), id)));
-        return true;
     };
 }
 
 format_step click_check_box(int id)
 {
-    return [=](format_page& page) {
-        SendDlgItemMessageA(page.handle(), id, BM_CLICK, 0, 0);
-        return true;
-    };
+    return [=](format_page& page) { SendDlgItemMessageA(page.handle(), id, BM_CLICK, 0, 0); };
 }
 
-format_step press_ok()
+format_step press_sheet_ok()
 {
-    return [](format_page& page) {
-        PostMessageA(sheet_of(page), PSM_PRESSBUTTON, PSBTN_OK, 0);
-        return true;
-    };
+    return [](format_page& page) { PostMessageA(GetParent(page.handle()), PSM_PRESSBUTTON, PSBTN_OK, 0); };
 }
 
-format_step press_cancel()
+format_step press_sheet_cancel()
 {
-    return [](format_page& page) {
-        PostMessageA(sheet_of(page), PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
-        return true;
-    };
+    return [](format_page& page) { PostMessageA(GetParent(page.handle()), PSM_PRESSBUTTON, PSBTN_CANCEL, 0); };
 }
 
 format_step in_colour_dialog(int button_id)
 {
     return [=](format_page&) {
         HWND dialog = open_colour_dialog();
-        if (!dialog)
-            return false;
+        ASSERT_NE(nullptr, dialog) << "no colour dialog";
         SendMessageA(GetDlgItem(dialog, button_id), BM_CLICK, 0, 0);
-        return true;
-    };
-}
-
-format_step observe(std::function<void(format_page& page)> look)
-{
-    return [=](format_page& page) {
-        look(page);
-        return true;
     };
 }
 
 HWND open_colour_dialog()
 {
-    struct search {
-        HWND found = nullptr;
-        std::string title = sjis("色の設定");
-    } wanted;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<search*>(data);
-            std::string title;
-            get_window_text(window, title);
-            if (title == s->title && IsWindowVisible(window)) {
-                s->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&wanted));
-    return wanted.found;
+    return FindWindowA(nullptr, sjis("色の設定").c_str());
 }
 
 std::string combo_text(HWND page, int id)

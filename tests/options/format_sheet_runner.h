@@ -1,6 +1,5 @@
-// Runs a format page in a property sheet of its own, driven by a thread timer
-// that performs one step per tick while the sheet (and any dialog it opens)
-// runs modally.
+// A format page in a property sheet of its own, driven by the sheet script of
+// tests/support: each step gets the page object.
 #pragma once
 #include <windows.h>
 
@@ -14,14 +13,13 @@
 #include "ui/application.h"
 #include "ui/property_sheet.h"
 
-// A step returns false to be tried again at the next tick (a dialog it waits
-// for is not open yet).
-using format_step = std::function<bool(format_page& page)>;
+using format_step = std::function<void(format_page& page)>;
 
 class format_sheet : public property_sheet {
 public:
     explicit format_sheet(settings& target) : page(target) { add_page(&page); }
-    INT_PTR run_steps(std::vector<format_step> steps);
+    // Runs the sheet with one step per tick; returns the sheet's result.
+    INT_PTR run_steps(const std::vector<format_step>& steps);
 
     format_page page;
 };
@@ -34,12 +32,13 @@ protected:
 // Steps.
 format_step select_window(int window);
 format_step select_font_name(const std::string& name);
-format_step click(int id);
+// Posted, so that a dialog the click opens runs its loop when the next step
+// comes.
+format_step post_click(int id);
 format_step click_check_box(int id);
-format_step press_ok();
-format_step press_cancel();
+format_step press_sheet_ok();
+format_step press_sheet_cancel();
 format_step in_colour_dialog(int button_id);
-format_step observe(std::function<void(format_page& page)> look);
 
 // The colour dialog open in this thread, or nullptr.
 HWND open_colour_dialog();
