@@ -13,10 +13,9 @@ COLORREF custom_colours[16] = {};
 // Set by the hook when the automatic button ends the dialog.
 bool automatic_chosen = false;
 
-}  // namespace
+} // namespace
 
-UINT_PTR CALLBACK colour_dialog_hook(HWND dialog, UINT message, WPARAM wparam, LPARAM)
-{
+UINT_PTR CALLBACK colour_dialog_hook(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
     if (message != WM_COMMAND || wparam != IDC_COLOUR_AUTOMATIC)
         return FALSE;
     automatic_chosen = true;
@@ -25,8 +24,7 @@ UINT_PTR CALLBACK colour_dialog_hook(HWND dialog, UINT message, WPARAM wparam, L
     return TRUE;
 }
 
-bool choose_colour(HWND owner, std::int32_t& colour)
-{
+bool choose_colour(HWND owner, std::int32_t& colour) {
     automatic_chosen = false;
     CHOOSECOLORA request{};
     request.lStructSize = sizeof request;

@@ -16,8 +16,8 @@ namespace {
 
 constexpr int window_list_texts[STYLED_WINDOWS] = {IDS_FORMAT_MAIN_WINDOW, IDS_FORMAT_EDITOR,
                                                    IDS_FORMAT_ANSWER_WINDOW};
-constexpr int font_controls[] = {IDC_FORMAT_FONT_GROUP, IDC_FORMAT_FONT_NAME,
-                                 IDC_FORMAT_FONT_SIZE_LABEL, IDC_FORMAT_FONT_SIZE};
+constexpr int font_controls[] = {IDC_FORMAT_FONT_GROUP, IDC_FORMAT_FONT_NAME, IDC_FORMAT_FONT_SIZE_LABEL,
+                                 IDC_FORMAT_FONT_SIZE};
 constexpr int icon_controls[] = {IDC_FORMAT_ICON_GROUP, IDC_FORMAT_ICON_FILE, IDC_FORMAT_ICON_BROWSE};
 // Each colour button with its label, in slot order.
 constexpr int colour_controls[COLOUR_SLOTS][2] = {
@@ -31,8 +31,7 @@ constexpr int colour_controls[COLOUR_SLOTS][2] = {
 // The family name is listed, the name fonts are made from: the full name of
 // the face reported for a family can be another one ("IPAゴシック" for a
 // substitute "ＭＳ ゴシック", "DejaVu Sans ExtraLight" for "DejaVu Sans Light").
-int CALLBACK add_face_name(const LOGFONTA* logical, const TEXTMETRICA*, DWORD, LPARAM names)
-{
+int CALLBACK add_face_name(const LOGFONTA* logical, const TEXTMETRICA*, DWORD, LPARAM names) {
     reinterpret_cast<face_name_list*>(names)->add(logical->lfFaceName);
     return 1;
 }
@@ -42,12 +41,11 @@ struct size_enumeration {
     int pixels_per_inch;
 };
 
-int CALLBACK add_face_size(const LOGFONTA*, const TEXTMETRICA* metrics, DWORD type, LPARAM data)
-{
+int CALLBACK add_face_size(const LOGFONTA*, const TEXTMETRICA* metrics, DWORD type, LPARAM data) {
     auto* enumeration = reinterpret_cast<size_enumeration*>(data);
     if ((type & TRUETYPE_FONTTYPE) || !(type & RASTER_FONTTYPE)) {
         enumeration->sizes.add_scalable_sizes();
-        return 0;  // a scalable face has them all
+        return 0; // a scalable face has them all
     }
     enumeration->sizes.add_raster_size(metrics->tmHeight, metrics->tmInternalLeading,
                                        enumeration->pixels_per_inch);
@@ -58,12 +56,11 @@ int CALLBACK add_face_size(const LOGFONTA*, const TEXTMETRICA* metrics, DWORD ty
 // stands for them.
 int usable_frame_style(int style) { return style == 0 || style == 1 ? style : 2; }
 
-}  // namespace
+} // namespace
 
 format_page::format_page(settings& target) : property_page(IDD_FORMAT_PAGE), settings_(target) {}
 
-bool format_page::on_init_dialog(HWND, LPARAM)
-{
+bool format_page::on_init_dialog(HWND, LPARAM) {
     shown_window_ = main_window_style;
     fill_window_list();
     check_button(IDC_FORMAT_FIXED_SIZE, settings_.disable_resize ? BST_CHECKED : BST_UNCHECKED);
@@ -75,22 +72,19 @@ bool format_page::on_init_dialog(HWND, LPARAM)
     return true;
 }
 
-void format_page::on_command(UINT notify_code, UINT id, HWND)
-{
+void format_page::on_command(UINT notify_code, UINT id, HWND) {
     if (id == IDC_FORMAT_WINDOW && notify_code == CBN_SELCHANGE) {
         switch_window();
     } else if (id == IDC_FORMAT_FONT_NAME && notify_code == CBN_SELCHANGE) {
         refill_sizes(selected_size());
-    } else if (notify_code == BN_CLICKED && id >= IDC_FORMAT_BACK_COLOUR &&
-               id <= IDC_FORMAT_ERROR_COLOUR) {
+    } else if (notify_code == BN_CLICKED && id >= IDC_FORMAT_BACK_COLOUR && id <= IDC_FORMAT_ERROR_COLOUR) {
         choose_button_colour(static_cast<int>(id - IDC_FORMAT_BACK_COLOUR));
     } else if (notify_code == BN_CLICKED && id == IDC_FORMAT_ICON_BROWSE) {
         choose_icon_file();
     }
 }
 
-bool format_page::on_apply()
-{
+bool format_page::on_apply() {
     store_controls();
     settings_.disable_resize = IsDlgButtonChecked(handle(), IDC_FORMAT_FIXED_SIZE) == BST_CHECKED;
     get_item_text(IDC_FORMAT_ICON_FILE, settings_.main_icon_file);
@@ -98,15 +92,13 @@ bool format_page::on_apply()
     return false;
 }
 
-void format_page::on_help(HELPINFO*)
-{
+void format_page::on_help(HELPINFO*) {
     html_help(handle(), "Tarvik.chm::/html/format_page.htm", HH_DISPLAY_TOPIC, 0);
 }
 
 // ------------------------------------------------------------ the lists
 
-void format_page::fill_window_list()
-{
+void format_page::fill_window_list() {
     HWND list = item(IDC_FORMAT_WINDOW);
     SendMessageA(list, CB_RESETCONTENT, 0, 0);
     for (int text_id : window_list_texts)
@@ -114,8 +106,7 @@ void format_page::fill_window_list()
     SendMessageA(list, CB_SETCURSEL, 0, 0);
 }
 
-void format_page::fill_font_names()
-{
+void format_page::fill_font_names() {
     HDC screen = GetDC(nullptr);
     pixels_per_inch_ = GetDeviceCaps(screen, LOGPIXELSY);
     LOGFONTA every_face{};
@@ -130,8 +121,7 @@ void format_page::fill_font_names()
         SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
 }
 
-void format_page::refill_sizes(int wanted_size)
-{
+void format_page::refill_sizes(int wanted_size) {
     HWND list = item(IDC_FORMAT_FONT_SIZE);
     SendMessageA(list, CB_RESETCONTENT, 0, 0);
     std::string face;
@@ -152,15 +142,13 @@ void format_page::refill_sizes(int wanted_size)
     SendMessageA(list, CB_SETCURSEL, size_selection(enumeration.sizes.sizes(), wanted_size), 0);
 }
 
-int format_page::selected_size() const
-{
+int format_page::selected_size() const {
     std::string size;
     get_combo_selection_text(item(IDC_FORMAT_FONT_SIZE), size);
     return size.empty() ? styles_[shown_window_].font_size : std::atoi(size.c_str());
 }
 
-void format_page::select_font_name(const std::string& name)
-{
+void format_page::select_font_name(const std::string& name) {
     // The face itself, else the first face whose name begins with it.
     HWND list = item(IDC_FORMAT_FONT_NAME);
     LRESULT found = CB_ERR;
@@ -175,8 +163,7 @@ void format_page::select_font_name(const std::string& name)
 
 // ------------------------------------------------- moving between windows
 
-void format_page::show_controls_for(int window)
-{
+void format_page::show_controls_for(int window) {
     const int font_shown = has_font(window) ? SW_SHOW : SW_HIDE;
     for (int id : font_controls)
         ShowWindow(item(id), font_shown);
@@ -190,8 +177,7 @@ void format_page::show_controls_for(int window)
     EnableWindow(item(IDC_FORMAT_FIXED_SIZE), window == main_window_style);
 }
 
-void format_page::switch_window()
-{
+void format_page::switch_window() {
     const auto selected = SendMessageA(item(IDC_FORMAT_WINDOW), CB_GETCURSEL, 0, 0);
     if (selected < 0 || selected >= STYLED_WINDOWS)
         return;
@@ -200,8 +186,7 @@ void format_page::switch_window()
     load_controls(shown_window_);
 }
 
-void format_page::store_controls()
-{
+void format_page::store_controls() {
     window_style& style = styles_[shown_window_];
     const int checked = find_checked_radio(IDC_FORMAT_FLAT, IDC_FORMAT_SUNKEN);
     if (checked >= 0)
@@ -222,8 +207,7 @@ void format_page::store_controls()
         shown_window_ = static_cast<int>(selected);
 }
 
-void format_page::load_controls(int window)
-{
+void format_page::load_controls(int window) {
     const window_style& style = styles_[window];
     styles_.load_colours(window, current_);
     CheckRadioButton(handle(), IDC_FORMAT_FLAT, IDC_FORMAT_SUNKEN,
@@ -237,14 +221,12 @@ void format_page::load_controls(int window)
 
 // ------------------------------------------------------------ colours
 
-void format_page::redraw_colour_buttons()
-{
+void format_page::redraw_colour_buttons() {
     for (const auto& controls : colour_controls)
         InvalidateRect(item(controls[0]), nullptr, TRUE);
 }
 
-COLORREF format_page::face_colour(int slot) const
-{
+COLORREF format_page::face_colour(int slot) const {
     if (current_[slot] != AUTO_COLOR)
         return static_cast<COLORREF>(current_[slot]) & 0xFFFFFF;
     switch (slot) {
@@ -260,8 +242,7 @@ COLORREF format_page::face_colour(int slot) const
     }
 }
 
-void format_page::choose_button_colour(int slot)
-{
+void format_page::choose_button_colour(int slot) {
     // An automatic colour starts the dialog on the colour it stands for.
     std::int32_t colour = static_cast<std::int32_t>(face_colour(slot));
     if (!choose_colour(handle(), colour))
@@ -270,8 +251,7 @@ void format_page::choose_button_colour(int slot)
     InvalidateRect(item(colour_controls[slot][0]), nullptr, TRUE);
 }
 
-void format_page::on_draw_item(DRAWITEMSTRUCT* drawn)
-{
+void format_page::on_draw_item(DRAWITEMSTRUCT* drawn) {
     if (!drawn || drawn->CtlType != ODT_BUTTON || drawn->CtlID < IDC_FORMAT_BACK_COLOUR ||
         drawn->CtlID > IDC_FORMAT_ERROR_COLOUR)
         return;
@@ -287,15 +267,15 @@ void format_page::on_draw_item(DRAWITEMSTRUCT* drawn)
 
     RECT edge = area;
     const UINT edge_kind = (drawn->itemState & ODS_SELECTED) ? BDR_SUNKENOUTER
-                           : disabled                         ? EDGE_BUMP
-                                                              : BDR_RAISEDOUTER;
+                           : disabled                        ? EDGE_BUMP
+                                                             : BDR_RAISEDOUTER;
     DrawEdge(dc, &edge, edge_kind, BF_RECT | BF_SOFT);
 
     if (!disabled && current_[slot] == AUTO_COLOR) {
         const std::string label = load_text(IDS_FORMAT_AUTOMATIC);
         const int old_mode = SetBkMode(dc, TRANSPARENT);
-        const COLORREF old_colour =
-            SetTextColor(dc, automatic_label_is_white(face) ? RGB(255, 255, 255) : RGB(0, 0, 0));
+        const COLORREF old_colour = SetTextColor(dc, automatic_label_is_white(face) ? RGB(255, 255, 255)
+                                                                                    : RGB(0, 0, 0));
         RECT text_area = area;
         DrawTextA(dc, label.c_str(), -1, &text_area, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
         SetTextColor(dc, old_colour);
@@ -310,8 +290,7 @@ void format_page::on_draw_item(DRAWITEMSTRUCT* drawn)
 
 // ------------------------------------------------------------ icon file
 
-void format_page::choose_icon_file()
-{
+void format_page::choose_icon_file() {
     // Each filter is a description and a pattern, each ended by a zero; a
     // second zero ends the list.
     std::string filter = load_text(IDS_ICON_FILTER_ICONS);

@@ -13,16 +13,17 @@ class format_page : public property_page {
 public:
     explicit format_page(settings& target);
 
+    // The window whose values the controls show (a styled_window).
+    int shown_window() const { return shown_window_; }
+    // The colour the button of the slot stands for (AUTO_COLOR: automatic).
+    std::int32_t current_colour(int slot) const { return current_[slot]; }
+
+protected:
     bool on_init_dialog(HWND focus, LPARAM init_param) override;
     void on_command(UINT notify_code, UINT id, HWND control) override;
     void on_draw_item(DRAWITEMSTRUCT* item) override;
     void on_help(HELPINFO* help) override;
     bool on_apply() override;
-
-    // The window whose values the controls show (a styled_window).
-    int shown_window() const { return shown_window_; }
-    // The colour the button of the slot stands for (AUTO_COLOR: automatic).
-    std::int32_t current_colour(int slot) const { return current_[slot]; }
 
 private:
     HWND item(int id) const { return GetDlgItem(handle(), id); }

@@ -1,7 +1,6 @@
 #include "options/format_styles.h"
 
-bool has_colour(int window, int slot)
-{
+bool has_colour(int window, int slot) {
     switch (slot) {
     case background_slot:
     case frame_slot: return window >= main_window_style && window <= answer_style;
@@ -12,8 +11,7 @@ bool has_colour(int window, int slot)
     }
 }
 
-void format_styles::read(const settings& source)
-{
+void format_styles::read(const settings& source) {
     window_style& main = styles_[main_window_style];
     main.colours[background_slot] = source.main_back_color;
     main.colours[frame_slot] = source.main_frame_color;
@@ -38,8 +36,7 @@ void format_styles::read(const settings& source)
     answer.frame_style = source.ans_frame_style;
 }
 
-void format_styles::write(settings& target) const
-{
+void format_styles::write(settings& target) const {
     const window_style& main = styles_[main_window_style];
     target.main_frame_color = main.colours[frame_slot];
     target.main_back_color = main.colours[background_slot];
@@ -64,16 +61,14 @@ void format_styles::write(settings& target) const
     target.ans_frame_style = answer.frame_style;
 }
 
-void format_styles::load_colours(int window, slot_colours& current) const
-{
+void format_styles::load_colours(int window, slot_colours& current) const {
     for (int slot = 0; slot < COLOUR_SLOTS; ++slot) {
         if (has_colour(window, slot))
             current[slot] = (*this)[window].colours[slot];
     }
 }
 
-void format_styles::store_colours(int window, const slot_colours& current)
-{
+void format_styles::store_colours(int window, const slot_colours& current) {
     for (int slot = 0; slot < COLOUR_SLOTS; ++slot) {
         if (has_colour(window, slot))
             (*this)[window].colours[slot] = current[slot];

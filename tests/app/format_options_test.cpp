@@ -22,7 +22,8 @@ sheet_step choose_window(int window) {
         HWND page = current_page(sheet);
         HWND list = GetDlgItem(page, IDC_FORMAT_WINDOW);
         SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(window), 0);
-        SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_FORMAT_WINDOW, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+        SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_FORMAT_WINDOW, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(list));
     };
 }
 
@@ -31,7 +32,8 @@ sheet_step choose_window(int window) {
 sheet_step post_click(int id) {
     return [id](HWND sheet) {
         HWND page = current_page(sheet);
-        PostMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(page, id)));
+        PostMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(page, id)));
     };
 }
 
@@ -86,7 +88,8 @@ TEST_F(format_options, a_confirmed_sheet_shows_the_new_look_at_once) {
     EXPECT_EQ(GetSysColor(COLOR_BTNFACE), calculator->answer().background());
     EXPECT_EQ(face, calculator->editor().font_face());
     pump_messages();
-    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), pixel_of(answer, 4, middle)) << "the answer window was not repainted";
+    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), pixel_of(answer, 4, middle))
+        << "the answer window was not repainted";
 }
 
 struct drawn_objects {
@@ -132,7 +135,7 @@ TEST_F(format_options, confirming_again_and_again_leaves_no_graphics_objects_beh
 
 struct icon_case {
     const char* name;
-    const char* file;  // in the test's folder; empty: none chosen
+    const char* file; // in the test's folder; empty: none chosen
 };
 
 class main_window_icon : public calculator_window_fixture, public testing::WithParamInterface<icon_case> {};
@@ -148,4 +151,4 @@ INSTANTIATE_TEST_SUITE_P(files, main_window_icon,
                                          icon_case{"not_an_icon", "Tarvik.ini"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-}  // namespace
+} // namespace

@@ -12,8 +12,7 @@ int button_to_press = 0;
 bool pressed = false;
 bool automatic_button_found = false;
 
-void CALLBACK press_in_colour_dialog(HWND, UINT, UINT_PTR, DWORD)
-{
+void CALLBACK press_in_colour_dialog(HWND, UINT, UINT_PTR, DWORD) {
     HWND dialog = open_colour_dialog();
     if (!dialog || pressed)
         return;
@@ -31,8 +30,7 @@ struct dialog_case {
 
 class colour_dialog_run : public format_page_test, public ::testing::WithParamInterface<dialog_case> {};
 
-TEST_P(colour_dialog_run, ends_with_the_button_pressed)
-{
+TEST_P(colour_dialog_run, ends_with_the_button_pressed) {
     const dialog_case& c = GetParam();
     button_to_press = c.button;
     pressed = false;
@@ -50,20 +48,18 @@ TEST_P(colour_dialog_run, ends_with_the_button_pressed)
     EXPECT_EQ(nullptr, open_colour_dialog());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    buttons, colour_dialog_run,
-    ::testing::Values(dialog_case{"automatic", 1046, true, AUTO_COLOR},
-                      dialog_case{"ok", IDOK, true, 0x00FF00},
-                      dialog_case{"cancel", IDCANCEL, false, 0x00FF00}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(buttons, colour_dialog_run,
+                         ::testing::Values(dialog_case{"automatic", 1046, true, AUTO_COLOR},
+                                           dialog_case{"ok", IDOK, true, 0x00FF00},
+                                           dialog_case{"cancel", IDCANCEL, false, 0x00FF00}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // The hook handles the automatic button only; every other message is the
 // dialog's.
-TEST(colour_dialog_hook, leaves_other_messages_to_the_dialog)
-{
+TEST(colour_dialog_hook, leaves_other_messages_to_the_dialog) {
     EXPECT_EQ(0u, colour_dialog_hook(nullptr, WM_COMMAND, IDOK, 0));
     EXPECT_EQ(0u, colour_dialog_hook(nullptr, WM_COMMAND, MAKEWPARAM(1046, EN_CHANGE), 0));
     EXPECT_EQ(0u, colour_dialog_hook(nullptr, WM_INITDIALOG, 1046, 0));
 }
 
-}  // namespace
+} // namespace

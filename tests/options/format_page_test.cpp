@@ -20,16 +20,15 @@ bool enabled(HWND page, int id) { return IsWindowEnabled(GetDlgItem(page, id)) !
 struct window_case {
     const char* name;
     int window;
-    bool font_group;            // 1038-1041 shown, the icon group hidden
-    bool text_colour;           // 1044, 1002 enabled
-    bool result_colours;        // 1042, 1003, 1043, 1004 enabled
-    bool fixed_size;            // 1032 enabled
+    bool font_group;     // 1038-1041 shown, the icon group hidden
+    bool text_colour;    // 1044, 1002 enabled
+    bool result_colours; // 1042, 1003, 1043, 1004 enabled
+    bool fixed_size;     // 1032 enabled
 };
 
 class format_page_windows : public format_page_test, public ::testing::WithParamInterface<window_case> {};
 
-TEST_P(format_page_windows, show_and_enable_the_controls_of_the_chosen_window)
-{
+TEST_P(format_page_windows, show_and_enable_the_controls_of_the_chosen_window) {
     const window_case& c = GetParam();
     settings target;
     format_sheet sheet(target);
@@ -57,32 +56,31 @@ TEST_P(format_page_windows, show_and_enable_the_controls_of_the_chosen_window)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    fresh_settings, format_page_windows,
-    ::testing::Values(window_case{"main_window", 0, false, false, false, true},
-                      window_case{"editor", 1, true, true, false, false},
-                      window_case{"answer_window", 2, true, true, true, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(fresh_settings, format_page_windows,
+                         ::testing::Values(window_case{"main_window", 0, false, false, false, true},
+                                           window_case{"editor", 1, true, true, false, false},
+                                           window_case{"answer_window", 2, true, true, true, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // -------------------------------------------------- the colour buttons
 
 struct drawn_button {
-    COLORREF face;          // at the middle of the left edge, inside the border
+    COLORREF face; // at the middle of the left edge, inside the border
     bool white_text = false;
     bool black_text = false;
 };
 
 // Draws the button of the slot through the page's own owner drawing into a
 // bitmap, as the button would ask for it.
-drawn_button draw_button(format_page& page, int slot, UINT state)
-{
+drawn_button draw_button(format_page& page, int slot, UINT state) {
     const int width = 60, height = 20;
     HDC screen = GetDC(nullptr);
     HDC dc = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
     ReleaseDC(nullptr, screen);
     HGDIOBJ old_bitmap = SelectObject(dc, bitmap);
-    HGDIOBJ old_font = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(page.handle(), WM_GETFONT, 0, 0)));
+    HGDIOBJ old_font = SelectObject(dc,
+                                    reinterpret_cast<HFONT>(SendMessageA(page.handle(), WM_GETFONT, 0, 0)));
 
     DRAWITEMSTRUCT item{};
     item.CtlType = ODT_BUTTON;
@@ -94,7 +92,7 @@ drawn_button draw_button(format_page& page, int slot, UINT state)
     item.rcItem = {0, 0, width, height};
     SendMessageA(page.handle(), WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
 
-    drawn_button drawn{GetPixel(dc, 2, height / 2)};  // inside the edge, outside the focus
+    drawn_button drawn{GetPixel(dc, 2, height / 2)}; // inside the edge, outside the focus
     for (int y = 3; y < height - 3; ++y) {
         for (int x = 5; x < width - 5; ++x) {
             COLORREF pixel = GetPixel(dc, x, y);
@@ -115,7 +113,7 @@ struct button_case {
     int window;
     int slot;
     UINT state;
-    COLORREF face;  // a system colour: its index + 0x80000000
+    COLORREF face; // a system colour: its index + 0x80000000
     label text;
 };
 
@@ -123,16 +121,15 @@ constexpr COLORREF system_colour(int index) { return 0x80000000u | static_cast<C
 
 // One sheet over settings with two chosen colours (the answer window's
 // background, the editor's frame); every other colour is automatic.
-TEST_F(format_page_test, colour_buttons_show_their_colour_or_its_automatic_substitute)
-{
+TEST_F(format_page_test, colour_buttons_show_their_colour_or_its_automatic_substitute) {
     const button_case cases[] = {
-        {0, 0, 0, system_colour(COLOR_BTNFACE), label::black},    // main background
-        {0, 1, 0, system_colour(COLOR_BTNSHADOW), label::black},  // main frame
+        {0, 0, 0, system_colour(COLOR_BTNFACE), label::black},   // main background
+        {0, 1, 0, system_colour(COLOR_BTNSHADOW), label::black}, // main frame
         {0, 2, ODS_DISABLED, system_colour(COLOR_BTNFACE), label::none},
-        {1, 0, 0, system_colour(COLOR_WINDOW), label::black},     // the editor's background
-        {1, 1, 0, 0x102030, label::none},                          // chosen: no label
+        {1, 0, 0, system_colour(COLOR_WINDOW), label::black}, // the editor's background
+        {1, 1, 0, 0x102030, label::none},                     // chosen: no label
         {1, 2, 0, system_colour(COLOR_BTNTEXT), label::white},
-        {2, 0, ODS_SELECTED, RGB(0, 0xC0, 0), label::none},       // chosen, pressed
+        {2, 0, ODS_SELECTED, RGB(0, 0xC0, 0), label::none}, // chosen, pressed
         {2, 3, 0, RGB(0, 0, 255), label::white},
         {2, 4, ODS_FOCUS, RGB(255, 0, 0), label::white},
     };
@@ -145,8 +142,10 @@ TEST_F(format_page_test, colour_buttons_show_their_colour_or_its_automatic_subst
         steps.push_back(select_window(c.window));
         steps.push_back(format_step([c](format_page& page) {
             const drawn_button drawn = draw_button(page, c.slot, c.state);
-            const COLORREF face = c.face & 0x80000000u ? GetSysColor(static_cast<int>(c.face & 0xFF)) : c.face;
-            const std::string where = "window " + std::to_string(c.window) + " slot " + std::to_string(c.slot);
+            const COLORREF face = c.face & 0x80000000u ? GetSysColor(static_cast<int>(c.face & 0xFF))
+                                                       : c.face;
+            const std::string where = "window " + std::to_string(c.window) + " slot " +
+                                      std::to_string(c.slot);
             EXPECT_EQ(face, drawn.face) << where;
             EXPECT_EQ(c.text == label::white, drawn.white_text) << where;
             EXPECT_EQ(c.text == label::black, drawn.black_text) << where;
@@ -165,17 +164,18 @@ struct colour_click_case {
     std::int32_t result;
 };
 
-class format_page_colour_click : public format_page_test, public ::testing::WithParamInterface<colour_click_case> {};
+class format_page_colour_click : public format_page_test,
+                                 public ::testing::WithParamInterface<colour_click_case> {};
 
-TEST_P(format_page_colour_click, sets_the_button_colour_only_when_a_colour_is_chosen)
-{
+TEST_P(format_page_colour_click, sets_the_button_colour_only_when_a_colour_is_chosen) {
     const colour_click_case& c = GetParam();
     settings target;
     target.main_back_color = c.stored;
     format_sheet sheet(target);
     std::int32_t shown = 0;
     sheet.run_steps({post_click(1000), in_colour_dialog(c.dialog_button),
-                     format_step([&](format_page& page) { shown = page.current_colour(0); }), press_sheet_ok()});
+                     format_step([&](format_page& page) { shown = page.current_colour(0); }),
+                     press_sheet_ok()});
     EXPECT_EQ(nullptr, open_colour_dialog());
     EXPECT_EQ(c.result, shown);
     EXPECT_EQ(c.result, target.main_back_color);
@@ -199,8 +199,7 @@ struct size_case {
 
 class format_page_sizes : public format_page_test, public ::testing::WithParamInterface<size_case> {};
 
-TEST_P(format_page_sizes, select_the_first_size_at_least_the_stored_one)
-{
+TEST_P(format_page_sizes, select_the_first_size_at_least_the_stored_one) {
     settings target;
     target.ans_font_size = GetParam().stored;
     format_sheet sheet(target);
@@ -208,7 +207,8 @@ TEST_P(format_page_sizes, select_the_first_size_at_least_the_stored_one)
     int entries = 0;
     sheet.run_steps({select_window(2), format_step([&](format_page& page) {
                          selected = combo_text(page.handle(), 1040);
-                         entries = static_cast<int>(SendDlgItemMessageA(page.handle(), 1040, CB_GETCOUNT, 0, 0));
+                         entries = static_cast<int>(
+                             SendDlgItemMessageA(page.handle(), 1040, CB_GETCOUNT, 0, 0));
                      }),
                      press_sheet_cancel()});
     EXPECT_EQ(GetParam().selected, selected);
@@ -223,8 +223,7 @@ INSTANTIATE_TEST_SUITE_P(stored, format_page_sizes,
 
 // Every horizontal face the system reports is listed exactly once, faces
 // whose name begins another one included.
-TEST_F(format_page_test, font_list_holds_every_face_once)
-{
+TEST_F(format_page_test, font_list_holds_every_face_once) {
     std::set<std::string> reported;
     HDC screen = GetDC(nullptr);
     LOGFONTA every{};
@@ -275,8 +274,7 @@ TEST_F(format_page_test, font_list_holds_every_face_once)
 
 // The chooser's file name goes into the icon edit and, on OK, into the
 // settings.
-TEST_F(format_page_test, chosen_icon_file_fills_the_icon_edit)
-{
+TEST_F(format_page_test, chosen_icon_file_fills_the_icon_edit) {
     char folder[MAX_PATH] = "";
     GetTempPathA(MAX_PATH, folder);
     const std::string icon = std::string(folder) + "tarvik_format_page_test.ico";
@@ -288,7 +286,7 @@ TEST_F(format_page_test, chosen_icon_file_fills_the_icon_edit)
                      [&](format_page&) {
                          HWND chooser = FindWindowA(nullptr, sjis("アイコンファイルの選択").c_str());
                          ASSERT_NE(nullptr, chooser);
-                         SetDlgItemTextA(chooser, 1148, icon.c_str());  // the file name box
+                         SetDlgItemTextA(chooser, 1148, icon.c_str()); // the file name box
                          SendMessageA(GetDlgItem(chooser, IDOK), BM_CLICK, 0, 0);
                      },
                      format_step([&](format_page& page) {
@@ -309,21 +307,21 @@ struct round_trip_case {
     bool confirm;
 };
 
-class format_page_round_trip : public format_page_test, public ::testing::WithParamInterface<round_trip_case> {};
+class format_page_round_trip : public format_page_test,
+                               public ::testing::WithParamInterface<round_trip_case> {};
 
 // The editor's face and frame style are changed, the user moves to the answer
 // window and back (the change is still shown), changes the main window's
 // fixed size and icon, and ends the sheet.
-TEST_P(format_page_round_trip, ok_writes_the_working_copy_and_cancel_discards_it)
-{
+TEST_P(format_page_round_trip, ok_writes_the_working_copy_and_cancel_discards_it) {
     const std::string other_face = sjis("IPA Pゴシック");
     settings target;
     target.ans_font_size = 12;
     const settings before = target;
     format_sheet sheet(target);
     std::string face_after_switch, size_after_switch;
-    sheet.run_steps({select_window(1), select_font_name(other_face), click_check_box(1007),
-                     select_window(2), format_step([&](format_page& page) {
+    sheet.run_steps({select_window(1), select_font_name(other_face), click_check_box(1007), select_window(2),
+                     format_step([&](format_page& page) {
                          EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(page.handle(), 1006));
                          EXPECT_EQ("12", combo_text(page.handle(), 1040));
                      }),
@@ -355,4 +353,4 @@ INSTANTIATE_TEST_SUITE_P(endings, format_page_round_trip,
                          ::testing::Values(round_trip_case{"ok", true}, round_trip_case{"cancel", false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-}  // namespace
+} // namespace
