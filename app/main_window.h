@@ -80,6 +80,8 @@ public:
     colour_value back_colour() const { return back_colour_; }
     colour_value frame_colour() const { return frame_colour_; }
     int frame_style() const { return frame_style_; }
+    // The icon drawn in the top left corner.
+    HICON icon() const { return icon_; }
     HWND send_target() const { return send_target_; }
     void set_send_target(HWND target) { send_target_ = target; }
     bool hotkey_registered() const { return hotkey_registered_; }

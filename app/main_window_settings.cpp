@@ -98,15 +98,16 @@ void main_window::release_icon() {
     icon_ = nullptr;
 }
 
-// The icon cell's size at the session's DPI: the file's or the resource's
-// image of that size, so that the grip's icon stays sharp.
+// The chosen icon file, or the program's own icon when none is chosen or the
+// file holds no loadable icon (moved, deleted, not an icon at all); the icon
+// cell's size at the session's DPI, so that the grip's icon stays sharp.
 void main_window::load_icon() {
     release_icon();
     const int size = system_dpi_scale()(ICON_SIZE);
     if (!settings_.main_icon_file.empty())
         icon_ = static_cast<HICON>(LoadImageA(nullptr, settings_.main_icon_file.c_str(), IMAGE_ICON,
                                               size, size, LR_LOADFROMFILE));
-    else
+    if (!icon_)
         icon_ = static_cast<HICON>(LoadImageA(program_instance(), MAKEINTRESOURCEA(IDI_PROGRAM),
                                               IMAGE_ICON, size, size, 0));
 }

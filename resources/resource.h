@@ -88,7 +88,36 @@
 #define IDC_TRANSFER_DEFAULT_HOTKEY 1033
 
 // -- Format page (109) and the colour dialog (117)
-#define IDD_FORMAT_PAGE          109
+#define IDD_FORMAT_PAGE              109
+#define IDC_FORMAT_BACK_COLOUR       1000  // the five colour buttons, in slot order
+#define IDC_FORMAT_FRAME_COLOUR      1001
+#define IDC_FORMAT_TEXT_COLOUR       1002
+#define IDC_FORMAT_INCOMPLETE_COLOUR 1003
+#define IDC_FORMAT_ERROR_COLOUR      1004
+#define IDC_FORMAT_FLAT              1006  // frame style 0; 1007 is 1, 1008 is 2
+#define IDC_FORMAT_RAISED            1007
+#define IDC_FORMAT_SUNKEN            1008
+#define IDC_FORMAT_FIXED_SIZE        1032
+#define IDC_FORMAT_WINDOW            1034
+#define IDC_FORMAT_ICON_FILE         1035
+#define IDC_FORMAT_ICON_BROWSE       1036
+#define IDC_FORMAT_ICON_GROUP        1037
+#define IDC_FORMAT_FONT_GROUP        1038
+#define IDC_FORMAT_FONT_NAME         1039
+#define IDC_FORMAT_FONT_SIZE         1040
+#define IDC_FORMAT_FONT_SIZE_LABEL   1041
+#define IDC_FORMAT_INCOMPLETE_LABEL  1042
+#define IDC_FORMAT_ERROR_LABEL       1043
+#define IDC_FORMAT_TEXT_LABEL        1044
+#define IDD_COLOUR_DIALOG            117   // the standard colour dialog's ids (colordlg.h) plus one
+#define IDC_COLOUR_AUTOMATIC         1046
+#define IDS_FORMAT_MAIN_WINDOW       3500  // the items of the window list
+#define IDS_FORMAT_EDITOR            3501
+#define IDS_FORMAT_ANSWER_WINDOW     3502
+#define IDS_FORMAT_AUTOMATIC         3503  // on a button with an automatic colour
+#define IDS_ICON_CHOOSER_TITLE       3504
+#define IDS_ICON_FILTER_ICONS        3505
+#define IDS_ICON_FILTER_ALL          3506
 
 // -- About box (121)
 #define IDD_ABOUT                121

@@ -7,6 +7,10 @@
 //   tarvik-probe visible         1 when the main window is visible, else 0
 //   tarvik-probe foreground      class name of the foreground window
 //   tarvik-probe rect            left top right bottom of the main window
+//   tarvik-probe child-rect N    the same for child control N (as in texts)
+//   tarvik-probe item-rect TITLE ID  the same for the visible control ID
+//                                anywhere inside the window titled TITLE
+//                                (a dialog of Tarvik: a sheet's page controls too)
 //   tarvik-probe geometry        the main window's pixel sizes that follow the
 //                                DPI: grip width (the editor's left edge), the
 //                                editor's and the answer display's heights,
@@ -223,6 +227,26 @@ BOOL CALLBACK find_owned_dialog(HWND window, LPARAM search) {
     return TRUE;
 }
 
+void print_rect(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
+}
+
+struct item_search {
+    int id;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK find_visible_item(HWND window, LPARAM search_address) {
+    auto* search = reinterpret_cast<item_search*>(search_address);
+    if (GetDlgCtrlID(window) == search->id && IsWindowVisible(window)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 // Status 1 when the main window owns no visible dialog or it lacks the item.
 int print_dialog_item_rect(HWND main, int id) {
     owned_dialog_search search{main, nullptr};
@@ -235,9 +259,22 @@ int print_dialog_item_rect(HWND main, int id) {
     return 0;
 }
 
+// The title arrives in the ANSI code page, as GetWindowTextA gives it.
+int print_item_rect(const char* title, int id) {
+    HWND top = FindWindowA(nullptr, title);
+    if (!top || !IsWindowVisible(top))
+        return 1;
+    item_search search{id};
+    EnumChildWindows(top, find_visible_item, reinterpret_cast<LPARAM>(&search));
+    if (!search.found)
+        return 1;
+    print_rect(search.found);
+    return 0;
+}
+
 int usage() {
-    std::fputs("usage: tarvik-probe count|texts|text N|visible|foreground|rect|geometry|close|list|popups|"
-               "edit-text CLASS|page|tabs|message|dialog-item ID\n",
+    std::fputs("usage: tarvik-probe count|texts|text N|visible|foreground|rect|child-rect N|item-rect TITLE ID|"
+               "geometry|close|list|popups|edit-text CLASS|page|tabs|message|dialog-item ID\n",
                stderr);
     return 2;
 }
@@ -272,6 +309,8 @@ int main(int argc, char** argv) {
         return print_sheet(command == "page");
     if (command == "message")
         return print_message_box_text();
+    if (command == "item-rect" && argc == 4)
+        return print_item_rect(argv[2], std::atoi(argv[3]));
     if (windows.empty())
         return 1;
     HWND main = windows.front();
@@ -288,9 +327,13 @@ int main(int argc, char** argv) {
     } else if (command == "visible") {
         std::printf("%d\n", IsWindowVisible(main) ? 1 : 0);
     } else if (command == "rect") {
-        RECT rect{};
-        GetWindowRect(main, &rect);
-        std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
+        print_rect(main);
+    } else if (command == "child-rect" && argc == 3) {
+        auto list = children(main);
+        size_t index = static_cast<size_t>(std::atoi(argv[2]));
+        if (index >= list.size())
+            return 1;
+        print_rect(list[index]);
     } else if (command == "geometry") {
         return print_geometry(main);
     } else if (command == "dialog-item" && argc == 3) {

@@ -1,0 +1,154 @@
+// The format page through the main window's "オプション(&O)": a confirmed sheet
+// shows the new look at once, confirming it again and again leaves no fonts,
+// brushes or icons behind, and an icon file that cannot be loaded falls back
+// to the program's icon.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/main_window.h"
+#include "calculator_window_fixture.h"
+#include "resources/resource.h"
+#include "support/sheet_script.h"
+#include "support/sjis.h"
+
+namespace {
+
+constexpr int FORMAT_PAGE = 3;
+
+sheet_step choose_window(int window) {
+    return [window](HWND sheet) {
+        HWND page = current_page(sheet);
+        HWND list = GetDlgItem(page, IDC_FORMAT_WINDOW);
+        SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(window), 0);
+        SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_FORMAT_WINDOW, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(list));
+    };
+}
+
+// Posted: the colour dialog it opens runs its loop after this step, and the
+// next step finds it open.
+sheet_step post_click(int id) {
+    return [id](HWND sheet) {
+        HWND page = current_page(sheet);
+        PostMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(page, id)));
+    };
+}
+
+sheet_step click_in_colour_dialog(int id) {
+    return [id](HWND) {
+        HWND dialog = FindWindowA(nullptr, sjis("色の設定").c_str());
+        ASSERT_NE(nullptr, dialog);
+        SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+    };
+}
+
+class format_options : public calculator_window_fixture {
+protected:
+    void run_options(std::vector<sheet_step> steps) {
+        sheet_script script(std::move(steps));
+        SendMessageA(calculator->handle(), WM_COMMAND, IDM_OPTIONS, 0);
+        EXPECT_TRUE(script.all_steps_ran());
+        EXPECT_FALSE(script.cancelled_for_hanging());
+    }
+};
+
+COLORREF pixel_of(HWND window, int x, int y) {
+    HDC dc = GetWindowDC(window);
+    COLORREF pixel = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return pixel;
+}
+
+TEST_F(format_options, a_confirmed_sheet_shows_the_new_look_at_once) {
+    start([](settings& s) { s.ans_back_color = 0x00FF00; });
+    ShowWindow(calculator->handle(), SW_SHOWNOACTIVATE);
+    pump_messages();
+    HWND answer = calculator->answer().handle();
+    RECT area{};
+    GetWindowRect(answer, &area);
+    const int middle = (area.bottom - area.top) / 2;
+    ASSERT_EQ(RGB(0, 255, 0), pixel_of(answer, 4, middle));
+
+    const std::string face = sjis("IPA Pゴシック");
+    run_options({show_page(FORMAT_PAGE), choose_window(2), click(IDC_FORMAT_SUNKEN),
+                 post_click(IDC_FORMAT_BACK_COLOUR), click_in_colour_dialog(IDC_COLOUR_AUTOMATIC),
+                 choose_window(1),
+                 [face](HWND sheet) {
+                     HWND page = current_page(sheet);
+                     HWND list = GetDlgItem(page, IDC_FORMAT_FONT_NAME);
+                     auto index = SendMessageA(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                               reinterpret_cast<LPARAM>(face.c_str()));
+                     SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+                 },
+                 press_ok});
+    EXPECT_EQ(2, calculator->answer().frame_style());
+    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), calculator->answer().background());
+    EXPECT_EQ(face, calculator->editor().font_face());
+    pump_messages();
+    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), pixel_of(answer, 4, middle))
+        << "the answer window was not repainted";
+}
+
+struct drawn_objects {
+    HFONT editor_font;
+    HFONT answer_font;
+    HBRUSH answer_brush;
+    HICON icon;
+};
+
+drawn_objects objects_of(main_window& calculator) {
+    HDC dc = GetDC(nullptr);
+    drawn_objects objects{calculator.editor().font_handle(), calculator.answer().font_handle(),
+                          calculator.answer().ctl_colour(dc), calculator.icon()};
+    ReleaseDC(nullptr, dc);
+    return objects;
+}
+
+// Each confirmed sheet makes new fonts, brushes and the icon; the ones they
+// replace must be gone. (Where the platform counts a process's GDI objects,
+// the count must come back to where it was, too.)
+TEST_F(format_options, confirming_again_and_again_leaves_no_graphics_objects_behind) {
+    start();
+    run_options({show_page(FORMAT_PAGE), press_ok});
+    const DWORD gdi_objects = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    for (int round = 0; round < 5; ++round) {
+        const drawn_objects before = objects_of(*calculator);
+        run_options({show_page(FORMAT_PAGE), choose_window(round % 3), press_ok});
+        const drawn_objects after = objects_of(*calculator);
+        ASSERT_NE(nullptr, after.editor_font);
+        ASSERT_NE(nullptr, after.icon);
+        if (before.editor_font != after.editor_font)
+            EXPECT_EQ(0u, GetObjectType(before.editor_font)) << "round " << round;
+        if (before.answer_font != after.answer_font)
+            EXPECT_EQ(0u, GetObjectType(before.answer_font)) << "round " << round;
+        if (before.answer_brush != after.answer_brush)
+            EXPECT_EQ(0u, GetObjectType(before.answer_brush)) << "round " << round;
+        ICONINFO info{};
+        if (before.icon != after.icon)
+            EXPECT_FALSE(GetIconInfo(before.icon, &info)) << "round " << round;
+    }
+    EXPECT_EQ(gdi_objects, GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));
+}
+
+struct icon_case {
+    const char* name;
+    const char* file; // in the test's folder; empty: none chosen
+};
+
+class main_window_icon : public calculator_window_fixture, public testing::WithParamInterface<icon_case> {};
+
+TEST_P(main_window_icon, falls_back_to_the_program_icon) {
+    const std::string file = *GetParam().file ? directory + GetParam().file : "";
+    start([&](settings& s) { s.main_icon_file = file; });
+    EXPECT_NE(nullptr, calculator->icon());
+}
+
+INSTANTIATE_TEST_SUITE_P(files, main_window_icon,
+                         testing::Values(icon_case{"none_chosen", ""}, icon_case{"missing_file", "gone.ico"},
+                                         icon_case{"not_an_icon", "Tarvik.ini"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
