@@ -68,6 +68,13 @@ void function_list::delete_row(int row)
     ListView_DeleteItem(control_, row);
 }
 
+void function_list::select(int row)
+{
+    ListView_SetItemState(control_, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    ListView_SetSelectionMark(control_, row);
+    ListView_EnsureVisible(control_, row, FALSE);
+}
+
 int function_list::row_count() const
 {
     return ListView_GetItemCount(control_);

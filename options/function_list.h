@@ -25,6 +25,7 @@ public:
     // index, -1 on failure (the item is then not owned by any row).
     int insert_row(const std::string& name, int image, function_item* item);
     void delete_row(int row);
+    void select(int row);
 
     int row_count() const;
     std::string text(int row, int column) const;

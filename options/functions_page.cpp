@@ -158,9 +158,28 @@ void functions_page::edit_function()
     user_function_dialog editor(rows_, entry_of(row), row, item->is_user);
     if (editor.run(handle()) != 1)
         return;
+    const bool renamed = rows_.text(row, function_list::name_column) != editor.entry().name;
     show_entry(row, editor.entry());
     if (item->is_user)
         item->definition = editor.entry().definition;
+    if (renamed)
+        move_to_name_order(row);
+}
+
+// The control sorts rows only as they are inserted, so a renamed row is
+// inserted again, with its item, and stays selected.
+void functions_page::move_to_name_order(int row)
+{
+    const function_entry entry = entry_of(row);
+    function_item* item = rows_.item(row);
+    rows_.delete_row(row);
+    int new_row = rows_.insert_row(entry.name, item->is_user ? user_image : builtin_image, item);
+    if (new_row < 0) {
+        delete item;
+        return;
+    }
+    show_entry(new_row, entry);
+    rows_.select(new_row);
 }
 
 void functions_page::delete_function()

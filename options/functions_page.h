@@ -30,6 +30,7 @@ private:
     void register_function();
     void edit_function();
     void delete_function();
+    void move_to_name_order(int row);
     void enable_row_buttons(bool edit, bool remove);
     function_entry entry_of(int row) const;
     void show_entry(int row, const function_entry& entry);

@@ -248,8 +248,7 @@ protected:
     {
         int row = row_of(name);
         ASSERT_GE(row, 0) << name;
-        ListView_SetItemState(rows.handle(), row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-        ListView_SetSelectionMark(rows.handle(), row);
+        rows.select(row);
     }
     observations click(int button, std::vector<step> steps)
     {
@@ -375,15 +374,19 @@ TEST_F(functions_page_test, editing_a_builtin_changes_only_its_key)
     EXPECT_TRUE(record.shortcut_keys.empty());
 }
 
-TEST_F(functions_page_test, an_entry_keeps_its_own_unchanged_key)
+TEST_F(functions_page_test, an_edited_entry_keeps_its_own_key_and_its_place_in_name_order)
 {
     record.user_function_texts = {"sq(a,b)=a*b//"};
     record.shortcut_keys = {{INT_MIN, 'Q'}};
     open();
     select("sq");
-    observations seen = click(IDC_EDIT_FUNCTION, {press(IDOK)});
+    observations seen = click(IDC_EDIT_FUNCTION, {fill({"aaa", "a, b", "a*b", "", 'Q'}), press(IDOK)});
     EXPECT_TRUE(seen.messages.empty());
-    EXPECT_EQ(cell("sq", function_list::key_column), "Q");
+    EXPECT_EQ(rows.text(0, function_list::name_column), "aaa");
+    EXPECT_EQ(cell("aaa", function_list::key_column), "Q");
+    confirm();
+    EXPECT_EQ(record.user_function_texts, std::vector<std::string>{"aaa(a, b)=a*b//"});
+    EXPECT_EQ(record.shortcut_keys, (std::vector<shortcut_key>{{INT_MIN, 'Q'}}));
 }
 
 TEST_F(functions_page_test, delete_asks_first_and_only_user_rows_can_go)
