@@ -2,6 +2,8 @@
 
 #include <htmlhelp.h>
 
+#include <utility>
+
 #include "engine/calculator_error.h"
 #include "engine/user_function.h"
 #include "resources/resource.h"
@@ -49,16 +51,24 @@ bool user_function_dialog::on_init_dialog(HWND, LPARAM)
     return false;
 }
 
+// The checks run in a fixed order; the first that fails explains itself and
+// keeps the dialog open with the focus on the field to fix.
 void user_function_dialog::on_ok()
 {
     const int key = typed_key();
-    if (is_system_key(key))
-        return refuse(IDS_KEY_USED_BY_SYSTEM, IDC_FUNCTION_KEY);
-    if (!key_is_free(key))
-        return refuse(IDS_KEY_USED_BY_FUNCTION, IDC_FUNCTION_KEY);
+    if (is_system_key(key)) {
+        refuse(IDS_KEY_USED_BY_SYSTEM, IDC_FUNCTION_KEY);
+        return;
+    }
+    if (!key_is_free(key)) {
+        refuse(IDS_KEY_USED_BY_FUNCTION, IDC_FUNCTION_KEY);
+        return;
+    }
     entry_.key = key;
-    if (!editable_)
-        return end_dialog(1);
+    if (!editable_) {
+        end_dialog(1);
+        return;
+    }
 
     get_item_text(IDC_FUNCTION_NAME, entry_.name);
     get_item_text(IDC_FUNCTION_ARGUMENTS, entry_.arguments);
