@@ -4,7 +4,6 @@
 
 #include <vector>
 
-#include "options/function_item.h"
 #include "resources/resource.h"
 #include "ui/program_resources.h"
 
@@ -52,20 +51,32 @@ void function_list::set_up()
     ListView_SetImageList(control_, make_row_icons(), LVSIL_SMALL);
 }
 
-int function_list::insert_row(const std::string& name, int image, function_item* item)
+int function_list::insert_row(const std::string& name, int image, std::unique_ptr<function_item> item)
 {
     LVITEMA row{};
     row.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
     row.iItem = row_count();
     row.pszText = const_cast<char*>(name.c_str());
     row.iImage = image;
-    row.lParam = reinterpret_cast<LPARAM>(item);
-    return static_cast<int>(SendMessageA(control_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&row)));
+    row.lParam = reinterpret_cast<LPARAM>(item.get());
+    int index = static_cast<int>(SendMessageA(control_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&row)));
+    if (index >= 0)
+        item.release();
+    return index;
 }
 
-void function_list::delete_row(int row)
+std::unique_ptr<function_item> function_list::take_row(int row)
 {
+    std::unique_ptr<function_item> owned(item(row));
     ListView_DeleteItem(control_, row);
+    return owned;
+}
+
+void function_list::clear()
+{
+    for (int row = 0; row < row_count(); ++row)
+        delete item(row);
+    ListView_DeleteAllItems(control_);
 }
 
 void function_list::select(int row)

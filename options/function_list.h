@@ -1,14 +1,15 @@
 #pragma once
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
-struct function_item;
+#include "options/function_item.h"
 
 // The report-view list of the functions page, reached through its handle:
-// one row per function, columns name, arguments, description and key, each
-// row owning a function_item. The object owns neither the control nor the
-// items; the page frees the items.
+// one row per function, columns name, arguments, description and key. Each
+// row owns a function_item, kept in the row's item data: it comes with the
+// row and goes with it. The object does not own the control.
 class function_list {
 public:
     enum column_index { name_column, arguments_column, description_column, key_column };
@@ -22,9 +23,12 @@ public:
     void set_up();
 
     // Inserts a row labelled name; the sorted list places it. Returns its
-    // index, -1 on failure (the item is then not owned by any row).
-    int insert_row(const std::string& name, int image, function_item* item);
-    void delete_row(int row);
+    // index, -1 on failure (the item is then freed).
+    int insert_row(const std::string& name, int image, std::unique_ptr<function_item> item);
+    // Removes the row and hands its item back.
+    std::unique_ptr<function_item> take_row(int row);
+    // Frees the items of all rows and empties the list (the control is going).
+    void clear();
     void select(int row);
 
     int row_count() const;

@@ -3,11 +3,13 @@
 #include <commctrl.h>
 #include <htmlhelp.h>
 
+#include <memory>
+#include <utility>
+
 #include "engine/builtin_functions.h"
 #include "engine/calculator_error.h"
 #include "engine/user_function.h"
 #include "options/function_entry.h"
-#include "options/function_item.h"
 #include "options/settings.h"
 #include "options/user_function_dialog.h"
 #include "resources/resource.h"
@@ -59,12 +61,10 @@ void functions_page::add_builtin_rows()
 {
     for (int index = 0; index < cal::builtin_function_count; ++index) {
         const cal::builtin_function& function = cal::builtin_function_table[index];
-        auto* item = new function_item{index, false, std::string()};
-        int row = rows_.insert_row(function.name, builtin_image, item);
-        if (row < 0) {
-            delete item;
+        int row = rows_.insert_row(function.name, builtin_image,
+                                   std::make_unique<function_item>(function_item{index, false, {}}));
+        if (row < 0)
             continue;
-        }
         rows_.set_text(row, function_list::arguments_column, builtin_argument_names(function.arg_count));
         rows_.set_text(row, function_list::description_column, function.description);
         set_key_column(row, index);
@@ -84,12 +84,10 @@ void functions_page::add_user_rows()
         } catch (const cal::calculator_error&) {
             continue;
         }
-        auto* item = new function_item{-1, true, parsed.definition};
-        int row = rows_.insert_row(parsed.name, user_image, item);
-        if (row < 0) {
-            delete item;
+        int row = rows_.insert_row(parsed.name, user_image,
+                                   std::make_unique<function_item>(function_item{-1, true, parsed.definition}));
+        if (row < 0)
             continue;
-        }
         rows_.set_text(row, function_list::arguments_column, joined(parsed.parameters));
         rows_.set_text(row, function_list::description_column, parsed.description);
         set_key_column(row, static_cast<int>(index) | USER_FUNCTION_FLAG);
@@ -140,13 +138,10 @@ void functions_page::register_function()
     if (editor.run(handle()) != 1)
         return;
     const function_entry& entry = editor.entry();
-    auto* item = new function_item{-1, true, entry.definition};
-    int row = rows_.insert_row(entry.name, user_image, item);
-    if (row < 0) {
-        delete item;
-        return;
-    }
-    show_entry(row, entry);
+    int row = rows_.insert_row(entry.name, user_image,
+                               std::make_unique<function_item>(function_item{-1, true, entry.definition}));
+    if (row >= 0)
+        show_entry(row, entry);
 }
 
 void functions_page::edit_function()
@@ -171,13 +166,11 @@ void functions_page::edit_function()
 void functions_page::move_to_name_order(int row)
 {
     const function_entry entry = entry_of(row);
-    function_item* item = rows_.item(row);
-    rows_.delete_row(row);
-    int new_row = rows_.insert_row(entry.name, item->is_user ? user_image : builtin_image, item);
-    if (new_row < 0) {
-        delete item;
+    std::unique_ptr<function_item> item = rows_.take_row(row);
+    const int image = item->is_user ? user_image : builtin_image;
+    int new_row = rows_.insert_row(entry.name, image, std::move(item));
+    if (new_row < 0)
         return;
-    }
     show_entry(new_row, entry);
     rows_.select(new_row);
 }
@@ -190,8 +183,7 @@ void functions_page::delete_function()
         return;
     if (message_box(handle(), IDS_DELETE_FUNCTION_QUESTION, MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
-    rows_.delete_row(row);
-    delete item;
+    rows_.take_row(row); // the item goes with the row
     // No row is selected any more: nothing for the buttons to act on.
     enable_row_buttons(false, false);
 }
@@ -251,10 +243,8 @@ void functions_page::on_help(HELPINFO*)
     html_help(handle(), "Tarvik.chm::/html/func_page.htm", HH_DISPLAY_TOPIC, 0);
 }
 
+// The control goes after this page: its rows give up their items now.
 void functions_page::on_destroy()
 {
-    for (int row = 0; row < rows_.row_count(); ++row)
-        delete rows_.item(row);
-    // The control goes after this page; its rows must not be read any more.
-    ListView_DeleteAllItems(rows_.handle());
+    rows_.clear();
 }
