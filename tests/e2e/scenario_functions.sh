@@ -27,6 +27,7 @@ functions_focus_message_box() {
   xdotool windowfocus --sync "$id" >/dev/null 2>&1 || true
   sleep 0.3
 }
+functions_dialog_open() { xdotool search --onlyvisible --name '^関数の設定$' >/dev/null 2>&1; }
 functions_message_open() { probe_ok message && echo open || echo closed; }
 functions_sheet_open() { probe_ok page && echo open || echo closed; }
 functions_ini_line() { tr -d '\r' <"$run_dir/Tarvik.ini" 2>/dev/null | grep "^$1=" || true; }
@@ -50,7 +51,7 @@ start_tarvik
 functions_open_options
 expect "the sheet opens on the functions page" "関数" "$(probe page)"
 press alt+r
-sleep 1
+wait_until "the user function dialog" functions_dialog_open
 type_keys 'hyp'
 press Tab
 type_keys 'a,b'
