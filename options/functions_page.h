@@ -15,6 +15,7 @@ class functions_page : public property_page {
 public:
     explicit functions_page(settings& target);
 
+protected:
     bool on_init_dialog(HWND focus, LPARAM init_param) override;
     void on_command(UINT notify_code, UINT id, HWND control) override;
     void on_notify(int control_id, NMHDR* header) override;

@@ -21,6 +21,7 @@ public:
     INT_PTR run(HWND owner);
     const function_entry& entry() const { return entry_; }
 
+protected:
     bool on_init_dialog(HWND focus, LPARAM init_param) override;
     void on_ok() override;
     void on_cancel() override;

@@ -37,7 +37,7 @@ functions_use_hyp() {
   focus_tarvik
   press Escape
   press alt+h
-  expect "$1: Alt+H inserts the call template" "hyp(,)" "$(editor_text)"
+  expect_eventually "$1: Alt+H inserts the call template" "hyp(,)" editor_text
   type_keys 3
   press Right
   type_keys 4
