@@ -53,6 +53,30 @@
 
 // -- Functions page (107) and the user function dialog (112)
 #define IDD_FUNCTIONS_PAGE       107
+#define IDC_FUNCTION_LIST        1004
+#define IDC_REGISTER_FUNCTION    1005
+#define IDC_EDIT_FUNCTION        1006
+#define IDC_DELETE_FUNCTION      1007
+#define IDI_USER_FUNCTION        106   // 16x16 row icons of the function list
+#define IDI_BUILTIN_FUNCTION     107
+#define IDD_USER_FUNCTION        112
+#define IDC_FUNCTION_KEY         1001
+#define IDC_FUNCTION_DESCRIPTION 1002
+#define IDC_FUNCTION_DEFINITION  1003
+#define IDC_FUNCTION_NAME        1029
+#define IDC_FUNCTION_ARGUMENTS   1030
+#define IDC_FUNCTION_HELP        1048
+#define IDS_FUNCTION_COLUMN_NAME        3300
+#define IDS_FUNCTION_COLUMN_ARGUMENTS   3301
+#define IDS_FUNCTION_COLUMN_DESCRIPTION 3302
+#define IDS_FUNCTION_COLUMN_KEY         3303
+#define IDS_BUILTIN_DEFINITION          3304
+#define IDS_DELETE_FUNCTION_QUESTION    3305
+#define IDS_KEY_USED_BY_SYSTEM          3306
+#define IDS_KEY_USED_BY_FUNCTION        3307
+#define IDS_FUNCTION_FIELD_MISSING      3308
+#define IDS_FUNCTION_NAME_TAKEN         3309
+#define IDS_DEFINITION_HAS_SEPARATOR    3310
 
 // -- Display page (106)
 #define IDD_DISPLAY_PAGE         106
