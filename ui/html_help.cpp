@@ -1,9 +1,26 @@
 #include "ui/html_help.h"
 
+#include <string>
+
+#include "ui/application.h"
 #include "ui/html_help_library.h"
+
+std::string help_file_beside(const char* file, const std::string& directory)
+{
+    std::string path = file ? file : "";
+    const bool has_folder = path.find('\\') < path.find("::");
+    const bool has_drive = path.size() > 1 && path[1] == ':';
+    if (path.empty() || has_folder || has_drive || directory.empty())
+        return path;
+    return directory + path;
+}
 
 HWND html_help(HWND caller, const char* file, UINT command, DWORD_PTR data)
 {
     static html_help_library engine(html_help_library::system_location);
-    return engine.call(caller, file, command, data);
+    std::string directory;
+    if (application* app = application::current())
+        app->module_directory(directory);
+    const std::string path = help_file_beside(file, directory);
+    return engine.call(caller, path.c_str(), command, data);
 }

@@ -82,4 +82,24 @@ TEST_F(ui_test, html_help_reaches_the_system_engine)
     EXPECT_NE(nullptr, GetModuleHandleA("hhctrl.ocx"));
 }
 
+// A help file named without a folder is looked for beside the program, so
+// help opens whatever the working folder the program was started in.
+TEST(html_help_path, bare_names_are_taken_from_the_program_folder)
+{
+    const struct {
+        const char* file;
+        const char* directory;
+        const char* expected;
+    } cases[] = {
+        {"Tarvik.chm", "C:\\Tools\\", "C:\\Tools\\Tarvik.chm"},
+        {"Tarvik.chm::/html/show_page.htm", "C:\\Tools\\", "C:\\Tools\\Tarvik.chm::/html/show_page.htm"},
+        {"D:\\Help\\Tarvik.chm", "C:\\Tools\\", "D:\\Help\\Tarvik.chm"},
+        {"Help\\Tarvik.chm::/a.htm", "C:\\Tools\\", "Help\\Tarvik.chm::/a.htm"},
+        {"Tarvik.chm", "", "Tarvik.chm"},
+        {nullptr, "C:\\Tools\\", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.expected, help_file_beside(c.file, c.directory)) << (c.file ? c.file : "(null)");
+}
+
 }  // namespace
