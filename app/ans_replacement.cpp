@@ -77,14 +77,14 @@ occurrence classify(const byte_classes& bytes, std::size_t size, std::size_t p) 
     return bytes.digit(start) ? occurrence::after_number : occurrence::part_of_name;
 }
 
-}  // namespace
+} // namespace
 
 std::string replace_ans(std::string_view expression, std::string_view ans_text) {
     const byte_classes bytes(expression);
     std::string result;
     result.reserve(expression.size());
 
-    std::size_t copied = 0;  // expression[0, copied) is already in result
+    std::size_t copied = 0; // expression[0, copied) is already in result
     std::size_t p = 0;
     while (p < expression.size()) {
         if (bytes.trail(p) || !is_ans_at(expression, p)) {

@@ -6,14 +6,12 @@
 namespace {
 
 framed_edit::look initial_look() {
-    return {GetSysColor(COLOR_BTNFACE), rgb(0, 0, 0), GetSysColor(COLOR_BTNSHADOW), 0,
-            "HGP創英角ﾎﾟｯﾌﾟ体", 9};
+    return {GetSysColor(COLOR_BTNFACE), rgb(0, 0, 0), GetSysColor(COLOR_BTNSHADOW), 0, "HGP創英角ﾎﾟｯﾌﾟ体", 9};
 }
 
-}  // namespace
+} // namespace
 
-answer_display::answer_display(answer_display_owner& owner)
-    : framed_edit(initial_look()), owner_(owner) {}
+answer_display::answer_display(answer_display_owner& owner) : framed_edit(initial_look()), owner_(owner) {}
 
 bool answer_display::create(HWND parent) {
     constexpr DWORD style = WS_CHILD | ES_READONLY | ES_MULTILINE | ES_RIGHT | ES_AUTOHSCROLL;

@@ -22,17 +22,14 @@ void post_bytes(HWND target, const std::string& text) {
 
 void finish_sending(const answer_delivery& delivery) {
     switch (usable_after_send(delivery.after_send)) {
-    case after_send_hide:
-        ShowWindow(delivery.calculator, SW_HIDE);
-        break;
+    case after_send_hide: ShowWindow(delivery.calculator, SW_HIDE); break;
     case after_send_activate_target:
         // The target is usually a control; its top-level window is what
         // comes to the front.
         if (HWND top = GetAncestor(delivery.send_target, GA_ROOT))
             SetForegroundWindow(top);
         break;
-    case after_send_nothing:
-        break;
+    case after_send_nothing: break;
     }
 }
 
@@ -42,9 +39,8 @@ void send_answer(const answer_delivery& delivery) {
     if (!delivery.send_ans || !delivery.send_target)
         return;
     const bool with_expression = expression_goes_along(delivery.send_exp, shift_down());
-    const std::string text =
-        sent_text(with_expression ? text_of(delivery.editor) : std::string(), text_of(delivery.answer),
-                  with_expression);
+    const std::string text = sent_text(with_expression ? text_of(delivery.editor) : std::string(),
+                                       text_of(delivery.answer), with_expression);
     post_bytes(delivery.send_target, text);
     finish_sending(delivery);
 }

@@ -28,7 +28,8 @@ shown_answer error_shown(const cal::calculator_error& error) {
 
 session_settings usable(session_settings values) {
     // Enums read from a hand-edited file may hold any number.
-    values.answer.answer_mode = cal::answer_form_from_number(static_cast<std::int32_t>(values.answer.answer_mode));
+    values.answer.answer_mode = cal::answer_form_from_number(
+        static_cast<std::int32_t>(values.answer.answer_mode));
     values.angle_mode = cal::angle_unit_from_number(static_cast<std::int32_t>(values.angle_mode));
     values.answer.precision = usable_precision(values.answer.precision);
     values.answer.exp_translate = usable_exp_translate(values.answer.exp_translate);
@@ -126,8 +127,9 @@ std::vector<std::string> calculator_session::list_rows(list_kind kind) const {
         return rows;
     }
     for (const auto& [name, value] : engine_.variables)
-        rows.push_back(name + " = " +
-                       cal::format_real(value, settings_.answer.precision, settings_.answer.exp_translate, false));
+        rows.push_back(
+            name + " = " +
+            cal::format_real(value, settings_.answer.precision, settings_.answer.exp_translate, false));
     return rows;
 }
 

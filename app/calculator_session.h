@@ -15,28 +15,28 @@
 // The settings the calculation follows, as plain values; the window fills
 // them from its settings record, tarvik-cli from its command line.
 struct session_settings {
-    cal::answer_options answer;   // answer form, precision, commas, Ans rounding
+    cal::answer_options answer; // answer form, precision, commas, Ans rounding
     cal::angle_unit angle_mode = cal::angle_unit::degree;
-    bool replace_ans = true;      // history keeps "ans" replaced by its text
-    bool live_preview = false;    // evaluate while the text is typed
+    bool replace_ans = true;   // history keeps "ans" replaced by its text
+    bool live_preview = false; // evaluate while the text is typed
 };
 
 // How the answer text is to be drawn.
 enum class answer_look {
-    answer,     // a committed answer or Ans in a new form
-    interim,    // the value of the text being typed
-    error,      // a calculator error's message
-    unchanged,  // keep the colour the display has (a failed preview's empty text)
+    answer,    // a committed answer or Ans in a new form
+    interim,   // the value of the text being typed
+    error,     // a calculator error's message
+    unchanged, // keep the colour the display has (a failed preview's empty text)
 };
 
 // What the answer display is to show.
 struct shown_answer {
-    std::string text;  // the answer, or the error's message (CP932)
+    std::string text; // the answer, or the error's message (CP932)
     answer_look look = answer_look::answer;
     // The characters of the expression to emphasise: -1 when there are none.
     std::int32_t error_position = -1;
     std::int32_t error_length = 0;
-    double value = 0;  // the evaluated value, when look is answer
+    double value = 0; // the evaluated value, when look is answer
 
     bool failed() const { return look == answer_look::error; }
 };

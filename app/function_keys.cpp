@@ -25,7 +25,7 @@ bool resolve_binding(const shortcut_key& binding, const std::vector<std::string>
     return true;
 }
 
-}  // namespace
+} // namespace
 
 function_key_table resolve_function_keys(const std::vector<shortcut_key>& bindings,
                                          const std::vector<std::string>& user_function_texts) {

@@ -10,7 +10,7 @@
 // template it stands for, resolved from the settings' bindings so that the
 // editor needs to know nothing about settings or the engine's function table.
 struct function_key {
-    std::int32_t key = 0;  // the character pressed together with Alt
+    std::int32_t key = 0; // the character pressed together with Alt
     function_template call;
 };
 

@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-function_template make_function_template(std::string_view name, int arg_count)
-{
+function_template make_function_template(std::string_view name, int arg_count) {
     const int count = std::max(arg_count, 0);
     function_template result;
     result.text.assign(name);
@@ -15,8 +14,7 @@ function_template make_function_template(std::string_view name, int arg_count)
     return result;
 }
 
-function_signature user_function_signature(std::string_view text)
-{
+function_signature user_function_signature(std::string_view text) {
     const std::size_t open = text.find('(');
     if (open == std::string_view::npos)
         return {std::string(text), 0};

@@ -40,8 +40,7 @@ void report_hotkey_failure(HWND owner) {
     std::string caption = load_text(IDS_APP_TITLE);
     if (caption.empty())
         caption = "Tarvik";
-    hotkey_message_box(owner, load_text(IDS_HOTKEY_FAILED).c_str(), caption.c_str(),
-                       MB_OK | MB_ICONERROR);
+    hotkey_message_box(owner, load_text(IDS_HOTKEY_FAILED).c_str(), caption.c_str(), MB_OK | MB_ICONERROR);
 }
 
 message_box_function set_hotkey_message_box(message_box_function show) {

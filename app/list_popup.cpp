@@ -130,10 +130,10 @@ void list_popup::on_command(UINT notify_code, UINT id, HWND control) {
         return;
     }
     switch (id) {
-    case IDM_LIST_CLOSE:      close(); break;
-    case IDM_LIST_DELETE:     delete_entries(false); break;
+    case IDM_LIST_CLOSE: close(); break;
+    case IDM_LIST_DELETE: delete_entries(false); break;
     case IDM_LIST_DELETE_ALL: delete_entries(true); break;
-    default:                  break;
+    default: break;
     }
 }
 

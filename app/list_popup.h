@@ -14,7 +14,7 @@
 class list_popup : public window {
 public:
     static constexpr const char* CLASS_NAME = "list_container";
-    static constexpr int HEIGHT = 100;  // at 96 DPI, scaled to the session's
+    static constexpr int HEIGHT = 100; // at 96 DPI, scaled to the session's
 
     explicit list_popup(list_popup_owner& owner);
     ~list_popup() override;

@@ -26,8 +26,7 @@ void prepare_main_menu(HMENU menu, const settings& record) {
     // Both modes are brought into range when settings are applied; the checks
     // below never address an item outside the submenus.
     if (record.answer_mode >= 0 && record.answer_mode <= 4)
-        CheckMenuItem(menu, IDM_REAL + static_cast<UINT>(record.answer_mode),
-                      MF_BYCOMMAND | MF_CHECKED);
+        CheckMenuItem(menu, IDM_REAL + static_cast<UINT>(record.answer_mode), MF_BYCOMMAND | MF_CHECKED);
     if (HMENU angles = submenu_holding(menu, IDM_DEGREE);
         angles && record.angle_mode >= 0 && record.angle_mode <= 2)
         CheckMenuItem(angles, static_cast<UINT>(record.angle_mode), MF_BYPOSITION | MF_CHECKED);

@@ -3,8 +3,7 @@
 namespace {
 
 template <typename Char>
-int find_partner(std::basic_string_view<Char> text, int index)
-{
+int find_partner(std::basic_string_view<Char> text, int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= text.size())
         return -1;
     const Char at = text[static_cast<std::size_t>(index)];
@@ -30,7 +29,7 @@ int find_partner(std::basic_string_view<Char> text, int index)
     return -1;
 }
 
-}  // namespace
+} // namespace
 
 int find_match(std::string_view text, int index) { return find_partner(text, index); }
 int find_match(std::wstring_view text, int index) { return find_partner(text, index); }

@@ -71,13 +71,12 @@ RECT nearest_work_area(const screen_rectangle& rectangle) {
 
 } // namespace
 
-void move_onto_screen(HWND window, const screen_rectangle& wanted, int fallback_width,
-                      int fallback_height) {
+void move_onto_screen(HWND window, const screen_rectangle& wanted, int fallback_width, int fallback_height) {
     const RECT work = nearest_work_area(with_usable_size(wanted, fallback_width, fallback_height));
-    const screen_rectangle shown =
-        rectangle_on_work_area(wanted, from_rect(work), fallback_width, fallback_height);
-    SetWindowPos(window, nullptr, shown.left, shown.top, shown.right - shown.left,
-                 shown.bottom - shown.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    const screen_rectangle shown = rectangle_on_work_area(wanted, from_rect(work), fallback_width,
+                                                          fallback_height);
+    SetWindowPos(window, nullptr, shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void keep_on_screen(HWND window) {

@@ -16,8 +16,7 @@ struct screen_rectangle;
 // work area of the monitor nearest to it; a size that is not positive takes
 // the fallback size. A monitor removed or a resolution lowered since the
 // rectangle was stored, or a hand-edited one, then still shows the window.
-void move_onto_screen(HWND window, const screen_rectangle& wanted, int fallback_width,
-                      int fallback_height);
+void move_onto_screen(HWND window, const screen_rectangle& wanted, int fallback_width, int fallback_height);
 
 // Brings the window whole onto the nearest work area when it is not there.
 void keep_on_screen(HWND window);

@@ -5,23 +5,17 @@
 
 show_position usable_show_position(std::int32_t value) {
     switch (value) {
-    case show_at_top_right:
-        return show_at_top_right;
-    case show_where_it_was:
-        return show_where_it_was;
-    default:
-        return show_at_caret;
+    case show_at_top_right: return show_at_top_right;
+    case show_where_it_was: return show_where_it_was;
+    default: return show_at_caret;
     }
 }
 
-screen_point origin_above_caret(screen_point caret, int height) {
-    return {caret.x, caret.y - height};
-}
+screen_point origin_above_caret(screen_point caret, int height) { return {caret.x, caret.y - height}; }
 
 screen_point origin_at_top_right(int right, int top, int width) { return {right - width, top}; }
 
-screen_point clamp_to_work_area(screen_point origin, int width, int height, int work_right,
-                                int work_bottom) {
+screen_point clamp_to_work_area(screen_point origin, int width, int height, int work_right, int work_bottom) {
     // The left and top limits are the screen origin, not the work area's own
     // left and top: a taskbar on the left or top may still be covered.
     if (origin.x < 0)
@@ -42,9 +36,7 @@ namespace {
 // hand-edited rectangle can overflow.
 using wide = long long;
 
-int clamped_to_int(wide value) {
-    return static_cast<int>(std::clamp<wide>(value, INT_MIN, INT_MAX));
-}
+int clamped_to_int(wide value) { return static_cast<int>(std::clamp<wide>(value, INT_MIN, INT_MAX)); }
 
 // The start of a span of the given length inside [low, high), as near to
 // wanted as the span allows; the low end wins for a span longer than the area.
@@ -66,8 +58,8 @@ screen_rectangle with_usable_size(screen_rectangle wanted, int fallback_width, i
             clamped_to_int(wanted.top + usable_length(wanted.top, wanted.bottom, fallback_height))};
 }
 
-screen_rectangle rectangle_on_work_area(screen_rectangle wanted, screen_rectangle work,
-                                        int fallback_width, int fallback_height) {
+screen_rectangle rectangle_on_work_area(screen_rectangle wanted, screen_rectangle work, int fallback_width,
+                                        int fallback_height) {
     const wide width = std::min(usable_length(wanted.left, wanted.right, fallback_width),
                                 std::max<wide>(wide{work.right} - work.left, 1));
     const wide height = std::min(usable_length(wanted.top, wanted.bottom, fallback_height),

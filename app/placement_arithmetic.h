@@ -28,8 +28,7 @@ screen_point origin_at_top_right(int right, int top, int width);
 // Keeps a window of the given size on the work area: first not left of or
 // above the screen origin, then not beyond the work area's right and bottom
 // edges, which win when the window is larger than the area.
-screen_point clamp_to_work_area(screen_point origin, int width, int height, int work_right,
-                                int work_bottom);
+screen_point clamp_to_work_area(screen_point origin, int width, int height, int work_right, int work_bottom);
 
 struct screen_rectangle {
     int left = 0;
@@ -48,5 +47,5 @@ screen_rectangle with_usable_size(screen_rectangle wanted, int fallback_width, i
 // Where a window stored as wanted is shown on a work area: its size made
 // usable as above and no larger than the area, then moved the least distance
 // that puts it wholly on the area.
-screen_rectangle rectangle_on_work_area(screen_rectangle wanted, screen_rectangle work,
-                                        int fallback_width, int fallback_height);
+screen_rectangle rectangle_on_work_area(screen_rectangle wanted, screen_rectangle work, int fallback_width,
+                                        int fallback_height);

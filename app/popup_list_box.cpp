@@ -7,8 +7,8 @@
 
 bool popup_list_box::create(HWND parent, int width, int height, colour_value scroll_background) {
     scroll_bar_shown_ = false;
-    const DWORD style =
-        WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS | LBS_NOTIFY;
+    const DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS |
+                        LBS_NOTIFY;
     if (!create_list_box_control(0, "", style, 0, 0, width, height, parent,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(CONTROL_ID))))
         return false;
@@ -93,8 +93,7 @@ void popup_list_box::on_key_down(UINT virtual_key, UINT repeat, UINT flags) {
         if (selected_index() >= 0)
             post_to_popup(LBN_DBLCLK);
         return;
-    default:
-        window::on_key_down(virtual_key, repeat, flags);
+    default: window::on_key_down(virtual_key, repeat, flags);
     }
 }
 
@@ -104,9 +103,9 @@ void popup_list_box::on_v_scroll(UINT code, UINT position, HWND) {
     const int current = FlatSB_GetScrollPos(handle(), SB_VERT);
     const int page = client_height() / item_height();
     switch (code) {
-    case SB_LINEUP:   scroll_to(current - 1); break;
+    case SB_LINEUP: scroll_to(current - 1); break;
     case SB_LINEDOWN: scroll_to(current + 1); break;
-    case SB_PAGEUP:   scroll_to(current - page); break;
+    case SB_PAGEUP: scroll_to(current - page); break;
     case SB_PAGEDOWN: scroll_to(current + page); break;
     case SB_THUMBTRACK: {
         // The track position is a signed 16-bit value.
@@ -115,7 +114,6 @@ void popup_list_box::on_v_scroll(UINT code, UINT position, HWND) {
         FlatSB_SetScrollPos(handle(), SB_VERT, track, FALSE);
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }

@@ -4,7 +4,7 @@
 
 // What the calculator does after sending its answer ("After Send").
 enum after_send_action : std::int32_t {
-    after_send_hide = 0,           // hide the calculator
+    after_send_hide = 0,            // hide the calculator
     after_send_activate_target = 1, // bring the receiving application to the front
     after_send_nothing = 2,
 };
@@ -19,5 +19,4 @@ bool expression_goes_along(bool send_exp, bool shift_down);
 
 // The text typed into the receiving window: the answer as shown, or the
 // expression as typed, "=" and the answer, without spaces.
-std::string sent_text(const std::string& expression, const std::string& answer,
-                      bool with_expression);
+std::string sent_text(const std::string& expression, const std::string& answer, bool with_expression);

@@ -21,10 +21,8 @@ bool reaches_the_edit_control(unsigned character) {
     case CTRL_C:
     case CTRL_V:
     case CTRL_X:
-    case CTRL_Z:
-        return true;
-    default:
-        return is_typed_character(character);
+    case CTRL_Z: return true;
+    default: return is_typed_character(character);
     }
 }
 

@@ -37,7 +37,8 @@ std::string repeated_expression(std::size_t length) {
 }
 
 std::string nested_parentheses(int depth) {
-    return std::string(static_cast<std::size_t>(depth), '(') + "1+1" + std::string(static_cast<std::size_t>(depth), ')');
+    return std::string(static_cast<std::size_t>(depth), '(') + "1+1" +
+           std::string(static_cast<std::size_t>(depth), ')');
 }
 
 void keystroke(benchmark::State& state, std::string text) {

@@ -38,7 +38,7 @@ bool parse_arguments(int argc, char** argv, cli_options& options, std::string& e
             break;
         }
         if (arg.size() < 2 || arg.substr(0, 2) != "--")
-            break;   // the first expression
+            break; // the first expression
         if (arg == "--help") {
             help = true;
         } else if (arg == "--batch") {
@@ -94,7 +94,8 @@ bool parse_arguments(int argc, char** argv, cli_options& options, std::string& e
                 return false;
             options.functions.emplace_back(value);
         } else {
-            error = "unknown option '" + std::string(arg) + "' (put \"--\" before an expression that starts with \"--\")";
+            error = "unknown option '" + std::string(arg) +
+                    "' (put \"--\" before an expression that starts with \"--\")";
             return false;
         }
     }

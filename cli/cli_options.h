@@ -8,15 +8,15 @@
 namespace cli {
 
 enum class run_mode {
-    expressions,   // EXPR... on the command line
-    lines,         // standard input, human-readable (a prompt when it is a terminal)
-    batch,         // --batch: the machine protocol
-    help,          // --help
+    expressions, // EXPR... on the command line
+    lines,       // standard input, human-readable (a prompt when it is a terminal)
+    batch,       // --batch: the machine protocol
+    help,        // --help
 };
 
 struct cli_options {
     run_mode mode = run_mode::lines;
-    cal::angle_unit angle_mode = cal::angle_unit::degree;   // --angle degree|radian|grad
+    cal::angle_unit angle_mode = cal::angle_unit::degree; // --angle degree|radian|grad
     cal::answer_options answer;           // --answer, --precision, --exp, --comma, --no-ans-precision
     bool raw = false;                     // --raw
     std::vector<std::string> functions;   // --function TEXT, in order

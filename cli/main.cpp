@@ -45,9 +45,8 @@ void print_error(const cli::commit_result& r, std::string_view expression) {
     for (std::size_t i = expression.size(); i < position; ++i)
         marker.push_back(' ');
     std::size_t carets = 0;
-    for (std::size_t i = position; i < position + static_cast<std::size_t>(r.length > 0 ? r.length : 0) &&
-                                   i < expression.size();
-         ++i)
+    for (std::size_t i = position;
+         i < position + static_cast<std::size_t>(r.length > 0 ? r.length : 0) && i < expression.size(); ++i)
         if ((static_cast<unsigned char>(expression[i]) & 0xC0) != 0x80)
             ++carets;
     marker.append(carets ? carets : 1, '^');
@@ -59,7 +58,7 @@ bool add_functions(cli::session& session, const cli::cli_options& options) {
         cli::commit_result error;
         if (!session.add_function(text, error)) {
             if (options.mode == cli::run_mode::batch) {
-                cli::set_binary_stdout();   // the protocol's lines end in LF on Windows too
+                cli::set_binary_stdout(); // the protocol's lines end in LF on Windows too
                 cli::write_line(stdout, protocol_error(error));
             } else {
                 std::fputs("tarvik-cli: --function: ", stderr);
@@ -161,11 +160,8 @@ int main(int argc, char** argv) {
     if (!add_functions(session, options))
         return 2;
     switch (options.mode) {
-    case cli::run_mode::batch:
-        return run_batch(session, options);
-    case cli::run_mode::expressions:
-        return run_expressions(session, options);
-    default:
-        return run_lines(session, options);
+    case cli::run_mode::batch: return run_batch(session, options);
+    case cli::run_mode::expressions: return run_expressions(session, options);
+    default: return run_lines(session, options);
     }
 }

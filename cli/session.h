@@ -11,9 +11,9 @@ namespace cli {
 // The outcome of committing one line.
 struct commit_result {
     bool ok = false;
-    double value = 0;         // the evaluated value (ok)
-    std::string answer;       // the answer text as the window shows it (ok)
-    std::string message;      // the engine's message, CP932 (not ok)
+    double value = 0;    // the evaluated value (ok)
+    std::string answer;  // the answer text as the window shows it (ok)
+    std::string message; // the engine's message, CP932 (not ok)
     std::int32_t position = -1;
     std::int32_t length = 0;
 };

@@ -13,17 +13,17 @@ namespace cal {
 std::string format_answer(double value, const answer_options& options) {
     switch (options.answer_mode) {
     case answer_form::angle_time:
-        return format_angle_time(value, options.precision >= 0 && options.precision <= 15 ? options.precision : 10);
-    case answer_form::binary:
-        return format_binary(value);
-    case answer_form::octal:
-        return format_octal(value);
-    case answer_form::hexadecimal:
-        return format_hex(value);
+        return format_angle_time(value,
+                                 options.precision >= 0 && options.precision <= 15 ? options.precision : 10);
+    case answer_form::binary: return format_binary(value);
+    case answer_form::octal: return format_octal(value);
+    case answer_form::hexadecimal: return format_hex(value);
     case answer_form::real:
     default: {
         int precision = options.precision >= 0 && options.precision <= 15 ? options.precision : 10;
-        int exponent_digits = options.exp_translate >= 2 && options.exp_translate <= 15 ? options.exp_translate : 10;
+        int exponent_digits = options.exp_translate >= 2 && options.exp_translate <= 15
+                                  ? options.exp_translate
+                                  : 10;
         return format_real(value, precision, exponent_digits, options.comma);
     }
     }
@@ -32,13 +32,10 @@ std::string format_answer(double value, const answer_options& options) {
 double rounded_ans(double value, const std::string& shown, answer_form answer_mode) {
     double rounded = value;
     switch (answer_mode) {
-    case answer_form::angle_time:
-        return value;
+    case answer_form::angle_time: return value;
     case answer_form::binary:
     case answer_form::octal:
-    case answer_form::hexadecimal:
-        rounded = static_cast<double>(to_int32(value));
-        break;
+    case answer_form::hexadecimal: rounded = static_cast<double>(to_int32(value)); break;
     case answer_form::real:
     default: {
         std::string digits;

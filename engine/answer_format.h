@@ -10,10 +10,10 @@ namespace cal {
 // and tarvik-cli.
 struct answer_options {
     answer_form answer_mode = answer_form::real;
-    int precision = 10;         // decimals, 0-15
-    int exp_translate = 10;     // exponent digits, 2-15
-    bool comma = false;         // grouping of the real form
-    bool ans_precision = true;  // "ans" takes the value as shown
+    int precision = 10;        // decimals, 0-15
+    int exp_translate = 10;    // exponent digits, 2-15
+    bool comma = false;        // grouping of the real form
+    bool ans_precision = true; // "ans" takes the value as shown
 };
 
 // The answer text of value by the options. A form outside the enum falls back

@@ -78,7 +78,7 @@ int find_builtin_function(std::string_view name) {
     for (int r = 0; r < builtin_function_count; ++r) {
         const char* row_name = builtin_function_table[static_cast<std::size_t>(r)].name;
         if (row_name[0] != first)
-            continue;   // most rows differ in the first letter; only the others are measured
+            continue; // most rows differ in the first letter; only the others are measured
         std::string_view row = row_name;
         if (row.size() != name.size())
             continue;

@@ -34,8 +34,9 @@ public:
     }
     ~workspace_lease() {
         --workspace_depth;
-        constexpr std::size_t keep = 1 << 14;   // do not hold on to huge buffers
-        if (space_->tokens.capacity() > keep || space_->prepared.capacity() > keep || space_->stack.capacity() > keep)
+        constexpr std::size_t keep = 1 << 14; // do not hold on to huge buffers
+        if (space_->tokens.capacity() > keep || space_->prepared.capacity() > keep ||
+            space_->stack.capacity() > keep)
             *space_ = workspace{};
     }
     workspace_lease(const workspace_lease&) = delete;
@@ -51,10 +52,10 @@ private:
 double calculator::calculate(std::string_view text) {
     if (text.empty())
         throw calculator_error(messages::empty_expression, 0, 0);
-    expression.assign(text.data(), text.size());   // assign handles a text that views expression
+    expression.assign(text.data(), text.size()); // assign handles a text that views expression
     workspace_lease lease;
     workspace& space = lease.get();
-    space.tokens.reserve(expression.size() + 1);   // at most one token per byte
+    space.tokens.reserve(expression.size() + 1); // at most one token per byte
     tokenize(expression, space.tokens);
     prepare_tokens(space.tokens, user_functions, space.prepared);
     to_postfix(space.prepared, space.tokens);

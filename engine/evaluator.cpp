@@ -18,10 +18,8 @@ bool out_of_range(double value) {
     switch (std::fpclassify(value)) {
     case FP_NAN:
     case FP_INFINITE:
-    case FP_SUBNORMAL:
-        return true;
-    default:
-        return false;
+    case FP_SUBNORMAL: return true;
+    default: return false;
     }
 }
 

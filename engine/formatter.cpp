@@ -20,6 +20,8 @@ namespace {
 // exact everywhere). 1e-324 and below are 0, 1e309 and above are infinity.
 constexpr int min_power = -323;
 constexpr int max_power = 308;
+// Ten powers a row, kept as written.
+// clang-format off
 constexpr double powers_of_ten[] = {
     1e-323, 1e-322, 1e-321, 1e-320, 1e-319, 1e-318, 1e-317, 1e-316, 1e-315, 1e-314,
     1e-313, 1e-312, 1e-311, 1e-310, 1e-309, 1e-308, 1e-307, 1e-306, 1e-305, 1e-304,
@@ -86,6 +88,7 @@ constexpr double powers_of_ten[] = {
     1e297, 1e298, 1e299, 1e300, 1e301, 1e302, 1e303, 1e304, 1e305, 1e306,
     1e307, 1e308,
 };
+// clang-format on
 static_assert(sizeof(powers_of_ten) / sizeof(powers_of_ten[0]) == max_power - min_power + 1);
 
 double power_of_ten(int n) {
@@ -98,9 +101,9 @@ double power_of_ten(int n) {
 
 // The decimal digits of a value rounded to a number of places after the point.
 struct decimal_digits {
-    std::string digits;   // D: no sign, no point, no leading zeros (except the single "0")
-    int point = 1;        // p: digits of D before the point (0 or negative below 1)
-    bool zero = false;    // the rounded value is 0
+    std::string digits; // D: no sign, no point, no leading zeros (except the single "0")
+    int point = 1;      // p: digits of D before the point (0 or negative below 1)
+    bool zero = false;  // the rounded value is 0
 };
 
 decimal_digits zero_digits() {
@@ -115,8 +118,8 @@ decimal_digits zero_digits() {
 // 0.DIGITS x 10^point. Every form rounds these digits and no others, so the
 // fixed and the exponent form of one value never disagree in a digit.
 struct decimal_expansion {
-    std::string digits;   // 17 digits, the first not 0
-    int point = 0;        // digits before the decimal point
+    std::string digits; // 17 digits, the first not 0
+    int point = 0;      // digits before the decimal point
 };
 
 decimal_expansion expand(double x) {
@@ -142,10 +145,10 @@ decimal_expansion expand(double x) {
 // `decimals` places after the point.
 decimal_digits round_expansion(const decimal_expansion& expansion, int shift, int decimals) {
     std::string digits = expansion.digits;
-    if (digits.empty())   // cannot happen for a finite double; stay sound
+    if (digits.empty()) // cannot happen for a finite double; stay sound
         return zero_digits();
     int point = expansion.point - shift;
-    long keep = static_cast<long>(point) + decimals;   // digits of D that survive
+    long keep = static_cast<long>(point) + decimals; // digits of D that survive
     if (keep < 0)
         return zero_digits();
     if (keep < static_cast<long>(digits.size())) {
@@ -251,7 +254,7 @@ std::string exponent_form(double x, int decimals, int exponent_digits) {
         int t = 1;
         while (t > min_power && power_of_ten(t - 1) > x)
             --t;
-        int exponent = t - 1;   // 10^exponent <= x
+        int exponent = t - 1; // 10^exponent <= x
         decimal_digits mantissa = mantissa_digits(x, exponent, decimals);
         int k = -exponent;
         if (k == exponent_digits - 1 && is_one(mantissa))
@@ -289,7 +292,7 @@ std::string format_real(double x, int decimals, int exponent_digits, bool groupi
 }
 
 std::string format_angle_time(double x, int decimals) {
-    if (!(std::fabs(x) <= 2147483647.0))   // NaN and infinities too
+    if (!(std::fabs(x) <= 2147483647.0)) // NaN and infinities too
         throw calculator_error("角度/時間表現できる範囲を超えました。", 0, 0);
     const bool negative = x < 0;
     if (negative)
@@ -331,7 +334,7 @@ std::string format_angle_time(double x, int decimals) {
 namespace {
 
 std::uint32_t radix_value(double x, const char* message) {
-    if (!(x <= 4294967295.0))   // NaN and +infinity too; no lower bound
+    if (!(x <= 4294967295.0)) // NaN and +infinity too; no lower bound
         throw calculator_error(message, 0, 0);
     return to_uint32(x);
 }

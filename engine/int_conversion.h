@@ -9,7 +9,7 @@ namespace cal {
 // is what the x86 truncating conversion produces.
 inline std::int64_t truncate_to_int64(double value) {
     constexpr double two_to_63 = 9223372036854775808.0;
-    if (!(value >= -two_to_63 && value < two_to_63))   // true for NaN too
+    if (!(value >= -two_to_63 && value < two_to_63)) // true for NaN too
         return INT64_MIN;
     return static_cast<std::int64_t>(value);
 }

@@ -11,14 +11,14 @@ namespace cal {
 struct operator_entry {
     const char* symbol;
     bool right_associative;
-    std::int32_t level;   // smaller binds tighter
+    std::int32_t level; // smaller binds tighter
 };
 
 inline constexpr std::array<operator_entry, 26> operator_table{{
-    {"**", true, 3},  {"+", true, 2},   {"-", true, 2},   {"!", true, 2},   {"~", true, 2},
-    {"*", false, 4},  {"*", false, 3},  {"/", false, 4},  {"%", false, 4},  {"+", false, 5},
-    {"-", false, 5},  {"<<", false, 6}, {">>", false, 6}, {"<", false, 7},  {">", false, 7},
-    {"<=", false, 7}, {">=", false, 7}, {"==", false, 7}, {"!=", false, 7}, {"&", false, 9},
+    {"**", true, 3},  {"+", true, 2},   {"-", true, 2},    {"!", true, 2},    {"~", true, 2},
+    {"*", false, 4},  {"*", false, 3},  {"/", false, 4},   {"%", false, 4},   {"+", false, 5},
+    {"-", false, 5},  {"<<", false, 6}, {">>", false, 6},  {"<", false, 7},   {">", false, 7},
+    {"<=", false, 7}, {">=", false, 7}, {"==", false, 7},  {"!=", false, 7},  {"&", false, 9},
     {"^", false, 9},  {"|", false, 9},  {"&&", false, 10}, {"||", false, 10}, {"=", true, 11},
     {",", false, 12},
 }};

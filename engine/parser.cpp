@@ -90,7 +90,7 @@ token_kind resolve_function_name(const token& t, const user_function_list& funct
 void check_argument_count(const std::vector<token>& tokens, std::size_t name, int arg_count,
                           const std::vector<paren_info>& parens) {
     const token& t = tokens[name];
-    const std::size_t paren = name + 1;   // the recogniser puts the "(" right after the name
+    const std::size_t paren = name + 1; // the recogniser puts the "(" right after the name
     if (paren >= tokens.size() || parens[paren].close == paren_info::none) {
         std::int32_t position = paren < tokens.size() ? tokens[paren].position
                                                       : t.position + to_i32(t.text.size());
@@ -130,7 +130,7 @@ token_kind sign_in_context(token_kind sign, token_kind previous) {
 // position of the token it precedes) where two tokens multiply without one.
 void read_operators_in_context(const std::vector<token>& tokens, std::vector<token>& out) {
     out.clear();
-    out.reserve(2 * tokens.size());   // at most one implicit "*" per token
+    out.reserve(2 * tokens.size()); // at most one implicit "*" per token
     if (tokens.empty())
         return;
     out.push_back(tokens[0]);
@@ -155,15 +155,15 @@ void check_operator_after_close_paren(const token& previous, const token& t) {
 // Resolves the function names, checks each call's arguments and checks for an
 // operator missing after ")", raising the first fault in token order.
 void resolve_and_check_calls(std::vector<token>& tokens, const user_function_list& functions) {
-    std::vector<paren_info>* parens = nullptr;   // counted at the first call only
+    std::vector<paren_info>* parens = nullptr; // counted at the first call only
     const std::size_t n = tokens.size();
     for (std::size_t i = 0; i < n; ++i) {
         token& t = tokens[i];
         if (t.kind < token_kind::decimal_literal)
-            continue;   // operators and parentheses: nothing to check
+            continue; // operators and parentheses: nothing to check
         if (is_function_kind(t.kind)) {
             if (!parens) {
-                thread_local std::vector<paren_info> scratch;   // prepare_tokens never re-enters itself
+                thread_local std::vector<paren_info> scratch; // prepare_tokens never re-enters itself
                 parens = &scratch;
                 count_parenthesis_contents(tokens, *parens);
             }
@@ -207,7 +207,7 @@ std::int32_t level_of(token_kind kind) {
         return operator_of(kind).level;
     if (kind == token_kind::open_paren)
         return paren_level;
-    return 0;   // function
+    return 0; // function
 }
 
 } // namespace
@@ -215,7 +215,7 @@ std::int32_t level_of(token_kind kind) {
 void to_postfix(const std::vector<token>& tokens, std::vector<token>& out) {
     out.clear();
     out.reserve(tokens.size());
-    thread_local std::vector<token> stack;   // to_postfix never re-enters itself
+    thread_local std::vector<token> stack; // to_postfix never re-enters itself
     stack.clear();
     for (const token& t : tokens) {
         if (t.kind == token_kind::close_paren) {
@@ -237,9 +237,8 @@ void to_postfix(const std::vector<token>& tokens, std::vector<token>& out) {
                 const std::int32_t level = level_of(t.kind);
                 const token& top = stack.back();
                 const std::int32_t top_level = level_of(top.kind);
-                bool push = top_level > level ||
-                            (top_level == level && is_operator_kind(top.kind) &&
-                             operator_of(top.kind).right_associative);
+                bool push = top_level > level || (top_level == level && is_operator_kind(top.kind) &&
+                                                  operator_of(top.kind).right_associative);
                 if (!push) {
                     out.push_back(top);
                     stack.pop_back();

@@ -33,8 +33,9 @@ bool recognize_token(std::string_view text, std::size_t& cursor, token& result) 
         i = start + 1;
     } else if (is_number_char(c)) {
         char next = start + 1 < n ? text[start + 1] : '\0';
-        if (c == '0' && (next == 'b' || next == 'B' || next == 'o' || next == 'O' || next == 'x' || next == 'X')) {
-            kind = (next == 'b' || next == 'B') ? token_kind::binary_literal
+        if (c == '0' &&
+            (next == 'b' || next == 'B' || next == 'o' || next == 'O' || next == 'x' || next == 'X')) {
+            kind = (next == 'b' || next == 'B')   ? token_kind::binary_literal
                    : (next == 'o' || next == 'O') ? token_kind::octal_literal
                                                   : token_kind::hex_literal;
             i = start + 2;
@@ -87,7 +88,7 @@ bool recognize_token(std::string_view text, std::size_t& cursor, token& result) 
                 break;
             --i;
         }
-        if (!found)   // cannot happen: every single operator character is a symbol
+        if (!found) // cannot happen: every single operator character is a symbol
             return false;
     } else {
         return false;
@@ -137,9 +138,10 @@ namespace {
 double parse_decimal_prefix(std::string_view text, bool& out_of_range) {
     out_of_range = false;
     double value = 0;
-    auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
+    auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value,
+                                     std::chars_format::general);
     if (ec == std::errc::invalid_argument)
-        return 0;   // no digits: "" or "."
+        return 0; // no digits: "" or "."
     if (ec == std::errc::result_out_of_range) {
         out_of_range = true;
         // Overflow or underflow? Decide from the decimal magnitude: the place of
@@ -150,7 +152,7 @@ double parse_decimal_prefix(std::string_view text, bool& out_of_range) {
         std::size_t point = mantissa.find('.');
         if (point == std::string_view::npos)
             point = mantissa.size();
-        long long magnitude = 0;   // decimal exponent of the first non-zero digit, plus one
+        long long magnitude = 0; // decimal exponent of the first non-zero digit, plus one
         for (std::size_t k = 0; k < mantissa.size(); ++k) {
             if (mantissa[k] >= '1' && mantissa[k] <= '9') {
                 magnitude = k < point ? static_cast<long long>(point - k)
@@ -171,7 +173,7 @@ double parse_decimal_prefix(std::string_view text, bool& out_of_range) {
                 exponent = -exponent;
         }
         if (magnitude + exponent <= 0)
-            return 0;   // underflow
+            return 0; // underflow
         return HUGE_VAL;
     }
     return value;
@@ -224,9 +226,18 @@ double radix_value(const token& t) {
     int base;
     const char* suffix;
     switch (t.kind) {
-    case token_kind::binary_literal: base = 2; suffix = messages::bad_binary_suffix; break;
-    case token_kind::octal_literal: base = 8; suffix = messages::bad_octal_suffix; break;
-    default: base = 16; suffix = messages::bad_hex_suffix; break;
+    case token_kind::binary_literal:
+        base = 2;
+        suffix = messages::bad_binary_suffix;
+        break;
+    case token_kind::octal_literal:
+        base = 8;
+        suffix = messages::bad_octal_suffix;
+        break;
+    default:
+        base = 16;
+        suffix = messages::bad_hex_suffix;
+        break;
     }
     std::string_view digits = t.text.substr(2);
     if (digits.empty()) {
@@ -281,14 +292,11 @@ double angle_time_value(const token& t) {
 
 double operand_value(const token& t, const variable_table& variables) {
     switch (t.kind) {
-    case token_kind::decimal_literal:
-        return decimal_value(t);
+    case token_kind::decimal_literal: return decimal_value(t);
     case token_kind::binary_literal:
     case token_kind::octal_literal:
-    case token_kind::hex_literal:
-        return radix_value(t);
-    case token_kind::angle_time_literal:
-        return angle_time_value(t);
+    case token_kind::hex_literal: return radix_value(t);
+    case token_kind::angle_time_literal: return angle_time_value(t);
     case token_kind::identifier: {
         double value = 0;
         if (!variables.get(t.text, value)) {
@@ -299,8 +307,7 @@ double operand_value(const token& t, const variable_table& variables) {
         }
         return value;
     }
-    default:
-        return 0;
+    default: return 0;
     }
 }
 

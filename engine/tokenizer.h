@@ -33,11 +33,21 @@ inline constexpr bool is_name_start(char c) { return is_letter(c) || c == '_'; }
 inline constexpr bool is_name_char(char c) { return is_name_start(c) || is_digit(c); }
 inline constexpr bool is_operator_char(char c) {
     switch (c) {
-    case '!': case '%': case '&': case '*': case '+': case ',': case '-':
-    case '/': case '<': case '=': case '>': case '^': case '|': case '~':
-        return true;
-    default:
-        return false;
+    case '!':
+    case '%':
+    case '&':
+    case '*':
+    case '+':
+    case ',':
+    case '-':
+    case '/':
+    case '<':
+    case '=':
+    case '>':
+    case '^':
+    case '|':
+    case '~': return true;
+    default: return false;
     }
 }
 

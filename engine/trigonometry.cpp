@@ -29,8 +29,6 @@ double precise_cos(double x) {
 #endif
 }
 
-double precise_tan(double x) {
-    return std::tan(x);
-}
+double precise_tan(double x) { return std::tan(x); }
 
 } // namespace cal

@@ -63,7 +63,7 @@ void user_function::parse_definition(std::string_view text) {
 
     std::vector<std::string> new_parameters;
     while (true) {
-        next_token(head, cursor, t);   // on failure t stays the last recognised token
+        next_token(head, cursor, t); // on failure t stays the last recognised token
         if (t.kind == token_kind::close_paren)
             break;
         if (t.kind != token_kind::identifier) {

@@ -56,7 +56,9 @@ public:
 
     private:
         friend class user_function_list;
-        const_iterator(const user_function_list* list, std::size_t index) : list_(list), index_(index) { skip(); }
+        const_iterator(const user_function_list* list, std::size_t index) : list_(list), index_(index) {
+            skip();
+        }
         void skip() {
             while (list_ && index_ < list_->base_size() && list_->is_removed(index_))
                 ++index_;
@@ -97,14 +99,14 @@ private:
     }
     std::size_t base_index(std::size_t visible) const {
         std::size_t base = visible;
-        for (auto r : removed_)   // sorted ascending
+        for (auto r : removed_) // sorted ascending
             if (r <= base)
                 ++base;
         return base;
     }
 
     std::shared_ptr<vector_type> items_;
-    std::vector<std::size_t> removed_;   // base indices hidden from this view, ascending
+    std::vector<std::size_t> removed_; // base indices hidden from this view, ascending
 };
 
 } // namespace cal

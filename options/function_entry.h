@@ -11,8 +11,7 @@ struct function_entry {
     int key = -1;
 
     // The form the settings keep and the engine parses.
-    std::string stored_text() const
-    {
+    std::string stored_text() const {
         return name + "(" + arguments + ")=" + definition + "//" + description;
     }
 };

@@ -7,5 +7,5 @@
 struct function_item {
     std::int32_t builtin_index = -1; // row of the engine's built-in table; -1 for a user row
     bool is_user = false;
-    std::string definition;          // a user function's text after ")=" and before "//"
+    std::string definition; // a user function's text after ")=" and before "//"
 };

@@ -21,8 +21,7 @@ constexpr column_layout columns[] = {
     {IDS_FUNCTION_COLUMN_KEY, 40},
 };
 
-HIMAGELIST make_row_icons()
-{
+HIMAGELIST make_row_icons() {
     HIMAGELIST icons = ImageList_Create(16, 16, ILC_COLOR8 | ILC_MASK, 2, 0);
     for (int id : {IDI_BUILTIN_FUNCTION, IDI_USER_FUNCTION}) {
         auto icon = static_cast<HICON>(
@@ -36,8 +35,7 @@ HIMAGELIST make_row_icons()
 
 } // namespace
 
-void function_list::set_up()
-{
+void function_list::set_up() {
     ListView_SetExtendedListViewStyle(control_, LVS_EX_FULLROWSELECT);
     for (int index = 0; index < static_cast<int>(std::size(columns)); ++index) {
         std::string title = load_text(columns[index].title_id);
@@ -51,8 +49,7 @@ void function_list::set_up()
     ListView_SetImageList(control_, make_row_icons(), LVSIL_SMALL);
 }
 
-int function_list::insert_row(const std::string& name, int image, std::unique_ptr<function_item> item)
-{
+int function_list::insert_row(const std::string& name, int image, std::unique_ptr<function_item> item) {
     LVITEMA row{};
     row.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
     row.iItem = row_count();
@@ -65,34 +62,27 @@ int function_list::insert_row(const std::string& name, int image, std::unique_pt
     return index;
 }
 
-std::unique_ptr<function_item> function_list::take_row(int row)
-{
+std::unique_ptr<function_item> function_list::take_row(int row) {
     std::unique_ptr<function_item> owned(item(row));
     ListView_DeleteItem(control_, row);
     return owned;
 }
 
-void function_list::clear()
-{
+void function_list::clear() {
     for (int row = 0; row < row_count(); ++row)
         delete item(row);
     ListView_DeleteAllItems(control_);
 }
 
-void function_list::select(int row)
-{
+void function_list::select(int row) {
     ListView_SetItemState(control_, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     ListView_SetSelectionMark(control_, row);
     ListView_EnsureVisible(control_, row, FALSE);
 }
 
-int function_list::row_count() const
-{
-    return ListView_GetItemCount(control_);
-}
+int function_list::row_count() const { return ListView_GetItemCount(control_); }
 
-std::string function_list::text(int row, int column) const
-{
+std::string function_list::text(int row, int column) const {
     // The control copies at most the buffer's size less one; a text that
     // fills the buffer may have been cut, so the buffer grows until it fits.
     std::vector<char> buffer(256);
@@ -109,16 +99,14 @@ std::string function_list::text(int row, int column) const
     }
 }
 
-void function_list::set_text(int row, int column, const std::string& text)
-{
+void function_list::set_text(int row, int column, const std::string& text) {
     LVITEMA cell{};
     cell.iSubItem = column;
     cell.pszText = const_cast<char*>(text.c_str());
     SendMessageA(control_, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&cell));
 }
 
-function_item* function_list::item(int row) const
-{
+function_item* function_list::item(int row) const {
     LVITEMA cell{};
     cell.mask = LVIF_PARAM;
     cell.iItem = row;
@@ -127,28 +115,20 @@ function_item* function_list::item(int row) const
     return reinterpret_cast<function_item*>(cell.lParam);
 }
 
-int function_list::find_label(const std::string& name) const
-{
+int function_list::find_label(const std::string& name) const {
     LVFINDINFOA search{};
     search.flags = LVFI_STRING;
     search.psz = name.c_str();
-    return static_cast<int>(SendMessageA(control_, LVM_FINDITEMA, static_cast<WPARAM>(-1),
-                                         reinterpret_cast<LPARAM>(&search)));
+    return static_cast<int>(
+        SendMessageA(control_, LVM_FINDITEMA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&search)));
 }
 
-int function_list::selection_mark() const
-{
-    return ListView_GetSelectionMark(control_);
-}
+int function_list::selection_mark() const { return ListView_GetSelectionMark(control_); }
 
-std::string key_text(int key)
-{
+std::string key_text(int key) {
     if (key <= 0 || key > 0xFF)
         return std::string();
     return std::string(1, static_cast<char>(key));
 }
 
-int key_of_text(const std::string& text)
-{
-    return text.empty() ? -1 : static_cast<unsigned char>(text[0]);
-}
+int key_of_text(const std::string& text) { return text.empty() ? -1 : static_cast<unsigned char>(text[0]); }

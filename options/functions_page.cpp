@@ -22,8 +22,7 @@ constexpr int builtin_image = 0;
 constexpr int user_image = 1;
 
 // Built-ins name their arguments x, y, z, ... in the arguments column.
-std::string builtin_argument_names(int count)
-{
+std::string builtin_argument_names(int count) {
     std::string names;
     for (int index = 0; index < count; ++index) {
         if (index > 0)
@@ -33,8 +32,7 @@ std::string builtin_argument_names(int count)
     return names;
 }
 
-std::string joined(const std::vector<std::string>& names)
-{
+std::string joined(const std::vector<std::string>& names) {
     std::string text;
     for (const std::string& name : names)
         text += (text.empty() ? "" : ", ") + name;
@@ -43,13 +41,9 @@ std::string joined(const std::vector<std::string>& names)
 
 } // namespace
 
-functions_page::functions_page(settings& target)
-    : property_page(IDD_FUNCTIONS_PAGE), settings_(target)
-{
-}
+functions_page::functions_page(settings& target) : property_page(IDD_FUNCTIONS_PAGE), settings_(target) {}
 
-bool functions_page::on_init_dialog(HWND, LPARAM)
-{
+bool functions_page::on_init_dialog(HWND, LPARAM) {
     rows_ = function_list(GetDlgItem(handle(), IDC_FUNCTION_LIST));
     rows_.set_up();
     add_builtin_rows();
@@ -57,8 +51,7 @@ bool functions_page::on_init_dialog(HWND, LPARAM)
     return true;
 }
 
-void functions_page::add_builtin_rows()
-{
+void functions_page::add_builtin_rows() {
     for (int index = 0; index < cal::builtin_function_count; ++index) {
         const cal::builtin_function& function = cal::builtin_function_table[index];
         int row = rows_.insert_row(function.name, builtin_image,
@@ -74,8 +67,7 @@ void functions_page::add_builtin_rows()
 // A stored definition that the engine rejects (a hand-edited file) gets no
 // row, as it gets no place in the engine at start-up; a confirmed sheet then
 // drops it from the settings, together with any key bound to it.
-void functions_page::add_user_rows()
-{
+void functions_page::add_user_rows() {
     const auto& texts = settings_.user_function_texts;
     for (std::size_t index = 0; index < texts.size(); ++index) {
         cal::user_function parsed;
@@ -84,8 +76,9 @@ void functions_page::add_user_rows()
         } catch (const cal::calculator_error&) {
             continue;
         }
-        int row = rows_.insert_row(parsed.name, user_image,
-                                   std::make_unique<function_item>(function_item{-1, true, parsed.definition}));
+        int row = rows_.insert_row(
+            parsed.name, user_image,
+            std::make_unique<function_item>(function_item{-1, true, parsed.definition}));
         if (row < 0)
             continue;
         rows_.set_text(row, function_list::arguments_column, joined(parsed.parameters));
@@ -94,26 +87,23 @@ void functions_page::add_user_rows()
     }
 }
 
-void functions_page::set_key_column(int row, int code)
-{
+void functions_page::set_key_column(int row, int code) {
     for (const shortcut_key& binding : settings_.shortcut_keys) {
         if (binding.code == code)
             rows_.set_text(row, function_list::key_column, key_text(binding.key));
     }
 }
 
-void functions_page::on_command(UINT, UINT id, HWND)
-{
+void functions_page::on_command(UINT, UINT id, HWND) {
     switch (id) {
     case IDC_REGISTER_FUNCTION: register_function(); break;
-    case IDC_EDIT_FUNCTION:     edit_function(); break;
-    case IDC_DELETE_FUNCTION:   delete_function(); break;
-    default:                    break;
+    case IDC_EDIT_FUNCTION: edit_function(); break;
+    case IDC_DELETE_FUNCTION: delete_function(); break;
+    default: break;
     }
 }
 
-void functions_page::on_notify(int control_id, NMHDR* header)
-{
+void functions_page::on_notify(int control_id, NMHDR* header) {
     if (header && control_id == IDC_FUNCTION_LIST) {
         if (header->code == LVN_ITEMCHANGED) {
             // Only a row becoming selected counts: setting a row's texts
@@ -132,8 +122,7 @@ void functions_page::on_notify(int control_id, NMHDR* header)
     property_page::on_notify(control_id, header);
 }
 
-void functions_page::register_function()
-{
+void functions_page::register_function() {
     user_function_dialog editor(rows_, function_entry{}, -1, true);
     if (editor.run(handle()) != 1)
         return;
@@ -144,8 +133,7 @@ void functions_page::register_function()
         show_entry(row, entry);
 }
 
-void functions_page::edit_function()
-{
+void functions_page::edit_function() {
     int row = rows_.selection_mark();
     function_item* item = row >= 0 ? rows_.item(row) : nullptr;
     if (!item)
@@ -163,8 +151,7 @@ void functions_page::edit_function()
 
 // The control sorts rows only as they are inserted, so a renamed row is
 // inserted again, with its item, and stays selected.
-void functions_page::move_to_name_order(int row)
-{
+void functions_page::move_to_name_order(int row) {
     const function_entry entry = entry_of(row);
     std::unique_ptr<function_item> item = rows_.take_row(row);
     const int image = item->is_user ? user_image : builtin_image;
@@ -175,8 +162,7 @@ void functions_page::move_to_name_order(int row)
     rows_.select(new_row);
 }
 
-void functions_page::delete_function()
-{
+void functions_page::delete_function() {
     int row = rows_.selection_mark();
     function_item* item = row >= 0 ? rows_.item(row) : nullptr;
     if (!item || !item->is_user)
@@ -188,14 +174,12 @@ void functions_page::delete_function()
     enable_row_buttons(false, false);
 }
 
-void functions_page::enable_row_buttons(bool edit, bool remove)
-{
+void functions_page::enable_row_buttons(bool edit, bool remove) {
     EnableWindow(GetDlgItem(handle(), IDC_EDIT_FUNCTION), edit);
     EnableWindow(GetDlgItem(handle(), IDC_DELETE_FUNCTION), remove);
 }
 
-function_entry functions_page::entry_of(int row) const
-{
+function_entry functions_page::entry_of(int row) const {
     function_entry entry;
     entry.name = rows_.text(row, function_list::name_column);
     entry.arguments = rows_.text(row, function_list::arguments_column);
@@ -207,8 +191,7 @@ function_entry functions_page::entry_of(int row) const
 }
 
 // A built-in row's dialog gives back its own texts, so only the key changes.
-void functions_page::show_entry(int row, const function_entry& entry)
-{
+void functions_page::show_entry(int row, const function_entry& entry) {
     rows_.set_text(row, function_list::name_column, entry.name);
     rows_.set_text(row, function_list::arguments_column, entry.arguments);
     rows_.set_text(row, function_list::description_column, entry.description);
@@ -217,8 +200,7 @@ void functions_page::show_entry(int row, const function_entry& entry)
 
 // Rebuilt in the list's (name) order: a user function's index is its place
 // among the user rows, and its key binding refers to that index.
-bool functions_page::on_apply()
-{
+bool functions_page::on_apply() {
     settings_.user_function_texts.clear();
     settings_.shortcut_keys.clear();
     for (int row = 0; row < rows_.row_count(); ++row) {
@@ -238,13 +220,9 @@ bool functions_page::on_apply()
     return false;
 }
 
-void functions_page::on_help(HELPINFO*)
-{
+void functions_page::on_help(HELPINFO*) {
     html_help(handle(), "Tarvik.chm::/html/func_page.htm", HH_DISPLAY_TOPIC, 0);
 }
 
 // The control goes after this page: its rows give up their items now.
-void functions_page::on_destroy()
-{
-    rows_.clear();
-}
+void functions_page::on_destroy() { rows_.clear(); }

@@ -61,11 +61,11 @@ struct settings {
     bool show_parens = true;
     bool disable_resize = false;
     bool show_top = false;
-    std::int32_t hotkey = 0x420;     // virtual key | modifier flags << 8; Alt+Space
-    std::int32_t show_position = 0;  // 0 at the caret, 1 top right of the active window, 2 where it was
+    std::int32_t hotkey = 0x420;    // virtual key | modifier flags << 8; Alt+Space
+    std::int32_t show_position = 0; // 0 at the caret, 1 top right of the active window, 2 where it was
     bool send_ans = true;
     bool send_exp = false;
-    std::int32_t after_send = 1;     // 0 hide, 1 activate the editor, 2 nothing
+    std::int32_t after_send = 1; // 0 hide, 1 activate the editor, 2 nothing
     bool show_tray = true;
     bool comma = false;
 

@@ -14,26 +14,17 @@ namespace {
 
 // Alt+X and Alt+Z are commands of the expression editor and Alt+Space is the
 // default call hotkey.
-bool is_system_key(int key)
-{
-    return key == 'X' || key == 'Z' || key == ' ';
-}
+bool is_system_key(int key) { return key == 'X' || key == 'Z' || key == ' '; }
 
 } // namespace
 
-user_function_dialog::user_function_dialog(const function_list& rows, function_entry entry,
-                                           int edited_row, bool editable)
-    : rows_(rows), entry_(std::move(entry)), edited_row_(edited_row), editable_(editable)
-{
-}
+user_function_dialog::user_function_dialog(const function_list& rows, function_entry entry, int edited_row,
+                                           bool editable)
+    : rows_(rows), entry_(std::move(entry)), edited_row_(edited_row), editable_(editable) {}
 
-INT_PTR user_function_dialog::run(HWND owner)
-{
-    return run_modal(IDD_USER_FUNCTION, owner);
-}
+INT_PTR user_function_dialog::run(HWND owner) { return run_modal(IDD_USER_FUNCTION, owner); }
 
-bool user_function_dialog::on_init_dialog(HWND, LPARAM)
-{
+bool user_function_dialog::on_init_dialog(HWND, LPARAM) {
     SendDlgItemMessageA(handle(), IDC_FUNCTION_KEY, EM_LIMITTEXT, 1, 0);
     set_item_text(IDC_FUNCTION_NAME, entry_.name.c_str());
     set_item_text(IDC_FUNCTION_ARGUMENTS, entry_.arguments.c_str());
@@ -44,8 +35,8 @@ bool user_function_dialog::on_init_dialog(HWND, LPARAM)
         return true;
 
     set_item_text(IDC_FUNCTION_DEFINITION, load_text(IDS_BUILTIN_DEFINITION).c_str());
-    for (int id : {IDC_FUNCTION_NAME, IDC_FUNCTION_ARGUMENTS, IDC_FUNCTION_DEFINITION,
-                   IDC_FUNCTION_DESCRIPTION})
+    for (int id :
+         {IDC_FUNCTION_NAME, IDC_FUNCTION_ARGUMENTS, IDC_FUNCTION_DEFINITION, IDC_FUNCTION_DESCRIPTION})
         SendDlgItemMessageA(handle(), id, EM_SETREADONLY, TRUE, 0);
     SetFocus(GetDlgItem(handle(), IDC_FUNCTION_KEY));
     return false;
@@ -53,8 +44,7 @@ bool user_function_dialog::on_init_dialog(HWND, LPARAM)
 
 // The checks run in a fixed order; the first that fails explains itself and
 // keeps the dialog open with the focus on the field to fix.
-void user_function_dialog::on_ok()
-{
+void user_function_dialog::on_ok() {
     const int key = typed_key();
     if (is_system_key(key)) {
         refuse(IDS_KEY_USED_BY_SYSTEM, IDC_FUNCTION_KEY);
@@ -78,26 +68,18 @@ void user_function_dialog::on_ok()
         end_dialog(1);
 }
 
-void user_function_dialog::on_cancel()
-{
-    end_dialog(0);
-}
+void user_function_dialog::on_cancel() { end_dialog(0); }
 
-void user_function_dialog::on_command(UINT notify_code, UINT id, HWND)
-{
+void user_function_dialog::on_command(UINT notify_code, UINT id, HWND) {
     if (id == IDC_FUNCTION_HELP && notify_code == 0)
         show_help();
 }
 
-void user_function_dialog::on_help(HELPINFO*)
-{
-    show_help();
-}
+void user_function_dialog::on_help(HELPINFO*) { show_help(); }
 
 // The key edit upper-cases what is typed; a lower-case letter that reached it
 // another way still means the same key.
-int user_function_dialog::typed_key() const
-{
+int user_function_dialog::typed_key() const {
     std::string text;
     get_item_text(IDC_FUNCTION_KEY, text);
     int key = key_of_text(text);
@@ -107,8 +89,7 @@ int user_function_dialog::typed_key() const
 }
 
 // Built-in and user rows count alike; the row being edited keeps its own key.
-bool user_function_dialog::key_is_free(int key) const
-{
+bool user_function_dialog::key_is_free(int key) const {
     if (key < 0)
         return true;
     for (int row = 0; row < rows_.row_count(); ++row) {
@@ -118,8 +99,7 @@ bool user_function_dialog::key_is_free(int key) const
     return true;
 }
 
-bool user_function_dialog::fields_are_complete()
-{
+bool user_function_dialog::fields_are_complete() {
     if (entry_.name.empty()) {
         refuse(IDS_FUNCTION_FIELD_MISSING, IDC_FUNCTION_NAME);
         return false;
@@ -133,8 +113,7 @@ bool user_function_dialog::fields_are_complete()
 
 // The list's own search ignores letter case, as the engine does when it
 // resolves a call; built-in names are in the list too.
-bool user_function_dialog::name_is_free()
-{
+bool user_function_dialog::name_is_free() {
     int row = rows_.find_label(entry_.name);
     if (row >= 0 && row != edited_row_) {
         refuse(IDS_FUNCTION_NAME_TAKEN, IDC_FUNCTION_NAME);
@@ -143,8 +122,7 @@ bool user_function_dialog::name_is_free()
     return true;
 }
 
-bool user_function_dialog::engine_accepts()
-{
+bool user_function_dialog::engine_accepts() {
     cal::user_function parsed;
     try {
         parsed.parse_definition(entry_.stored_text());
@@ -165,13 +143,11 @@ bool user_function_dialog::engine_accepts()
     return true;
 }
 
-void user_function_dialog::refuse(UINT text_id, int focus_id)
-{
+void user_function_dialog::refuse(UINT text_id, int focus_id) {
     message_box(handle(), text_id, MB_OK | MB_ICONERROR);
     SetFocus(GetDlgItem(handle(), focus_id));
 }
 
-void user_function_dialog::show_help()
-{
+void user_function_dialog::show_help() {
     html_help(handle(), "Tarvik.chm::/html/func_page.htm", HH_DISPLAY_TOPIC, 0);
 }

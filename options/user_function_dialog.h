@@ -13,8 +13,7 @@
 class user_function_dialog : public dialog {
 public:
     // edited_row is the row being edited, -1 for a new function.
-    user_function_dialog(const function_list& rows, function_entry entry, int edited_row,
-                         bool editable);
+    user_function_dialog(const function_list& rows, function_entry entry, int edited_row, bool editable);
 
     // Runs modally over owner: 1 when confirmed (entry() then holds the
     // result), 0 when cancelled.

@@ -9,8 +9,7 @@ void open_with_shell(HWND owner, const std::string& link);
 // does not (on_cancel keeps doing nothing).
 class about_box : public dialog {
 public:
-    explicit about_box(mail_line::link_opener opener = open_with_shell)
-        : open_link_(std::move(opener)) {}
+    explicit about_box(mail_line::link_opener opener = open_with_shell) : open_link_(std::move(opener)) {}
 
     // Runs the box modally over the parent.
     INT_PTR run(HWND parent);

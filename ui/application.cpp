@@ -10,38 +10,26 @@ application* current_application = nullptr;
 
 constexpr int buffer_step = 256;
 
-}  // namespace
+} // namespace
 
 application::application(HINSTANCE instance, const char* command_line, int show_command)
-    : instance_(instance), command_line_(command_line ? command_line : ""), show_command_(show_command)
-{
+    : instance_(instance), command_line_(command_line ? command_line : ""), show_command_(show_command) {
     current_application = this;
 }
 
-application::~application()
-{
+application::~application() {
     registry_.clear();
     if (current_application == this)
         current_application = nullptr;
 }
 
-application* application::current()
-{
-    return current_application;
-}
+application* application::current() { return current_application; }
 
-bool application::init_instance()
-{
-    return true;
-}
+bool application::init_instance() { return true; }
 
-bool application::exit_instance()
-{
-    return true;
-}
+bool application::exit_instance() { return true; }
 
-int application::run()
-{
+int application::run() {
     MSG message{};
     // GetMessage answers -1 on an invalid call; that must end the loop too
     // rather than spin on it.
@@ -52,8 +40,7 @@ int application::run()
     return static_cast<int>(message.wParam);
 }
 
-int application::pump_one()
-{
+int application::pump_one() {
     MSG message;
     if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
         return 0;
@@ -61,8 +48,7 @@ int application::pump_one()
     return static_cast<int>(DispatchMessageA(&message));
 }
 
-bool application::load_string_resource(UINT id, std::string& text) const
-{
+bool application::load_string_resource(UINT id, std::string& text) const {
     // Most strings fit the fixed buffer. LoadString truncates silently, so a
     // length near the buffer's end means the string may be longer: read again
     // into growing buffers. Three free bytes are required rather than two,
@@ -88,8 +74,7 @@ bool application::load_string_resource(UINT id, std::string& text) const
     }
 }
 
-void application::module_directory(std::string& text) const
-{
+void application::module_directory(std::string& text) const {
     std::vector<char> buffer;
     DWORD length = 0;
     for (DWORD size = buffer_step;; size += buffer_step) {

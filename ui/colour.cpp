@@ -5,7 +5,7 @@
 namespace {
 
 constexpr int HLS_MAX = 255;
-constexpr int UNDEFINED_HUE = HLS_MAX * 2 / 3;  // 170: the hue of every grey
+constexpr int UNDEFINED_HUE = HLS_MAX * 2 / 3; // 170: the hue of every grey
 
 // Distance of one component from the largest, scaled to a sixth of the hue circle.
 int hue_delta(int component, int largest, int smallest) {
@@ -28,11 +28,9 @@ int hue_to_component(int m1, int m2, int hue) {
     return m1;
 }
 
-int to_byte(int component) {
-    return std::clamp((component * 255 + HLS_MAX / 2) / HLS_MAX, 0, 255);
-}
+int to_byte(int component) { return std::clamp((component * 255 + HLS_MAX / 2) / HLS_MAX, 0, 255); }
 
-}  // namespace
+} // namespace
 
 hls_colour rgb_to_hls(colour_value colour) {
     const int red = red_of(colour);
@@ -50,8 +48,7 @@ hls_colour rgb_to_hls(colour_value colour) {
 
     // Both divisors are positive here: largest > smallest, and in the light
     // half largest + smallest < 510.
-    const int divisor =
-        result.lightness <= HLS_MAX / 2 ? largest + smallest : 510 - largest - smallest;
+    const int divisor = result.lightness <= HLS_MAX / 2 ? largest + smallest : 510 - largest - smallest;
     result.saturation = ((largest - smallest) * HLS_MAX + divisor / 2) / divisor;
 
     const int red_delta = hue_delta(red, largest, smallest);
@@ -83,8 +80,7 @@ colour_value hls_to_rgb(hls_colour hls) {
                        ? (lightness * (saturation + HLS_MAX) + HLS_MAX / 2) / HLS_MAX
                        : lightness + saturation - (lightness * saturation + HLS_MAX / 2) / HLS_MAX;
     const int m1 = 2 * lightness - m2;
-    return rgb(to_byte(hue_to_component(m1, m2, hue + HLS_MAX / 3)),
-               to_byte(hue_to_component(m1, m2, hue)),
+    return rgb(to_byte(hue_to_component(m1, m2, hue + HLS_MAX / 3)), to_byte(hue_to_component(m1, m2, hue)),
                to_byte(hue_to_component(m1, m2, hue - HLS_MAX / 3)));
 }
 

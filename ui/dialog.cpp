@@ -4,15 +4,13 @@
 #include "ui/program_resources.h"
 #include "ui/window_procedure.h"
 
-INT_PTR CALLBACK dialog_procedure(HWND handle, UINT message, WPARAM wparam, LPARAM lparam)
-{
+INT_PTR CALLBACK dialog_procedure(HWND handle, UINT message, WPARAM wparam, LPARAM lparam) {
     dialog* object = message == WM_INITDIALOG ? reinterpret_cast<dialog*>(lparam) : nullptr;
     return dialog::procedure_message(handle, message, wparam, lparam, object);
 }
 
 INT_PTR dialog::procedure_message(HWND handle, UINT message, WPARAM wparam, LPARAM lparam,
-                                  dialog* object_at_init)
-{
+                                  dialog* object_at_init) {
     if (message == WM_INITDIALOG)
         attach_window_object(handle, object_at_init);
     auto* object = static_cast<dialog*>(find_window_object(handle));
@@ -30,22 +28,16 @@ void dialog::on_ok() {}
 
 void dialog::on_cancel() {}
 
-void dialog::on_close()
-{
-    on_cancel();
-}
+void dialog::on_close() { on_cancel(); }
 
-INT_PTR dialog::run_modal(int template_id, HWND parent)
-{
+INT_PTR dialog::run_modal(int template_id, HWND parent) {
     return DialogBoxParamA(program_instance(), MAKEINTRESOURCEA(template_id), parent, dialog_procedure,
                            reinterpret_cast<LPARAM>(this));
 }
 
-INT_PTR dialog::dialog_dispatch(UINT message, WPARAM wparam, LPARAM lparam)
-{
+INT_PTR dialog::dialog_dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
-    case WM_INITDIALOG:
-        return on_init_dialog(reinterpret_cast<HWND>(wparam), lparam) ? TRUE : FALSE;
+    case WM_INITDIALOG: return on_init_dialog(reinterpret_cast<HWND>(wparam), lparam) ? TRUE : FALSE;
     case WM_COMMAND: {
         UINT notify_code = HIWORD(wparam);
         UINT id = LOWORD(wparam);
@@ -56,47 +48,39 @@ INT_PTR dialog::dialog_dispatch(UINT message, WPARAM wparam, LPARAM lparam)
             on_cancel();
         return TRUE;
     }
-    case WM_DESTROY:    on_destroy(); return TRUE;
-    case WM_CLOSE:      on_close(); return TRUE;
-    case WM_SETFOCUS:   on_set_focus(reinterpret_cast<HWND>(wparam)); return TRUE;
+    case WM_DESTROY: on_destroy(); return TRUE;
+    case WM_CLOSE: on_close(); return TRUE;
+    case WM_SETFOCUS: on_set_focus(reinterpret_cast<HWND>(wparam)); return TRUE;
     case WM_SHOWWINDOW: on_show_window(wparam != 0, static_cast<UINT>(lparam)); return TRUE;
-    case WM_DRAWITEM:   on_draw_item(reinterpret_cast<DRAWITEMSTRUCT*>(lparam)); return TRUE;
-    case WM_NOTIFY:     on_notify(static_cast<int>(wparam), reinterpret_cast<NMHDR*>(lparam)); return TRUE;
-    case WM_HELP:       on_help(reinterpret_cast<HELPINFO*>(lparam)); return TRUE;
-    default:            return FALSE;
+    case WM_DRAWITEM: on_draw_item(reinterpret_cast<DRAWITEMSTRUCT*>(lparam)); return TRUE;
+    case WM_NOTIFY: on_notify(static_cast<int>(wparam), reinterpret_cast<NMHDR*>(lparam)); return TRUE;
+    case WM_HELP: on_help(reinterpret_cast<HELPINFO*>(lparam)); return TRUE;
+    default: return FALSE;
     }
 }
 
-void dialog::end_dialog(INT_PTR result)
-{
-    EndDialog(handle(), result);
-}
+void dialog::end_dialog(INT_PTR result) { EndDialog(handle(), result); }
 
-void dialog::get_item_text(int item_id, std::string& text) const
-{
+void dialog::get_item_text(int item_id, std::string& text) const {
     // A temporary, unregistered wrapper of the item.
     window item;
     item.attach(GetDlgItem(handle(), item_id));
     item.get_window_text(text);
 }
 
-bool dialog::set_item_int(int item_id, UINT value, bool is_signed)
-{
+bool dialog::set_item_int(int item_id, UINT value, bool is_signed) {
     return SetDlgItemInt(handle(), item_id, value, is_signed) != FALSE;
 }
 
-bool dialog::set_item_text(int item_id, const char* text)
-{
+bool dialog::set_item_text(int item_id, const char* text) {
     return SetDlgItemTextA(handle(), item_id, text) != FALSE;
 }
 
-bool dialog::check_button(int item_id, UINT check_state)
-{
+bool dialog::check_button(int item_id, UINT check_state) {
     return CheckDlgButton(handle(), item_id, check_state) != FALSE;
 }
 
-int dialog::find_checked_radio(int first_id, int last_id) const
-{
+int dialog::find_checked_radio(int first_id, int last_id) const {
     for (int id = first_id; id <= last_id; ++id) {
         if (IsDlgButtonChecked(handle(), id) == BST_CHECKED)
             return id;

@@ -43,11 +43,11 @@ RECT client_in_window(HWND target, const RECT& window_rect) {
     POINT corners[2] = {{client.left, client.top}, {client.right, client.bottom}};
     ClientToScreen(target, &corners[0]);
     ClientToScreen(target, &corners[1]);
-    return {corners[0].x - window_rect.left, corners[0].y - window_rect.top,
-            corners[1].x - window_rect.left, corners[1].y - window_rect.top};
+    return {corners[0].x - window_rect.left, corners[0].y - window_rect.top, corners[1].x - window_rect.left,
+            corners[1].y - window_rect.top};
 }
 
-}  // namespace
+} // namespace
 
 void draw_frame(HWND target, colour_value fill, colour_value shade_base, colour_value frame_colour,
                 int frame_style) {

@@ -7,7 +7,7 @@
 enum frame_style_value : int {
     FRAME_FLAT = 0,
     FRAME_RAISED = 1,
-    FRAME_SUNKEN = 2,  // any other value is drawn as sunken too
+    FRAME_SUNKEN = 2, // any other value is drawn as sunken too
 };
 
 // Paints a window's non-client border: a one-pixel frame on the outer edge

@@ -3,20 +3,15 @@
 #include <cstdlib>
 #include <cstring>
 
-font::~font()
-{
-    release();
-}
+font::~font() { release(); }
 
-void font::release()
-{
+void font::release() {
     if (handle_)
         DeleteObject(handle_);
     handle_ = nullptr;
 }
 
-bool font::create_point_font(const char* face_name, int points, HDC dc, bool underline)
-{
+bool font::create_point_font(const char* face_name, int points, HDC dc, bool underline) {
     LOGFONTA logical{};
     if (face_name)
         strncpy(logical.lfFaceName, face_name, LF_FACESIZE - 1);

@@ -14,8 +14,7 @@ public:
     // or the screen. The height is a character height (negative), the
     // character set the default one. True when the font could be created; the
     // previous font is gone either way.
-    bool create_point_font(const char* face_name, int points, HDC dc = nullptr,
-                           bool underline = false);
+    bool create_point_font(const char* face_name, int points, HDC dc = nullptr, bool underline = false);
 
     HFONT handle() const { return handle_; }
 

@@ -19,14 +19,11 @@ colour_value resolve(colour_value colour, colour_value automatic) {
     return colour == framed_edit::AUTOMATIC ? automatic : colour;
 }
 
-}  // namespace
+} // namespace
 
 framed_edit::framed_edit(const look& initial)
-    : font_face_(initial.font_face ? initial.font_face : ""),
-      font_size_(initial.font_size),
-      background_(initial.background),
-      text_colour_(initial.text),
-      frame_colour_(initial.frame),
+    : font_face_(initial.font_face ? initial.font_face : ""), font_size_(initial.font_size),
+      background_(initial.background), text_colour_(initial.text), frame_colour_(initial.frame),
       frame_style_(initial.frame_style) {
     replace_brush();
     font_.create_point_font(font_face_.c_str(), font_size_);
@@ -37,10 +34,10 @@ framed_edit::~framed_edit() {
         DeleteObject(background_brush_);
 }
 
-bool framed_edit::create_control(DWORD ex_style, const char* title, DWORD style, int x, int y,
-                                 int width, int height, HWND parent, HMENU menu_or_id) {
-    if (!create_edit_control(ex_style | WS_EX_CLIENTEDGE, title, style, x, y, width, height,
-                             parent, menu_or_id))
+bool framed_edit::create_control(DWORD ex_style, const char* title, DWORD style, int x, int y, int width,
+                                 int height, HWND parent, HMENU menu_or_id) {
+    if (!create_edit_control(ex_style | WS_EX_CLIENTEDGE, title, style, x, y, width, height, parent,
+                             menu_or_id))
         return false;
     SendMessageA(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.handle()), FALSE);
     return true;
@@ -53,8 +50,7 @@ HBRUSH framed_edit::ctl_colour(HDC dc) {
 }
 
 void framed_edit::set_background(colour_value colour) {
-    const bool read_only =
-        handle() && (GetWindowLongA(handle(), GWL_STYLE) & ES_READONLY) != 0;
+    const bool read_only = handle() && (GetWindowLongA(handle(), GWL_STYLE) & ES_READONLY) != 0;
     background_ = resolve(colour, system_colour(read_only ? COLOR_BTNFACE : COLOR_WINDOW));
     replace_brush();
 }
@@ -63,13 +59,9 @@ void framed_edit::set_text_colour(colour_value colour) {
     text_colour_ = resolve(colour, system_colour(COLOR_BTNTEXT));
 }
 
-void framed_edit::set_error_colour(colour_value colour) {
-    set_text_colour(resolve(colour, PURE_RED));
-}
+void framed_edit::set_error_colour(colour_value colour) { set_text_colour(resolve(colour, PURE_RED)); }
 
-void framed_edit::set_incomplete_colour(colour_value colour) {
-    set_text_colour(resolve(colour, PURE_BLUE));
-}
+void framed_edit::set_incomplete_colour(colour_value colour) { set_text_colour(resolve(colour, PURE_BLUE)); }
 
 void framed_edit::set_frame_colour(colour_value colour) {
     frame_colour_ = resolve(colour, system_colour(COLOR_BTNSHADOW));
@@ -92,8 +84,7 @@ int framed_edit::preferred_height() const {
     HDC dc = GetDC(handle());
     if (!dc)
         return system_dpi_scale()(FRAME_ALLOWANCE);
-    HGDIOBJ shown_font = font_.handle() ? static_cast<HGDIOBJ>(font_.handle())
-                                        : GetStockObject(SYSTEM_FONT);
+    HGDIOBJ shown_font = font_.handle() ? static_cast<HGDIOBJ>(font_.handle()) : GetStockObject(SYSTEM_FONT);
     HGDIOBJ previous = SelectObject(dc, shown_font);
     TEXTMETRICA metrics{};
     const bool measured = GetTextMetricsA(dc, &metrics) != FALSE;

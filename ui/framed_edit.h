@@ -46,8 +46,8 @@ public:
 
     // Creates the edit control (client edge added) and gives it the font
     // without redrawing. False, and no window attached, when it fails.
-    virtual bool create_control(DWORD ex_style, const char* title, DWORD style, int x, int y,
-                                int width, int height, HWND parent, HMENU menu_or_id);
+    virtual bool create_control(DWORD ex_style, const char* title, DWORD style, int x, int y, int width,
+                                int height, HWND parent, HMENU menu_or_id);
 
     // Answers the control's WM_CTLCOLOR* request (forwarded by the parent):
     // sets the text and background colours and returns the background brush.

@@ -5,8 +5,7 @@
 #include "ui/application.h"
 #include "ui/html_help_library.h"
 
-std::string help_file_beside(const char* file, const std::string& directory)
-{
+std::string help_file_beside(const char* file, const std::string& directory) {
     std::string path = file ? file : "";
     const bool has_folder = path.find('\\') < path.find("::");
     const bool has_drive = path.size() > 1 && path[1] == ':';
@@ -15,8 +14,7 @@ std::string help_file_beside(const char* file, const std::string& directory)
     return directory + path;
 }
 
-HWND html_help(HWND caller, const char* file, UINT command, DWORD_PTR data)
-{
+HWND html_help(HWND caller, const char* file, UINT command, DWORD_PTR data) {
     static html_help_library engine(html_help_library::system_location);
     std::string directory;
     if (application* app = application::current())

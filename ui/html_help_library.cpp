@@ -6,21 +6,18 @@ namespace {
 // control's versions.
 constexpr WORD html_help_a_ordinal = 14;
 
-}  // namespace
+} // namespace
 
 const html_help_library::location html_help_library::system_location{
-    HKEY_CLASSES_ROOT, "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32",
-    "hhctrl.ocx"};
+    HKEY_CLASSES_ROOT, "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32", "hhctrl.ocx"};
 
-HWND html_help_library::call(HWND caller, const char* file, UINT command, DWORD_PTR data)
-{
+HWND html_help_library::call(HWND caller, const char* file, UINT command, DWORD_PTR data) {
     if (!entry_ && !load())
         return nullptr;
     return entry_(caller, file, command, data);
 }
 
-bool html_help_library::load()
-{
+bool html_help_library::load() {
     if (loading_failed_)
         return false;
     if (!library_)
@@ -34,13 +31,12 @@ bool html_help_library::load()
     return entry_ != nullptr;
 }
 
-HMODULE html_help_library::load_registered_library() const
-{
+HMODULE html_help_library::load_registered_library() const {
     HKEY key = nullptr;
     if (RegOpenKeyExA(where_.root, where_.server_key, 0, KEY_READ, &key) != ERROR_SUCCESS)
         return nullptr;
     char path[MAX_PATH + 1] = {};
-    DWORD size = MAX_PATH;  // one byte stays free: the value need not end in a null
+    DWORD size = MAX_PATH; // one byte stays free: the value need not end in a null
     DWORD type = 0;
     LONG read = RegQueryValueExA(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(path), &size);
     RegCloseKey(key);

@@ -10,8 +10,7 @@ constexpr COLORREF text_colour = RGB(0, 0, 0);
 // The longest text drawn; the line shows a short address.
 constexpr int text_capacity = 50;
 
-HFONT underlined_copy(HFONT font)
-{
+HFONT underlined_copy(HFONT font) {
     LOGFONTA description{};
     HGDIOBJ source = font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT);
     if (!GetObjectA(source, sizeof description, &description))
@@ -20,22 +19,17 @@ HFONT underlined_copy(HFONT font)
     return CreateFontIndirectA(&description);
 }
 
-}  // namespace
+} // namespace
 
-mail_line::~mail_line()
-{
-    release_font();
-}
+mail_line::~mail_line() { release_font(); }
 
-void mail_line::release_font()
-{
+void mail_line::release_font() {
     if (underlined_font_)
         DeleteObject(underlined_font_);
     underlined_font_ = nullptr;
 }
 
-bool mail_line::attach_control(HWND control, const std::string& address, link_opener opener)
-{
+bool mail_line::attach_control(HWND control, const std::string& address, link_opener opener) {
     if (!control)
         return false;
     address_ = address;
@@ -47,8 +41,7 @@ bool mail_line::attach_control(HWND control, const std::string& address, link_op
     return subclass_control(control);
 }
 
-void mail_line::on_paint()
-{
+void mail_line::on_paint() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(handle(), &paint);
     char text[text_capacity] = {};
@@ -66,14 +59,12 @@ void mail_line::on_paint()
     EndPaint(handle(), &paint);
 }
 
-bool mail_line::on_set_cursor(HWND, UINT, UINT)
-{
+bool mail_line::on_set_cursor(HWND, UINT, UINT) {
     SetCursor(LoadCursorA(program_instance(), MAKEINTRESOURCEA(IDC_LINK_HAND)));
     return false;
 }
 
-void mail_line::on_mouse_move(UINT key_flags, int x, int y)
-{
+void mail_line::on_mouse_move(UINT key_flags, int x, int y) {
     if (!hovering_) {
         hovering_ = true;
         SetTimer(handle(), hover_timer, hover_check_ms, nullptr);
@@ -82,8 +73,7 @@ void mail_line::on_mouse_move(UINT key_flags, int x, int y)
     window::on_mouse_move(key_flags, x, y);
 }
 
-void mail_line::on_timer(UINT_PTR id, TIMERPROC callback)
-{
+void mail_line::on_timer(UINT_PTR id, TIMERPROC callback) {
     if (id == hover_timer) {
         KillTimer(handle(), hover_timer);
         if (cursor_is_inside()) {
@@ -96,21 +86,16 @@ void mail_line::on_timer(UINT_PTR id, TIMERPROC callback)
     window::on_timer(id, callback);
 }
 
-void mail_line::on_l_button_down(UINT, int, int)
-{
+void mail_line::on_l_button_down(UINT, int, int) {
     // Whether a mail program opens is the shell's business.
     if (open_link_)
         open_link_(handle(), "mailto:" + address_);
 }
 
-bool mail_line::cursor_is_inside() const
-{
+bool mail_line::cursor_is_inside() const {
     POINT cursor;
     RECT area;
     return GetCursorPos(&cursor) && GetWindowRect(handle(), &area) && PtInRect(&area, cursor);
 }
 
-void mail_line::redraw()
-{
-    InvalidateRect(handle(), nullptr, FALSE);
-}
+void mail_line::redraw() { InvalidateRect(handle(), nullptr, FALSE); }

@@ -44,7 +44,7 @@ private:
 
     std::string address_;
     link_opener open_link_;
-    HFONT font_ = nullptr;             // the dialog's, borrowed
-    HFONT underlined_font_ = nullptr;  // owned
+    HFONT font_ = nullptr;            // the dialog's, borrowed
+    HFONT underlined_font_ = nullptr; // owned
     bool hovering_ = false;
 };

@@ -1,7 +1,6 @@
 #include "ui/property_page.h"
 
-INT_PTR CALLBACK page_procedure(HWND handle, UINT message, WPARAM wparam, LPARAM lparam)
-{
+INT_PTR CALLBACK page_procedure(HWND handle, UINT message, WPARAM wparam, LPARAM lparam) {
     property_page* object = nullptr;
     if (message == WM_INITDIALOG && lparam) {
         auto* page = reinterpret_cast<PROPSHEETPAGEA*>(lparam);
@@ -10,8 +9,7 @@ INT_PTR CALLBACK page_procedure(HWND handle, UINT message, WPARAM wparam, LPARAM
     return dialog::procedure_message(handle, message, wparam, lparam, object);
 }
 
-property_page::property_page(int template_id)
-{
+property_page::property_page(int template_id) {
     // The sheet walks its page array by each record's size, so the size must
     // be the one of the records the array holds.
     description_.dwSize = sizeof(PROPSHEETPAGEA);
@@ -28,8 +26,7 @@ bool property_page::on_apply() { return false; }
 void property_page::on_reset() {}
 void property_page::on_page_help() {}
 
-void property_page::on_notify(int, NMHDR* header)
-{
+void property_page::on_notify(int, NMHDR* header) {
     if (!header)
         return;
     switch (header->code) {
@@ -37,14 +34,13 @@ void property_page::on_notify(int, NMHDR* header)
     // value would name the resource id of a page to jump to.
     case PSN_SETACTIVE: set_message_result(on_set_active() ? 0 : -1); break;
     case PSN_KILLACTIVE: set_message_result(on_kill_active() ? 1 : 0); break;
-    case PSN_APPLY:     set_message_result(on_apply() ? 1 : 0); break;
-    case PSN_RESET:     on_reset(); break;
-    case PSN_HELP:      on_page_help(); break;
-    default:            break;
+    case PSN_APPLY: set_message_result(on_apply() ? 1 : 0); break;
+    case PSN_RESET: on_reset(); break;
+    case PSN_HELP: on_page_help(); break;
+    default: break;
     }
 }
 
-void property_page::set_message_result(LONG_PTR result)
-{
+void property_page::set_message_result(LONG_PTR result) {
     SetWindowLongPtrA(handle(), DWLP_MSGRESULT, result);
 }

@@ -8,15 +8,13 @@ namespace {
 
 constexpr int buffer_step = 256;
 
-bool is_cp932_lead_byte(unsigned char byte)
-{
+bool is_cp932_lead_byte(unsigned char byte) {
     return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
 
-}  // namespace
+} // namespace
 
-int get_window_text(HWND window, std::string& text)
-{
+int get_window_text(HWND window, std::string& text) {
     text.clear();
     int length = GetWindowTextLengthA(window);
     if (length <= 0)
@@ -28,8 +26,7 @@ int get_window_text(HWND window, std::string& text)
     return static_cast<int>(text.size());
 }
 
-void get_list_view_item_text(HWND list_view, int item, int subitem, std::string& text)
-{
+void get_list_view_item_text(HWND list_view, int item, int subitem, std::string& text) {
     text.clear();
     for (int size = buffer_step;; size += buffer_step) {
         std::vector<char> buffer(static_cast<std::size_t>(size));
@@ -37,8 +34,7 @@ void get_list_view_item_text(HWND list_view, int item, int subitem, std::string&
         request.iSubItem = subitem;
         request.pszText = buffer.data();
         request.cchTextMax = size;
-        auto length = static_cast<int>(SendMessageA(list_view, LVM_GETITEMTEXTA,
-                                                    static_cast<WPARAM>(item),
+        auto length = static_cast<int>(SendMessageA(list_view, LVM_GETITEMTEXTA, static_cast<WPARAM>(item),
                                                     reinterpret_cast<LPARAM>(&request)));
         if (length <= 0)
             return;
@@ -49,8 +45,7 @@ void get_list_view_item_text(HWND list_view, int item, int subitem, std::string&
     }
 }
 
-void get_combo_selection_text(HWND combo_box, std::string& text)
-{
+void get_combo_selection_text(HWND combo_box, std::string& text) {
     text.clear();
     auto selection = SendMessageA(combo_box, CB_GETCURSEL, 0, 0);
     if (selection == CB_ERR)
@@ -65,15 +60,14 @@ void get_combo_selection_text(HWND combo_box, std::string& text)
         text.assign(buffer.data(), static_cast<std::size_t>(copied));
 }
 
-std::size_t find_last_backslash(std::string_view cp932_path)
-{
+std::size_t find_last_backslash(std::string_view cp932_path) {
     std::size_t found = std::string_view::npos;
     for (std::size_t i = 0; i < cp932_path.size(); ++i) {
         auto byte = static_cast<unsigned char>(cp932_path[i]);
         if (byte == '\\')
             found = i;
         else if (is_cp932_lead_byte(byte))
-            ++i;  // skip the trailing byte
+            ++i; // skip the trailing byte
     }
     return found;
 }

@@ -29,15 +29,15 @@ public:
 
     // Creates a window of the class with this object as creation parameter;
     // the object is attached at WM_NCCREATE. False when the system refuses.
-    virtual bool create(DWORD ex_style, const char* class_name, const char* title, DWORD style,
-                        int x, int y, int width, int height, HWND parent, HMENU menu_or_id);
+    virtual bool create(DWORD ex_style, const char* class_name, const char* title, DWORD style, int x, int y,
+                        int width, int height, HWND parent, HMENU menu_or_id);
 
     // A system "Edit" or "ListBox" control subclassed onto this object.
     // False when the control cannot be created; nothing is attached then.
-    bool create_edit_control(DWORD ex_style, const char* title, DWORD style, int x, int y,
-                             int width, int height, HWND parent, HMENU menu_or_id);
-    bool create_list_box_control(DWORD ex_style, const char* title, DWORD style, int x, int y,
-                                 int width, int height, HWND parent, HMENU menu_or_id);
+    bool create_edit_control(DWORD ex_style, const char* title, DWORD style, int x, int y, int width,
+                             int height, HWND parent, HMENU menu_or_id);
+    bool create_list_box_control(DWORD ex_style, const char* title, DWORD style, int x, int y, int width,
+                                 int height, HWND parent, HMENU menu_or_id);
     // An existing control (a dialog item, say) subclassed onto this object;
     // false when there is no control.
     bool subclass_control(HWND control);
@@ -138,15 +138,13 @@ protected:
     virtual void on_window_pos_changed(WINDOWPOS* position);
     virtual bool on_window_pos_changing(WINDOWPOS* position);
 
-
     // Hands a message to the previous window procedure unchanged.
     LRESULT call_previous(UINT message, WPARAM wparam, LPARAM lparam);
     void set_previous_procedure(WNDPROC procedure) { previous_procedure_ = procedure; }
 
 private:
-    bool create_subclassed_control(const char* class_name, DWORD ex_style, const char* title,
-                                   DWORD style, int x, int y, int width, int height, HWND parent,
-                                   HMENU menu_or_id);
+    bool create_subclassed_control(const char* class_name, DWORD ex_style, const char* title, DWORD style,
+                                   int x, int y, int width, int height, HWND parent, HMENU menu_or_id);
 
     HWND handle_ = nullptr;
     WNDPROC previous_procedure_ = DefWindowProcA;

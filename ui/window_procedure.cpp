@@ -5,14 +5,12 @@
 #include "ui/program_resources.h"
 #include "ui/window.h"
 
-window* find_window_object(HWND handle)
-{
+window* find_window_object(HWND handle) {
     application* app = application::current();
     return app ? app->registry().find(handle) : nullptr;
 }
 
-void attach_window_object(HWND handle, window* object)
-{
+void attach_window_object(HWND handle, window* object) {
     application* app = application::current();
     if (!app || !object)
         return;
@@ -21,15 +19,13 @@ void attach_window_object(HWND handle, window* object)
 }
 
 // The window is gone after its final message: forget it on both sides.
-void forget_window_object(HWND handle, window* object)
-{
+void forget_window_object(HWND handle, window* object) {
     if (application* app = application::current())
         app->registry().remove(handle);
     object->detach();
 }
 
-LRESULT CALLBACK window_procedure(HWND handle, UINT message, WPARAM wparam, LPARAM lparam)
-{
+LRESULT CALLBACK window_procedure(HWND handle, UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_NCCREATE) {
         auto* creation = reinterpret_cast<CREATESTRUCTA*>(lparam);
         attach_window_object(handle, static_cast<window*>(creation->lpCreateParams));
@@ -45,9 +41,8 @@ LRESULT CALLBACK window_procedure(HWND handle, UINT message, WPARAM wparam, LPAR
     return result;
 }
 
-ATOM register_class(const char* class_name, UINT class_style, HICON icon, HICON small_icon,
-                    HCURSOR cursor, HBRUSH background)
-{
+ATOM register_class(const char* class_name, UINT class_style, HICON icon, HICON small_icon, HCURSOR cursor,
+                    HBRUSH background) {
     WNDCLASSEXA window_class{};
     window_class.cbSize = sizeof window_class;
     window_class.style = class_style;

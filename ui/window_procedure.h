@@ -26,5 +26,5 @@ void forget_window_object(HWND handle, window* object);
 // Registers a window class of the program's instance whose windows are served
 // by window_procedure: no extra bytes, no menu. Returns the class atom, 0 on
 // failure.
-ATOM register_class(const char* class_name, UINT class_style, HICON icon, HICON small_icon,
-                    HCURSOR cursor, HBRUSH background);
+ATOM register_class(const char* class_name, UINT class_style, HICON icon, HICON small_icon, HCURSOR cursor,
+                    HBRUSH background);

@@ -14,8 +14,7 @@ struct about_box_seen {
     static inline HWND box = nullptr;
     static inline int ticks_after_enter = 0;
 
-    static BOOL CALLBACK find(HWND window, LPARAM)
-    {
+    static BOOL CALLBACK find(HWND window, LPARAM) {
         if (GetWindow(window, GW_OWNER) == owner && GetDlgItem(window, IDC_ABOUT_MAIL)) {
             box = window;
             return FALSE;
@@ -24,8 +23,7 @@ struct about_box_seen {
     }
     // Once the box is up: note it and press Enter on its OK button; should
     // that not close it, the close box does, rather than hang the test.
-    static void CALLBACK close_when_shown(HWND, UINT, UINT_PTR, DWORD)
-    {
+    static void CALLBACK close_when_shown(HWND, UINT, UINT_PTR, DWORD) {
         if (!box) {
             EnumThreadWindows(GetCurrentThreadId(), find, 0);
             if (box)
@@ -38,8 +36,7 @@ struct about_box_seen {
 
 using about_command_test = calculator_window_fixture;
 
-TEST_F(about_command_test, the_about_command_runs_the_about_box_over_the_main_window)
-{
+TEST_F(about_command_test, the_about_command_runs_the_about_box_over_the_main_window) {
     start();
     about_box_seen::owner = calculator->handle();
     about_box_seen::box = nullptr;
@@ -52,4 +49,4 @@ TEST_F(about_command_test, the_about_command_runs_the_about_box_over_the_main_wi
     EXPECT_TRUE(IsWindowEnabled(calculator->handle()));
 }
 
-}  // namespace
+} // namespace

@@ -123,19 +123,19 @@ TEST_P(sending, a_second_enter_types_the_answer_into_the_target) {
 
 INSTANTIATE_TEST_SUITE_P(
     desktop, sending,
-    testing::Values(send_case{"answer_alone", {}, "1+2", false, "3"},
-                    send_case{"with_expression", [](settings& s) { s.send_exp = true; }, "1+2", false, "1+2=3"},
-                    send_case{"shift_adds_the_expression", {}, "1+2", true, "1+2=3"},
-                    send_case{"shift_leaves_the_expression_out", [](settings& s) { s.send_exp = true; }, "1+2",
-                              true, "3"},
-                    send_case{"hexadecimal_as_shown", [](settings& s) { s.answer_mode = 4; }, "255", false, "0xFF"},
-                    send_case{"grouping_commas_as_shown", [](settings& s) { s.comma = true; }, "1234*1000", false,
-                              "1,234,000"},
-                    // The expression goes as typed, even when the history
-                    // keeps it with Ans replaced.
-                    send_case{"expression_as_typed", [](settings& s) { s.send_exp = true; }, "ans+2", false,
-                              "ans+2=2"},
-                    send_case{"sending_off", [](settings& s) { s.send_ans = false; }, "1+2", false, ""}),
+    testing::Values(
+        send_case{"answer_alone", {}, "1+2", false, "3"},
+        send_case{"with_expression", [](settings& s) { s.send_exp = true; }, "1+2", false, "1+2=3"},
+        send_case{"shift_adds_the_expression", {}, "1+2", true, "1+2=3"},
+        send_case{"shift_leaves_the_expression_out", [](settings& s) { s.send_exp = true; }, "1+2", true,
+                  "3"},
+        send_case{"hexadecimal_as_shown", [](settings& s) { s.answer_mode = 4; }, "255", false, "0xFF"},
+        send_case{"grouping_commas_as_shown", [](settings& s) { s.comma = true; }, "1234*1000", false,
+                  "1,234,000"},
+        // The expression goes as typed, even when the history
+        // keeps it with Ans replaced.
+        send_case{"expression_as_typed", [](settings& s) { s.send_exp = true; }, "ans+2", false, "ans+2=2"},
+        send_case{"sending_off", [](settings& s) { s.send_ans = false; }, "1+2", false, ""}),
     case_name<send_case>);
 
 TEST_F(send_fixture, every_further_enter_sends_again) {
@@ -222,7 +222,8 @@ TEST(send_answer, posts_each_byte_of_double_byte_characters_in_order) {
 TEST(send_answer, a_destroyed_target_is_not_an_error) {
     HWND gone = new_collector();
     DestroyWindow(gone);
-    HWND answer = CreateWindowExA(0, "STATIC", "3", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    HWND answer = CreateWindowExA(0, "STATIC", "3", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
+                                  nullptr);
     answer_delivery delivery;
     delivery.answer = answer;
     delivery.send_target = gone;

@@ -82,8 +82,8 @@ LPARAM key_lparam(UINT virtual_key, bool alt = false) {
 class expression_editor_test : public ui_test {
 protected:
     void SetUp() override {
-        parent_ = CreateWindowExA(0, parent_class(), "test", WS_POPUP, 0, 0, 400, 120,
-                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        parent_ = CreateWindowExA(0, parent_class(), "test", WS_POPUP, 0, 0, 400, 120, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
         ASSERT_NE(parent_, nullptr);
         SetWindowLongPtrA(parent_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&owner_));
         ASSERT_TRUE(editor_.create(parent_));
@@ -98,9 +98,7 @@ protected:
 
     HWND edit() const { return editor_.handle(); }
 
-    void key(UINT virtual_key) {
-        SendMessageA(edit(), WM_KEYDOWN, virtual_key, key_lparam(virtual_key));
-    }
+    void key(UINT virtual_key) { SendMessageA(edit(), WM_KEYDOWN, virtual_key, key_lparam(virtual_key)); }
     void alt_key(UINT virtual_key) {
         SendMessageA(edit(), WM_SYSKEYDOWN, virtual_key, key_lparam(virtual_key, true));
     }
@@ -125,8 +123,7 @@ protected:
     }
     std::pair<int, int> selection() const {
         DWORD start = 0, end = 0;
-        SendMessageA(edit(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                     reinterpret_cast<LPARAM>(&end));
+        SendMessageA(edit(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
         return {static_cast<int>(start), static_cast<int>(end)};
     }
     bool can_undo() const { return SendMessageA(edit(), EM_CANUNDO, 0, 0) != 0; }
@@ -181,7 +178,7 @@ TEST_F(expression_editor_test, backspace_after_commit_edits_the_old_expression) 
 TEST_F(expression_editor_test, editing_shortcuts_after_commit_keep_the_old_expression) {
     committed_text("12*3", 4);
     SendMessageA(edit(), EM_SETSEL, 0, -1);
-    type("\x03");  // Ctrl+C
+    type("\x03"); // Ctrl+C
     EXPECT_EQ(text(), "12*3");
 }
 
@@ -205,12 +202,9 @@ TEST_P(caret_keys_after_commit, decide_whether_the_old_expression_is_edited) {
 
 INSTANTIATE_TEST_SUITE_P(
     keys, caret_keys_after_commit,
-    testing::Values(caret_key_case{VK_LEFT, edited, "12*35"},
-                    caret_key_case{VK_RIGHT, edited, "12*35"},
-                    caret_key_case{VK_HOME, edited, "12*35"},
-                    caret_key_case{VK_END, edited, "12*35"},
-                    caret_key_case{VK_UP, committed, "5"},
-                    caret_key_case{VK_DOWN, committed, "5"}));
+    testing::Values(caret_key_case{VK_LEFT, edited, "12*35"}, caret_key_case{VK_RIGHT, edited, "12*35"},
+                    caret_key_case{VK_HOME, edited, "12*35"}, caret_key_case{VK_END, edited, "12*35"},
+                    caret_key_case{VK_UP, committed, "5"}, caret_key_case{VK_DOWN, committed, "5"}));
 
 TEST_F(expression_editor_test, caret_keys_still_move_the_caret) {
     type("123");
@@ -310,8 +304,7 @@ struct template_case {
     int caret;
 };
 
-class function_templates : public expression_editor_test,
-                           public testing::WithParamInterface<template_case> {
+class function_templates : public expression_editor_test, public testing::WithParamInterface<template_case> {
 protected:
     void SetUp() override {
         expression_editor_test::SetUp();
@@ -321,10 +314,10 @@ protected:
             {cal::find_builtin_function("sin"), 'S'},
             {user_function(1), 'F'},
             {user_function(0), 'G'},
-            {user_function(2), 'Q'},  // no such user function
-            {99, 'W'},                // no such built-in
+            {user_function(2), 'Q'}, // no such user function
+            {99, 'W'},               // no such built-in
             {-5, 'V'},
-            {cal::find_builtin_function("cos"), 'F'},  // only the first binding counts
+            {cal::find_builtin_function("cos"), 'F'}, // only the first binding counts
         };
     }
 };
@@ -336,14 +329,13 @@ TEST_P(function_templates, insert_the_call_with_the_caret_inside) {
     EXPECT_EQ(selection(), std::make_pair(GetParam().caret, GetParam().caret));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    keys, function_templates,
-    testing::Values(template_case{'P', "2*pi()", 6}, template_case{'S', "2*sin()", 6},
-                    template_case{'F', "2*f(,)", 4}, template_case{'G', "2*g()", 5},
-                    // unbound or bound to nothing that exists: no change
-                    template_case{'K', "2*", 2}, template_case{'Q', "2*", 2},
-                    template_case{'W', "2*", 2}, template_case{'V', "2*", 2},
-                    template_case{'1', "2*", 2}, template_case{VK_MENU, "2*", 2}));
+INSTANTIATE_TEST_SUITE_P(keys, function_templates,
+                         testing::Values(template_case{'P', "2*pi()", 6}, template_case{'S', "2*sin()", 6},
+                                         template_case{'F', "2*f(,)", 4}, template_case{'G', "2*g()", 5},
+                                         // unbound or bound to nothing that exists: no change
+                                         template_case{'K', "2*", 2}, template_case{'Q', "2*", 2},
+                                         template_case{'W', "2*", 2}, template_case{'V', "2*", 2},
+                                         template_case{'1', "2*", 2}, template_case{VK_MENU, "2*", 2}));
 
 TEST_F(function_templates, template_replaces_the_selection) {
     type("1+23");
@@ -428,7 +420,7 @@ TEST_F(expression_editor_test, menu_commands_reach_the_edit_control_and_the_owne
     EXPECT_EQ(owner_.variable_lists, 0);
     SendMessageA(edit(), WM_COMMAND, ID_VARIABLES, 0);
     EXPECT_EQ(owner_.variable_lists, 1);
-    SendMessageA(edit(), WM_COMMAND, IDM_HISTORY, 0);  // not one of the editor's
+    SendMessageA(edit(), WM_COMMAND, IDM_HISTORY, 0); // not one of the editor's
     EXPECT_EQ(owner_.variable_lists, 1);
     EXPECT_EQ(text(), "12+");
 }
@@ -487,8 +479,8 @@ INSTANTIATE_TEST_SUITE_P(
                                "\r\n"},
         control_character_case{"tab", false, "old", "\t", "12*3", "old"},
         control_character_case{"tab_after_commit", true, "old", "\t", "12*3", "old"},
-        control_character_case{"other_control_characters", false, "old", "\x01\x02\x11\x1b\x1f\x7f",
-                               "12*3", "old"}),
+        control_character_case{"other_control_characters", false, "old", "\x01\x02\x11\x1b\x1f\x7f", "12*3",
+                               "old"}),
     [](const testing::TestParamInfo<control_character_case>& test) { return test.param.name; });
 
 TEST_F(expression_editor_test, pasting_from_the_menu_after_commit_replaces_the_old_expression) {
@@ -508,9 +500,8 @@ TEST_F(expression_editor_test, context_menu_resource_has_the_editor_commands) {
     const struct {
         UINT id;
         const char* text;
-    } items[] = {{ID_UNDO, "元に戻す(&U)"}, {0, ""}, {ID_CUT, "切り取り(&T)"},
-                 {ID_COPY, "コピー(&C)"}, {ID_PASTE, "貼り付け(&P)"}, {0, ""},
-                 {ID_VARIABLES, "変数(&V)"}};
+    } items[] = {{ID_UNDO, "元に戻す(&U)"},  {0, ""}, {ID_CUT, "切り取り(&T)"},  {ID_COPY, "コピー(&C)"},
+                 {ID_PASTE, "貼り付け(&P)"}, {0, ""}, {ID_VARIABLES, "変数(&V)"}};
     ASSERT_EQ(GetMenuItemCount(expression), 7);
     for (int i = 0; i < 7; ++i) {
         char label[64] = {};
@@ -585,7 +576,7 @@ TEST_F(expression_editor_test, emphasis_ignores_positions_outside_the_text) {
     EXPECT_GT(dark_pixels(edit()), before);
 }
 
-}  // namespace
+} // namespace
 
 namespace {
 
@@ -606,8 +597,8 @@ TEST_F(expression_editor_test, emphasis_takes_byte_positions_behind_double_byte_
     SetWindowTextA(edit(), sjis("角度1").c_str());
     UpdateWindow(edit());
     const int before = dark_pixels(edit());
-    editor_.emphasise(4, 1);  // the "1"
+    editor_.emphasise(4, 1); // the "1"
     EXPECT_GT(dark_pixels(edit()), before);
 }
 
-}  // namespace
+} // namespace

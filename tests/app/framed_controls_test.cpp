@@ -83,14 +83,12 @@ void empty_clipboard() {
 std::pair<DWORD, DWORD> selection_of(HWND control) {
     DWORD start = 0;
     DWORD end = 0;
-    SendMessageA(control, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                 reinterpret_cast<LPARAM>(&end));
+    SendMessageA(control, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     return {start, end};
 }
 
 framed_edit::look display_look() {
-    return {GetSysColor(COLOR_BTNFACE), rgb(0, 0, 0), GetSysColor(COLOR_BTNSHADOW), FRAME_FLAT,
-            nullptr, 9};
+    return {GetSysColor(COLOR_BTNFACE), rgb(0, 0, 0), GetSysColor(COLOR_BTNSHADOW), FRAME_FLAT, nullptr, 9};
 }
 
 // One parent with both controls for a whole test suite: under Wine without a
@@ -105,11 +103,11 @@ struct shared_windows {
     shared_windows() {
         register_class(PARENT_CLASS, 0, nullptr, nullptr, LoadCursor(nullptr, IDC_ARROW),
                        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-        if (!parent.create(0, PARENT_CLASS, "framed", WS_POPUP | WS_VISIBLE, 40, 40, 360, 220,
-                           nullptr, nullptr))
+        if (!parent.create(0, PARENT_CLASS, "framed", WS_POPUP | WS_VISIBLE, 40, 40, 360, 220, nullptr,
+                           nullptr))
             return;
-        editor.create_control(0, "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 20, 20, 240, 40,
-                              parent.handle(), nullptr);
+        editor.create_control(0, "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 20, 20, 240, 40, parent.handle(),
+                              nullptr);
         display.create(parent.handle());
         ShowWindow(display.handle(), SW_SHOW);
         parent.editor = &editor;
@@ -192,8 +190,8 @@ TEST_F(framed_controls, answer_display_is_a_read_only_right_aligned_child_withou
 }
 
 TEST_F(framed_controls, controls_use_their_own_font) {
-    for (const framed_edit* control : {static_cast<const framed_edit*>(&editor_),
-                                       static_cast<const framed_edit*>(&display_)}) {
+    for (const framed_edit* control :
+         {static_cast<const framed_edit*>(&editor_), static_cast<const framed_edit*>(&display_)}) {
         ASSERT_NE(control->font_handle(), nullptr);
         EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(control->handle(), WM_GETFONT, 0, 0)),
                   control->font_handle());
@@ -245,19 +243,17 @@ struct automatic_case {
     const char* name;
     void (framed_edit::*setter)(colour_value);
     colour_value (framed_edit::*getter)() const;
-    bool on_display;  // the read-only answer display, else the editable editor
-    int system_colour;  // -1: the fixed colour below
+    bool on_display;   // the read-only answer display, else the editable editor
+    int system_colour; // -1: the fixed colour below
     colour_value fixed;
 };
 
-class automatic_colours : public framed_controls,
-                          public testing::WithParamInterface<automatic_case> {};
+class automatic_colours : public framed_controls, public testing::WithParamInterface<automatic_case> {};
 
 TEST_P(automatic_colours, are_resolved_when_set) {
     const automatic_case& c = GetParam();
     framed_edit& control = c.on_display ? static_cast<framed_edit&>(display_) : editor_;
-    const colour_value expected =
-        c.system_colour >= 0 ? GetSysColor(c.system_colour) : c.fixed;
+    const colour_value expected = c.system_colour >= 0 ? GetSysColor(c.system_colour) : c.fixed;
 
     (control.*c.setter)(rgb(12, 34, 56));
     EXPECT_EQ((control.*c.getter)(), rgb(12, 34, 56)) << "explicit colours are kept";
@@ -267,22 +263,21 @@ TEST_P(automatic_colours, are_resolved_when_set) {
     EXPECT_EQ((control.*c.getter)(), expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    setters, automatic_colours,
-    testing::Values(
-        automatic_case{"display_background", &framed_edit::set_background,
-                       &framed_edit::background, true, COLOR_BTNFACE, 0},
-        automatic_case{"editor_background", &framed_edit::set_background, &framed_edit::background,
-                       false, COLOR_WINDOW, 0},
-        automatic_case{"text", &framed_edit::set_text_colour, &framed_edit::text_colour, true,
-                       COLOR_BTNTEXT, 0},
-        automatic_case{"error", &framed_edit::set_error_colour, &framed_edit::text_colour, true,
-                       -1, rgb(255, 0, 0)},
-        automatic_case{"incomplete", &framed_edit::set_incomplete_colour,
-                       &framed_edit::text_colour, true, -1, rgb(0, 0, 255)},
-        automatic_case{"frame", &framed_edit::set_frame_colour, &framed_edit::frame_colour, false,
-                       COLOR_BTNSHADOW, 0}),
-    [](const auto& case_info) { return std::string(case_info.param.name); });
+INSTANTIATE_TEST_SUITE_P(setters, automatic_colours,
+                         testing::Values(automatic_case{"display_background", &framed_edit::set_background,
+                                                        &framed_edit::background, true, COLOR_BTNFACE, 0},
+                                         automatic_case{"editor_background", &framed_edit::set_background,
+                                                        &framed_edit::background, false, COLOR_WINDOW, 0},
+                                         automatic_case{"text", &framed_edit::set_text_colour,
+                                                        &framed_edit::text_colour, true, COLOR_BTNTEXT, 0},
+                                         automatic_case{"error", &framed_edit::set_error_colour,
+                                                        &framed_edit::text_colour, true, -1, rgb(255, 0, 0)},
+                                         automatic_case{"incomplete", &framed_edit::set_incomplete_colour,
+                                                        &framed_edit::text_colour, true, -1, rgb(0, 0, 255)},
+                                         automatic_case{"frame", &framed_edit::set_frame_colour,
+                                                        &framed_edit::frame_colour, false, COLOR_BTNSHADOW,
+                                                        0}),
+                         [](const auto& case_info) { return std::string(case_info.param.name); });
 
 int text_height_of(const char* face, int size) {
     font measured;
@@ -368,20 +363,19 @@ constexpr colour_value GREY_190 = rgb(190, 190, 190);
 constexpr colour_value GREY_65 = rgb(65, 65, 65);
 constexpr colour_value FLAT_COLOUR = rgb(0, 128, 64);
 
-INSTANTIATE_TEST_SUITE_P(
-    styles, frame_painting,
-    testing::Values(
-        // Flat ignores the shade base; raised and sunken ignore the frame colour.
-        frame_case{"flat", FRAME_FLAT, WHITE, FLAT_COLOUR, FLAT_COLOUR},
-        frame_case{"raised_on_white", FRAME_RAISED, WHITE, WHITE, GREY_190},
-        frame_case{"sunken_on_white", FRAME_SUNKEN, WHITE, GREY_190, WHITE},
-        frame_case{"raised_on_black", FRAME_RAISED, BLACK, GREY_65, BLACK},
-        frame_case{"sunken_on_black", FRAME_SUNKEN, BLACK, BLACK, GREY_65},
-        // A hand-edited settings file can hold any number: drawn as sunken.
-        frame_case{"style_3", 3, WHITE, GREY_190, WHITE},
-        frame_case{"style_minus_1", -1, WHITE, GREY_190, WHITE},
-        frame_case{"style_huge", 0x7FFFFFFF, BLACK, BLACK, GREY_65}),
-    [](const auto& case_info) { return std::string(case_info.param.name); });
+INSTANTIATE_TEST_SUITE_P(styles, frame_painting,
+                         testing::Values(
+                             // Flat ignores the shade base; raised and sunken ignore the frame colour.
+                             frame_case{"flat", FRAME_FLAT, WHITE, FLAT_COLOUR, FLAT_COLOUR},
+                             frame_case{"raised_on_white", FRAME_RAISED, WHITE, WHITE, GREY_190},
+                             frame_case{"sunken_on_white", FRAME_SUNKEN, WHITE, GREY_190, WHITE},
+                             frame_case{"raised_on_black", FRAME_RAISED, BLACK, GREY_65, BLACK},
+                             frame_case{"sunken_on_black", FRAME_SUNKEN, BLACK, BLACK, GREY_65},
+                             // A hand-edited settings file can hold any number: drawn as sunken.
+                             frame_case{"style_3", 3, WHITE, GREY_190, WHITE},
+                             frame_case{"style_minus_1", -1, WHITE, GREY_190, WHITE},
+                             frame_case{"style_huge", 0x7FFFFFFF, BLACK, BLACK, GREY_65}),
+                         [](const auto& case_info) { return std::string(case_info.param.name); });
 
 TEST_F(framed_controls, frame_shades_follow_the_parents_current_background) {
     display_.set_frame_style(FRAME_RAISED);
@@ -395,11 +389,10 @@ TEST_F(framed_controls, a_parent_without_a_shade_colour_shades_from_the_button_f
     register_class("framed_controls_plain_parent", 0, nullptr, nullptr, nullptr,
                    reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     plain_parent plain;
-    ASSERT_TRUE(plain.create(0, "framed_controls_plain_parent", "plain", WS_POPUP | WS_VISIBLE,
-                             420, 40, 200, 100, nullptr, nullptr));
+    ASSERT_TRUE(plain.create(0, "framed_controls_plain_parent", "plain", WS_POPUP | WS_VISIBLE, 420, 40, 200,
+                             100, nullptr, nullptr));
     framed_edit edit(editor_look());
-    ASSERT_TRUE(edit.create_control(0, "", WS_CHILD | WS_VISIBLE, 10, 10, 150, 30, plain.handle(),
-                                    nullptr));
+    ASSERT_TRUE(edit.create_control(0, "", WS_CHILD | WS_VISIBLE, 10, 10, 150, 30, plain.handle(), nullptr));
     edit.set_frame_style(FRAME_SUNKEN);
     const frame_shades shades = shades_of(GetSysColor(COLOR_BTNFACE));
     const frame_pixels pixels = repaint_and_read_frame(edit.handle());
@@ -445,7 +438,8 @@ TEST_F(framed_controls, other_commands_do_nothing) {
     SetWindowTextA(display_.handle(), "99");
     SendMessageA(display_.handle(), EM_SETSEL, 1, 1);
     empty_clipboard();
-    for (UINT id : {0u, UINT{IDM_EXPRESSION_CUT}, UINT{IDM_EXPRESSION_PASTE}, UINT{IDM_EXPRESSION_VARIABLES}, 0xFFFFu})
+    for (UINT id :
+         {0u, UINT{IDM_EXPRESSION_CUT}, UINT{IDM_EXPRESSION_PASTE}, UINT{IDM_EXPRESSION_VARIABLES}, 0xFFFFu})
         SendMessageA(display_.handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
     EXPECT_EQ(clipboard_text(), "<no text>");
     EXPECT_EQ(selection_of(display_.handle()), (std::pair<DWORD, DWORD>{1, 1}));
@@ -461,13 +455,12 @@ TEST_P(key_routing, every_key_goes_to_the_owner_and_none_to_the_control) {
     SendMessageA(display_.handle(), WM_KEYDOWN, key, 1);
 
     EXPECT_EQ(parent_.keys, std::vector<UINT>{key});
-    EXPECT_EQ(selection_of(display_.handle()), (std::pair<DWORD, DWORD>{2, 2}))
-        << "the caret must not move";
+    EXPECT_EQ(selection_of(display_.handle()), (std::pair<DWORD, DWORD>{2, 2})) << "the caret must not move";
 }
 
 INSTANTIATE_TEST_SUITE_P(keys, key_routing,
-                         testing::Values(VK_ESCAPE, VK_PRIOR, VK_NEXT, VK_LEFT, VK_RIGHT, VK_HOME,
-                                         VK_END, VK_DELETE, VK_RETURN, 'A', '5'));
+                         testing::Values(VK_ESCAPE, VK_PRIOR, VK_NEXT, VK_LEFT, VK_RIGHT, VK_HOME, VK_END,
+                                         VK_DELETE, VK_RETURN, 'A', '5'));
 
 TEST(framed_control_creation, fails_cleanly_without_a_parent) {
     application app(GetModuleHandleA(nullptr), "", SW_SHOWNORMAL);
@@ -484,7 +477,7 @@ TEST(framed_control_creation, fails_cleanly_without_a_parent) {
     EXPECT_GT(display.preferred_height(), 6);
 }
 
-}  // namespace
+} // namespace
 
 namespace {
 
@@ -527,4 +520,4 @@ TEST_F(framed_controls, context_menu_copy_item_copies_the_whole_answer) {
     EXPECT_EQ(selection_of(display_.handle()), (std::pair<DWORD, DWORD>{0, 5}));
 }
 
-}  // namespace
+} // namespace

@@ -10,8 +10,8 @@
 TEST(visual_styles, buttons_are_those_of_common_controls_6) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     ASSERT_TRUE(InitCommonControlsEx(&controls));
-    HWND button = CreateWindowExA(0, "Button", "OK", WS_POPUP | BS_PUSHBUTTON, 0, 0, 80, 24,
-                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND button = CreateWindowExA(0, "Button", "OK", WS_POPUP | BS_PUSHBUTTON, 0, 0, 80, 24, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(button, nullptr);
     SIZE ideal{};
     EXPECT_TRUE(SendMessageA(button, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)));

@@ -21,7 +21,8 @@ struct run_result {
 
 std::string temp_path(const char* name) {
     const char* dir = std::getenv("TMPDIR");
-    return std::string(dir && *dir ? dir : "/tmp") + "/tarvik-cli-test-" + std::to_string(getpid()) + "-" + name;
+    return std::string(dir && *dir ? dir : "/tmp") + "/tarvik-cli-test-" + std::to_string(getpid()) + "-" +
+           name;
 }
 
 std::string read_file(const std::string& path) {
@@ -39,7 +40,8 @@ run_result run(const std::string& args, const std::string& input = "") {
         std::ofstream in(in_path, std::ios::binary);
         in << input;
     }
-    const std::string command = std::string("'") + TARVIK_CLI_PATH + "' " + args + " < '" + in_path + "' 2> '" + err_path + "'";
+    const std::string command = std::string("'") + TARVIK_CLI_PATH + "' " + args + " < '" + in_path +
+                                "' 2> '" + err_path + "'";
     run_result result;
     std::FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) {
@@ -208,8 +210,9 @@ TEST(options, angle_modes) {
 }
 
 TEST(options, functions_are_added_in_order) {
-    EXPECT_EQ(batch("cube(2)\nsq(ans)\n", "--function 'sq(x)=x*x' --function 'cube(x)=x*sq(x)//third power'").out,
-              "ok 8\nok 64\n");
+    EXPECT_EQ(
+        batch("cube(2)\nsq(ans)\n", "--function 'sq(x)=x*x' --function 'cube(x)=x*sq(x)//third power'").out,
+        "ok 8\nok 64\n");
 }
 
 TEST(options, a_rejected_function_prints_one_error_line_and_exits_with_2) {
@@ -234,8 +237,8 @@ TEST(options, usage_errors_exit_with_2) {
 TEST(options, help_explains_the_protocol) {
     run_result r = run("--help");
     EXPECT_EQ(r.status, 0);
-    for (const char* word : {"--batch", "--raw", "--function", "--angle", "--answer", "--precision",
-                             "--exp", "--comma", "--no-ans-precision", "error <position> <length> <message>",
+    for (const char* word : {"--batch", "--raw", "--function", "--angle", "--answer", "--precision", "--exp",
+                             "--comma", "--no-ans-precision", "error <position> <length> <message>",
                              "Examples:", "error 1 1 除算が 0 で行われています。"})
         EXPECT_NE(r.out.find(word), std::string::npos) << word;
 }

@@ -54,9 +54,11 @@ std::string to_utf8(const std::string& cp932) {
 std::string wide_to_utf8(const std::wstring& wide) {
     if (wide.empty())
         return {};
-    int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+    int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
+                                     nullptr, nullptr);
     std::string utf8(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), length, nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), length, nullptr,
+                        nullptr);
     return utf8;
 }
 
@@ -121,7 +123,8 @@ int print_list_rows() {
     for (LRESULT row = 0; row < count; ++row) {
         auto length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
         std::wstring text(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
-        length = SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text.data()));
+        length = SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(row),
+                              reinterpret_cast<LPARAM>(text.data()));
         text.resize(length > 0 ? static_cast<size_t>(length) : 0);
         std::printf("%s\n", wide_to_utf8(text).c_str());
     }
@@ -162,8 +165,9 @@ int print_geometry(HWND main) {
     ScreenToClient(main, &editor_origin);
     MINMAXINFO limits{};
     SendMessageA(main, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
-    std::printf("%ld %ld %ld %ld %ld\n", editor_origin.x, editor.bottom - editor.top, answer.bottom - answer.top,
-                limits.ptMinTrackSize.x - frames, limits.ptMinTrackSize.y - frames);
+    std::printf("%ld %ld %ld %ld %ld\n", editor_origin.x, editor.bottom - editor.top,
+                answer.bottom - answer.top, limits.ptMinTrackSize.x - frames,
+                limits.ptMinTrackSize.y - frames);
     return 0;
 }
 
@@ -220,7 +224,8 @@ struct owned_dialog_search {
 
 BOOL CALLBACK find_owned_dialog(HWND window, LPARAM search) {
     auto* s = reinterpret_cast<owned_dialog_search*>(search);
-    if (class_name(window) == "#32770" && IsWindowVisible(window) && GetWindow(window, GW_OWNER) == s->owner) {
+    if (class_name(window) == "#32770" && IsWindowVisible(window) &&
+        GetWindow(window, GW_OWNER) == s->owner) {
         s->found = window;
         return FALSE;
     }
@@ -273,9 +278,10 @@ int print_item_rect(const char* title, int id) {
 }
 
 int usage() {
-    std::fputs("usage: tarvik-probe count|texts|text N|visible|foreground|rect|child-rect N|item-rect TITLE ID|"
-               "geometry|close|list|popups|edit-text CLASS|page|tabs|message|dialog-item ID\n",
-               stderr);
+    std::fputs(
+        "usage: tarvik-probe count|texts|text N|visible|foreground|rect|child-rect N|item-rect TITLE ID|"
+        "geometry|close|list|popups|edit-text CLASS|page|tabs|message|dialog-item ID\n",
+        stderr);
     return 2;
 }
 
@@ -317,7 +323,8 @@ int main(int argc, char** argv) {
     if (command == "texts") {
         int index = 0;
         for (HWND child : children(main))
-            std::printf("%d\t%s\t%s\n", index++, class_name(child).c_str(), to_utf8(window_text(child)).c_str());
+            std::printf("%d\t%s\t%s\n", index++, class_name(child).c_str(),
+                        to_utf8(window_text(child)).c_str());
     } else if (command == "text" && argc == 3) {
         auto list = children(main);
         size_t index = static_cast<size_t>(std::atoi(argv[2]));

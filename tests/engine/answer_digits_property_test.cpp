@@ -20,7 +20,7 @@ namespace {
 
 // x (finite, > 0) to 17 significant digits: x ~ digits * 10^scale, exactly.
 struct exact_decimal {
-    std::uint64_t digits = 0;   // 10^16 <= digits < 10^17
+    std::uint64_t digits = 0; // 10^16 <= digits < 10^17
     int scale = 0;
 };
 
@@ -54,7 +54,7 @@ std::string multiple_of_power(const exact_decimal& v, int unit) {
     if (v.scale >= unit)
         return std::to_string(v.digits) + std::string(static_cast<std::size_t>(v.scale - unit), '0');
     int dropped = unit - v.scale;
-    if (dropped > 18)   // 10^dropped > 2 * digits
+    if (dropped > 18) // 10^dropped > 2 * digits
         return "0";
     std::uint64_t divisor = power_of_ten_integer(dropped);
     std::uint64_t quotient = v.digits / divisor;
@@ -97,8 +97,8 @@ std::string reference_text(double x, int decimals, int exponent_digits, bool gro
     const double magnitude = std::fabs(x);
     const exact_decimal v = seventeen_digits(magnitude);
     std::string text;
-    if (exponent_digits != -1 && (magnitude > power_of_ten(exponent_digits - 1) ||
-                                  magnitude < power_of_ten(1 - exponent_digits))) {
+    if (exponent_digits != -1 &&
+        (magnitude > power_of_ten(exponent_digits - 1) || magnitude < power_of_ten(1 - exponent_digits))) {
         // the exponent: the largest t whose double power of ten is <= x
         int t = v.scale + 16;
         while (power_of_ten(t + 1) <= magnitude)
@@ -107,7 +107,7 @@ std::string reference_text(double x, int decimals, int exponent_digits, bool gro
             --t;
         std::string mantissa = multiple_of_power(v, t - decimals);
         if (mantissa == "1" + std::string(static_cast<std::size_t>(decimals) + 1, '0')) {
-            ++t;   // rounded up to 10
+            ++t; // rounded up to 10
             mantissa.pop_back();
         }
         const bool threshold = mantissa == "1" + std::string(static_cast<std::size_t>(decimals), '0') &&
@@ -161,22 +161,23 @@ public:
     double next() {
         const std::uint64_t bits = random();
         switch (count_++ % 4) {
-        case 0: {   // any finite bit pattern
+        case 0: { // any finite bit pattern
             double value;
             std::memcpy(&value, &bits, sizeof value);
             return std::isfinite(value) ? value : 1.0 / 3.0;
         }
-        case 1:   // full 53-bit mantissas around the usual magnitudes
+        case 1: // full 53-bit mantissas around the usual magnitudes
             return std::ldexp(static_cast<double>(bits >> 11), static_cast<int>(bits % 160) - 133) *
                    (bits & 1 ? -1 : 1);
-        case 2: {   // a typed decimal: few digits, any power of ten
-            std::string text = std::to_string(bits % power_of_ten_integer(1 + static_cast<int>(bits >> 60) % 8)) +
+        case 2: { // a typed decimal: few digits, any power of ten
+            std::string text = std::to_string(bits %
+                                              power_of_ten_integer(1 + static_cast<int>(bits >> 60) % 8)) +
                                "e" + std::to_string(static_cast<int>(random() % 41) - 20);
             double value = 0;
             std::from_chars(text.data(), text.data() + text.size(), value);
             return value;
         }
-        default: {   // a few steps from a power of ten, where forms and exponents change
+        default: { // a few steps from a power of ten, where forms and exponents change
             double value = power_of_ten(static_cast<int>(bits % 41) - 20);
             for (int steps = static_cast<int>(bits >> 61); steps > 0; --steps)
                 value = std::nextafter(value, bits & 8 ? 0.0 : HUGE_VAL);
@@ -207,13 +208,13 @@ TEST(answer_digits_property, every_precision_and_exponent_setting_gives_the_exac
         const double x = values.next();
         for (int decimals = 0; decimals <= 15; ++decimals)
             for (int exponent_digits = 1; exponent_digits <= 15; ++exponent_digits) {
-                const int e = exponent_digits == 1 ? -1 : exponent_digits;   // -1: never the exponent form
+                const int e = exponent_digits == 1 ? -1 : exponent_digits; // -1: never the exponent form
                 const bool grouping = (i + decimals) % 3 == 0;
                 const std::string expected = reference_text(x, decimals, e, grouping);
                 const std::string shown = cal::format_real(x, decimals, e, grouping);
                 if (shown != expected && ++failures <= failures_shown)
-                    ADD_FAILURE() << "format_real(" << shortest(x) << ", " << decimals << ", " << e << ", " << grouping << ") gave " << shown
-                                  << ", exact digits give " << expected;
+                    ADD_FAILURE() << "format_real(" << shortest(x) << ", " << decimals << ", " << e << ", "
+                                  << grouping << ") gave " << shown << ", exact digits give " << expected;
             }
     }
 }
@@ -241,10 +242,12 @@ TEST(answer_digits_property, recommitting_ans_never_moves_the_shown_text) {
                 }
                 const bool settled = significant_digits(texts[0]) == 16
                                          ? texts[2] == texts[1] && texts[3] == texts[1]
-                                         : texts[1] == texts[0] && texts[2] == texts[0] && texts[3] == texts[0];
+                                         : texts[1] == texts[0] && texts[2] == texts[0] &&
+                                               texts[3] == texts[0];
                 if (!settled && ++failures <= failures_shown)
-                    ADD_FAILURE() << shortest(x) << ", precision " << decimals << ", exp " << exponent_digits << ": " << texts[0]
-                                  << " -> " << texts[1] << " -> " << texts[2] << " -> " << texts[3];
+                    ADD_FAILURE() << shortest(x) << ", precision " << decimals << ", exp " << exponent_digits
+                                  << ": " << texts[0] << " -> " << texts[1] << " -> " << texts[2] << " -> "
+                                  << texts[3];
             }
     }
 }
@@ -255,11 +258,12 @@ struct chain_case {
     double value;
     int precision;
     int exp_translate;
-    const char* shown;   // the first answer and every re-committed one
+    const char* shown; // the first answer and every re-committed one
 };
 
 std::ostream& operator<<(std::ostream& out, const chain_case& c) {
-    return out << c.value << " (precision " << c.precision << ", exp " << c.exp_translate << ") -> " << c.shown;
+    return out << c.value << " (precision " << c.precision << ", exp " << c.exp_translate << ") -> "
+               << c.shown;
 }
 
 class recommitted_ans : public testing::TestWithParam<chain_case> {};
@@ -286,8 +290,7 @@ INSTANTIATE_TEST_SUITE_P(
         chain_case{9.9999999999999999e22, 10, 10, "1e23"},
         // a mantissa that rounds to the threshold itself: the fixed form, as for the threshold
         chain_case{100.4, 0, 3, "100"}, chain_case{100.04, 2, 3, "100.04"},
-        chain_case{1000000000.3, 5, 10, "1000000000.3"},
-        chain_case{0.99999e-9, 3, 10, "0"}, chain_case{9.9999999999999e-10, 12, 10, "0.000000001"},
-        chain_case{0.0099999, 3, 3, "0.01"}));
+        chain_case{1000000000.3, 5, 10, "1000000000.3"}, chain_case{0.99999e-9, 3, 10, "0"},
+        chain_case{9.9999999999999e-10, 12, 10, "0.000000001"}, chain_case{0.0099999, 3, 3, "0.01"}));
 
 } // namespace

@@ -25,7 +25,7 @@ class calculate_value_test : public testing::TestWithParam<value_case> {};
 TEST_P(calculate_value_test, yields) {
     const auto& c = GetParam();
     cal::calculator calc;
-    calc.angle_mode = static_cast<cal::angle_unit>(c.angle_mode);   // also units outside the enum
+    calc.angle_mode = static_cast<cal::angle_unit>(c.angle_mode); // also units outside the enum
     calc.set_variable("x", 3);
     calc.set_variable("one", 1);
     double value = std::numeric_limits<double>::quiet_NaN();
@@ -52,43 +52,45 @@ INSTANTIATE_TEST_SUITE_P(
         value_case{"1,000", 0}, value_case{"1, 2", 2}, value_case{"5!", 0}, value_case{"!0", 1},
         value_case{"~0", -1}, value_case{"7 % -2", 1}, value_case{"-7 % 2", -1}, value_case{"1<<32", 1},
         value_case{"1<<31", -2147483648.0}, value_case{"-1>>1", -1}, value_case{"-8>>1", -4},
-        value_case{"-1<<1", -2}, value_case{"7 & 3.9", 3}, value_case{"1e10 & 1", 0},
-        value_case{"6 ^ 3", 5}, value_case{"6 | 3", 7}, value_case{"1 && 2", 1}, value_case{"1 && 0", 0},
-        value_case{"0 || 0", 0}, value_case{"0 || -1", 1}, value_case{"1 < 2", 1}, value_case{"2 < 1", 0},
-        value_case{"2 > 1", 1}, value_case{"1 <= 1", 1}, value_case{"1 >= 2", 0}, value_case{"1 == 1", 1},
-        value_case{"1 != 1", 0}, value_case{"1e-200*1e-200", 0}, value_case{"1.2.3", 0.3}, value_case{"2e", 2},
-        value_case{"1:30", 1.5}, value_case{"1:30:36", 1.51}, value_case{"1::36", 1.01}, value_case{":30", 0.5},
-        value_case{"1.5:30", 2}, value_case{"0:0:30.5", 30.5 / 3600}, value_case{"1x", 3},
-        value_case{"x_1=2, x_1", 2}, value_case{"_x=4, _x", 4}, value_case{"10-2-3", 5}, value_case{"16/4/2", 2},
-        value_case{"2*3+4*5", 26}, value_case{"(1+2)*3", 9}, value_case{"-x", -3}, value_case{"+x", 3},
-        value_case{"--2", 2}, value_case{"2--2", 4}, value_case{"2-(-2)", 4}, value_case{"1 + 2 == 3", 1},
-        value_case{"1 < 2 & 1", 1}, value_case{"4/2(1+1)", 1}, value_case{"2 2 x", 6}, value_case{"1e-300", 1e-300},
-        value_case{"0e-999", 0}, value_case{"1 + (x = 5)", 6}, value_case{"x=1, y=2", 2},
-        value_case{"~1.9", -2}, value_case{"~-1", 0}, value_case{"1e10 | 0", 1410065408},
-        value_case{"(((((((((((1)))))))))))", 1}, value_case{"2 (3)", 6}, value_case{"(x) = 4", 4}));
+        value_case{"-1<<1", -2}, value_case{"7 & 3.9", 3}, value_case{"1e10 & 1", 0}, value_case{"6 ^ 3", 5},
+        value_case{"6 | 3", 7}, value_case{"1 && 2", 1}, value_case{"1 && 0", 0}, value_case{"0 || 0", 0},
+        value_case{"0 || -1", 1}, value_case{"1 < 2", 1}, value_case{"2 < 1", 0}, value_case{"2 > 1", 1},
+        value_case{"1 <= 1", 1}, value_case{"1 >= 2", 0}, value_case{"1 == 1", 1}, value_case{"1 != 1", 0},
+        value_case{"1e-200*1e-200", 0}, value_case{"1.2.3", 0.3}, value_case{"2e", 2},
+        value_case{"1:30", 1.5}, value_case{"1:30:36", 1.51}, value_case{"1::36", 1.01},
+        value_case{":30", 0.5}, value_case{"1.5:30", 2}, value_case{"0:0:30.5", 30.5 / 3600},
+        value_case{"1x", 3}, value_case{"x_1=2, x_1", 2}, value_case{"_x=4, _x", 4}, value_case{"10-2-3", 5},
+        value_case{"16/4/2", 2}, value_case{"2*3+4*5", 26}, value_case{"(1+2)*3", 9}, value_case{"-x", -3},
+        value_case{"+x", 3}, value_case{"--2", 2}, value_case{"2--2", 4}, value_case{"2-(-2)", 4},
+        value_case{"1 + 2 == 3", 1}, value_case{"1 < 2 & 1", 1}, value_case{"4/2(1+1)", 1},
+        value_case{"2 2 x", 6}, value_case{"1e-300", 1e-300}, value_case{"0e-999", 0},
+        value_case{"1 + (x = 5)", 6}, value_case{"x=1, y=2", 2}, value_case{"~1.9", -2}, value_case{"~-1", 0},
+        value_case{"1e10 | 0", 1410065408}, value_case{"(((((((((((1)))))))))))", 1}, value_case{"2 (3)", 6},
+        value_case{"(x) = 4", 4}));
 
 INSTANTIATE_TEST_SUITE_P(
     builtin_functions, calculate_value_test,
-    testing::Values(
-        value_case{"sin(30)", 0.5}, value_case{"acos(0)", 90}, value_case{"sinh(90)", 2.3012989023072947},
-        value_case{"tan(90)", std::tan(pi * 90 / 180)}, value_case{"sin(100)", 1, 2}, value_case{"atan(1)", 50, 2},
-        value_case{"cos(pi())", -1, 1}, value_case{"SIN(30)", 0.5}, value_case{"Pi()", pi},
-        value_case{"if(0, 1, 2)", 2}, value_case{"if(-0.5, 1, 2)", 1}, value_case{"e()", 2.718281828459045},
-        value_case{"E()", 2.718281828459045}, value_case{"floor(-2.5)", -3}, value_case{"ceil(-2.5)", -2},
-        value_case{"abs(-4)", 4}, value_case{"asin(1)", 90}, value_case{"asin(1)", pi / 2, 1},
-        value_case{"atan(1)", 45}, value_case{"cos(60)", 0.5}, value_case{"cosh(0)", 1}, value_case{"exp(1)", std::exp(1.0)},
-        value_case{"log(e())", 1}, value_case{"log10(1000)", 3}, value_case{"LOG10(100)", 2},
-        value_case{"sqrt(16)", 4}, value_case{"tanh(0)", 0}, value_case{"sin(pi()/2)", 1, 1},
-        value_case{"cos(200)", -1, 2}, value_case{"sin(30)", 0, 3}, value_case{"acos(0)", 0, 7},
-        value_case{"2sin(30)", 1}, value_case{"sin (30)", 30},
-        value_case{"if(1,2,3)+if(0,2,3)", 5}, value_case{"sin(sin(sin(0)))", 0},
-        value_case{"abs((1,2))", 2}, value_case{"if((1),(2),(3))", 2}));
+    testing::Values(value_case{"sin(30)", 0.5}, value_case{"acos(0)", 90},
+                    value_case{"sinh(90)", 2.3012989023072947},
+                    value_case{"tan(90)", std::tan(pi * 90 / 180)}, value_case{"sin(100)", 1, 2},
+                    value_case{"atan(1)", 50, 2}, value_case{"cos(pi())", -1, 1}, value_case{"SIN(30)", 0.5},
+                    value_case{"Pi()", pi}, value_case{"if(0, 1, 2)", 2}, value_case{"if(-0.5, 1, 2)", 1},
+                    value_case{"e()", 2.718281828459045}, value_case{"E()", 2.718281828459045},
+                    value_case{"floor(-2.5)", -3}, value_case{"ceil(-2.5)", -2}, value_case{"abs(-4)", 4},
+                    value_case{"asin(1)", 90}, value_case{"asin(1)", pi / 2, 1}, value_case{"atan(1)", 45},
+                    value_case{"cos(60)", 0.5}, value_case{"cosh(0)", 1}, value_case{"exp(1)", std::exp(1.0)},
+                    value_case{"log(e())", 1}, value_case{"log10(1000)", 3}, value_case{"LOG10(100)", 2},
+                    value_case{"sqrt(16)", 4}, value_case{"tanh(0)", 0}, value_case{"sin(pi()/2)", 1, 1},
+                    value_case{"cos(200)", -1, 2}, value_case{"sin(30)", 0, 3}, value_case{"acos(0)", 0, 7},
+                    value_case{"2sin(30)", 1}, value_case{"sin (30)", 30},
+                    value_case{"if(1,2,3)+if(0,2,3)", 5}, value_case{"sin(sin(sin(0)))", 0},
+                    value_case{"abs((1,2))", 2}, value_case{"if((1),(2),(3))", 2}));
 
 // sin(30)cos(60) is an error case, pi is a variable: handled separately below.
 
 struct error_case {
     std::string expression;
-    std::string message;   // UTF-8
+    std::string message; // UTF-8
     std::int32_t position;
     std::int32_t length;
 };
@@ -111,7 +113,8 @@ INSTANTIATE_TEST_SUITE_P(
     operators_literals_and_variables, calculate_error_test,
     testing::Values(
         error_case{"", "式が空です。", 0, 0}, error_case{"   ", "式が空です。", 0, 0},
-        error_case{"#", "文字 '#' は認識できません。", 0, 1}, error_case{"2 # 3", "文字 '#' は認識できません。", 2, 1},
+        error_case{"#", "文字 '#' は認識できません。", 0, 1},
+        error_case{"2 # 3", "文字 '#' は認識できません。", 2, 1},
         error_case{"1e400", "数字が有効範囲から外れています。", 0, 5},
         error_case{"1e-400", "数字が有効範囲から外れています。", 0, 6},
         error_case{"1e-310", "数字が有効範囲から外れています。", 0, 6},
@@ -129,31 +132,31 @@ INSTANTIATE_TEST_SUITE_P(
         error_case{"1+foo(2)", "関数 'foo' は定義されていません。", 2, 3},
         error_case{"3 = 4", "代入文の左辺が変数ではありません。", 2, 1},
         error_case{"=", "代入文の右辺値が存在しません。", 0, 1},
-        error_case{"x=", "代入文の左辺が変数ではありません。", 1, 1},
-        error_case{"*2", syntax, 0, 0}, error_case{"()", syntax, 0, 0}, error_case{"2+", syntax, 1, 0},
-        error_case{"-", syntax, 0, 0}, error_case{"1/0", "除算が 0 で行われています。", 1, 1},
+        error_case{"x=", "代入文の左辺が変数ではありません。", 1, 1}, error_case{"*2", syntax, 0, 0},
+        error_case{"()", syntax, 0, 0}, error_case{"2+", syntax, 1, 0}, error_case{"-", syntax, 0, 0},
+        error_case{"1/0", "除算が 0 で行われています。", 1, 1},
         error_case{"1/-0", "除算が 0 で行われています。", 1, 1},
-        error_case{"5 % 0", "剰余演算が 0 で行われています。", 2, 1},
-        error_case{"sqrt(-1)", range, -1, 0}, error_case{"10**400", range, -1, 0},
-        error_case{"1e-300*1e-10", range, -1, 0}, error_case{"log(0)", range, -1, 0},
-        error_case{"log(-1)", range, -1, 0}, error_case{"acos(2)", range, -1, 0},
-        error_case{"exp(1000)", range, -1, 0},
-        error_case{"sin(1,2)", "引数が 1つ必要です。", 0, 3}, error_case{"pi(1)", "引数が 0つ必要です。", 0, 2},
-        error_case{"if(1,2)", "引数が 3つ必要です。", 0, 2}, error_case{"sin()", "引数が 1つ必要です。", 0, 3},
+        error_case{"5 % 0", "剰余演算が 0 で行われています。", 2, 1}, error_case{"sqrt(-1)", range, -1, 0},
+        error_case{"10**400", range, -1, 0}, error_case{"1e-300*1e-10", range, -1, 0},
+        error_case{"log(0)", range, -1, 0}, error_case{"log(-1)", range, -1, 0},
+        error_case{"acos(2)", range, -1, 0}, error_case{"exp(1000)", range, -1, 0},
+        error_case{"sin(1,2)", "引数が 1つ必要です。", 0, 3},
+        error_case{"pi(1)", "引数が 0つ必要です。", 0, 2},
+        error_case{"if(1,2)", "引数が 3つ必要です。", 0, 2},
+        error_case{"sin()", "引数が 1つ必要です。", 0, 3},
         error_case{"if(1,,2,3)", "引数が 3つ必要です。", 0, 2},
         error_case{"sin(", "対応する括弧がありません。", 3, 1},
         error_case{"1+sin((2)", "対応する括弧がありません。", 5, 1},
         error_case{"(1", "対応する右括弧が見つかりません。", 0, 1},
         error_case{"1)", "対応する左括弧が見つかりません。", 1, 1},
-        error_case{"((1)", "対応する右括弧が見つかりません。", 0, 1},
-        error_case{"if(1,2,+)", syntax, 0, 0}, error_case{"if(1,2,-)", syntax, 0, 0},
+        error_case{"((1)", "対応する右括弧が見つかりません。", 0, 1}, error_case{"if(1,2,+)", syntax, 0, 0},
+        error_case{"if(1,2,-)", syntax, 0, 0},
         error_case{"sin(30)cos(60)", "右括弧の後に演算子が必要です", 6, 1},
         error_case{"if(1, 2, 1/0)", "除算が 0 で行われています。", 10, 1},
         error_case{"X*2", "変数 'X' は定義されていません。", 0, 1},
         error_case{"y + z", "変数 'z' は定義されていません。", 4, 1},
         error_case{"1+y", "変数 'y' は定義されていません。", 2, 1},
-        error_case{"sin + 1", "変数 'sin' は定義されていません。", 0, 3},
-        error_case{"2e()", syntax, 2, 0}));
+        error_case{"sin + 1", "変数 'sin' は定義されていません。", 0, 3}, error_case{"2e()", syntax, 2, 0}));
 
 TEST(calculate_test, two_e_paren_is_not_two_times_e) {
     // '2e()' lexes as 2e ( ) and the implicit "*" before "(" makes it 2 * (),
@@ -246,7 +249,7 @@ TEST(random_test, sequence_after_reset) {
     EXPECT_EQ(calc.calculate("rand()"), 41);
     EXPECT_EQ(calc.calculate("RAND()"), 18467);
     cal::calculator other = calc;
-    EXPECT_EQ(other.calculate("rand()"), 6334);   // shared by all calculators
+    EXPECT_EQ(other.calculate("rand()"), 6334); // shared by all calculators
     EXPECT_EQ(calc.calculate("rand()"), 26500);
     EXPECT_EQ(cal::next_random(), 19169);
     cal::reset_random();
@@ -283,8 +286,8 @@ TEST(angle_test, stored_numbers_outside_the_range_read_as_degree) {
 }
 
 TEST(builtin_table_test, rows) {
-    const char* names[20] = {"abs",  "acos", "asin", "atan", "ceil", "cos",   "cosh", "e",   "exp",  "floor",
-                             "if",   "log",  "log10", "pi",  "rand", "sin",   "sinh", "sqrt", "tan", "tanh"};
+    const char* names[20] = {"abs", "acos", "asin",  "atan", "ceil", "cos", "cosh", "e",    "exp", "floor",
+                             "if",  "log",  "log10", "pi",   "rand", "sin", "sinh", "sqrt", "tan", "tanh"};
     const int args[20] = {1, 1, 1, 1, 1, 1, 1, 0, 1, 1, 3, 1, 1, 0, 0, 1, 1, 1, 1, 1};
     ASSERT_EQ(cal::builtin_function_table.size(), 20u);
     for (int i = 0; i < 20; ++i) {
@@ -298,7 +301,8 @@ TEST(builtin_table_test, rows) {
     }
     EXPECT_EQ(std::string(cal::builtin_function_table[0].description), sjis("絶対値を求める"));
     EXPECT_EQ(std::string(cal::builtin_function_table[12].description), sjis("対数を計算する(底10)"));
-    EXPECT_EQ(std::string(cal::builtin_function_table[19].description), sjis("ハイパーボリックタンジェントを計算する"));
+    EXPECT_EQ(std::string(cal::builtin_function_table[19].description),
+              sjis("ハイパーボリックタンジェントを計算する"));
     std::string name = "keep";
     int count = 9;
     EXPECT_FALSE(cal::builtin_function_at(-1, name, count));
@@ -344,7 +348,7 @@ TEST(hostile_input_test, long_and_deep_expressions) {
         bytes += static_cast<char>(b);
     EXPECT_TRUE(engine_test::error_of(calc, bytes).raised);
     std::string with_nul("1+\0", 3);
-    auto nul = engine_test::error_of(calc, with_nul);   // what() stops at the NUL byte
+    auto nul = engine_test::error_of(calc, with_nul); // what() stops at the NUL byte
     EXPECT_TRUE(nul.raised);
     EXPECT_EQ(nul.position, 2);
     EXPECT_EQ(nul.length, 1);

@@ -18,7 +18,7 @@ struct committed_case {
     int precision;
     int exp_translate;
     bool comma;
-    const char* expected;   // the answer text
+    const char* expected; // the answer text
 };
 
 std::ostream& operator<<(std::ostream& out, const committed_case& c) {
@@ -48,10 +48,8 @@ INSTANTIATE_TEST_SUITE_P(
         committed_case{"738166961.892520e+15", 0, 15, 12, true, "7.3816696189252e23"},
         committed_case{"1e23", 0, 10, 10, false, "1e23"},
         // Ties on the 17-digit expansion round half up, both signs.
-        committed_case{"2.5", 0, 0, 10, false, "3"},
-        committed_case{"-2.5", 0, 0, 10, false, "-3"},
-        committed_case{"1.05", 0, 1, 10, false, "1.1"},
-        committed_case{"0.125", 0, 2, 10, false, "0.13"},
+        committed_case{"2.5", 0, 0, 10, false, "3"}, committed_case{"-2.5", 0, 0, 10, false, "-3"},
+        committed_case{"1.05", 0, 1, 10, false, "1.1"}, committed_case{"0.125", 0, 2, 10, false, "0.13"},
         committed_case{"1.25e-20", 0, 1, 10, false, "1.3e-20"},
         committed_case{"1234567.891", 0, 10, 10, true, "1,234,567.8910000001"},
         // Integer conversions beyond 32 bits keep the low bits; beyond 64 bits give 0.
@@ -60,14 +58,13 @@ INSTANTIATE_TEST_SUITE_P(
         committed_case{"9.223372036854775807e18 | 1", 0, 10, 10, false, "1"},
         committed_case{"~1e300", 0, 10, 10, false, "-1"},
         // Precedence: the second "**" pops the first although "**" is right-associative.
-        committed_case{"2**-2**-1", 0, 10, 10, false, "4"},
-        committed_case{"(x)=5", 0, 10, 10, false, "5"},
+        committed_case{"2**-2**-1", 0, 10, 10, false, "4"}, committed_case{"(x)=5", 0, 10, 10, false, "5"},
         committed_case{"0x10 2", 4, 10, 10, false, "0x2"},
         committed_case{"-2147483646.5", 1, 0, 10, false, "-2147483646:30:00"}));
 
 struct error_case {
     const char* expression;
-    const char* message;   // UTF-8
+    const char* message; // UTF-8
     std::int32_t position;
     std::int32_t length;
 };
@@ -87,13 +84,12 @@ TEST_P(committed_error, raises_the_expected_error) {
 
 INSTANTIATE_TEST_SUITE_P(
     ranges_and_short_stacks, committed_error,
-    ::testing::Values(
-        error_case{"2.2250738585072011e-308", "数字が有効範囲から外れています。", 0, 23},
-        error_case{"1.7976931348623159e308", "数字が有効範囲から外れています。", 0, 22},
-        error_case{"1e-323*1e300", "数字が有効範囲から外れています。", 0, 6},
-        error_case{"1e-160*1e-160", "結果が有効範囲から外れました。", -1, 0},
-        error_case{"if(1,2,+)", "不正な構文です。", 0, 0},
-        error_case{"area(1,+)", "不正な構文です。", 6, 0},
-        error_case{"(x=2)=3", "代入文の左辺が変数ではありません。", 5, 1}));
+    ::testing::Values(error_case{"2.2250738585072011e-308", "数字が有効範囲から外れています。", 0, 23},
+                      error_case{"1.7976931348623159e308", "数字が有効範囲から外れています。", 0, 22},
+                      error_case{"1e-323*1e300", "数字が有効範囲から外れています。", 0, 6},
+                      error_case{"1e-160*1e-160", "結果が有効範囲から外れました。", -1, 0},
+                      error_case{"if(1,2,+)", "不正な構文です。", 0, 0},
+                      error_case{"area(1,+)", "不正な構文です。", 6, 0},
+                      error_case{"(x=2)=3", "代入文の左辺が変数ではありません。", 5, 1}));
 
 } // namespace

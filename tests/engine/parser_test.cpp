@@ -47,14 +47,15 @@ TEST_P(parser_test, prepares_and_converts) {
     prepare_tokens(tokens, functions, prepared);
     EXPECT_EQ(describe(prepared), c.prepared);
     EXPECT_EQ(describe(to_postfix(prepared)), c.postfix);
-    prepare_tokens(tokens, functions);   // in-place form
+    prepare_tokens(tokens, functions); // in-place form
     EXPECT_EQ(describe(tokens), c.prepared);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     cases, parser_test,
     testing::Values(
-        parse_case{"2x+sin(30)", "2#28 *#6 x#33 +#9 sin#49 (#27 30#28 )#26", "2#28 x#33 *#6 30#28 sin#49 +#9"},
+        parse_case{"2x+sin(30)", "2#28 *#6 x#33 +#9 sin#49 (#27 30#28 )#26",
+                   "2#28 x#33 *#6 30#28 sin#49 +#9"},
         parse_case{"1/2x", "1#28 /#7 2#28 *#6 x#33", "1#28 2#28 x#33 *#6 /#7"},
         parse_case{"2**3x**2", "2#28 **#0 3#28 *#6 x#33 **#0 2#28", "2#28 3#28 x#33 *#6 **#0 2#28 **#0"},
         parse_case{"(2)(3)", "(#27 2#28 )#26 *#6 (#27 3#28 )#26", "2#28 3#28 *#6"},
@@ -69,7 +70,8 @@ INSTANTIATE_TEST_SUITE_P(
         parse_case{"1:30-x", "1:30#32 -#10 x#33", "1:30#32 x#33 -#10"},
         parse_case{"5!", "5#28 !#3", "5#28 !#3"},
         parse_case{"1<<2+3", "1#28 <<#11 2#28 +#9 3#28", "1#28 2#28 3#28 +#9 <<#11"},
-        parse_case{"1 | 2 & 3 ^ 4", "1#28 |#21 2#28 &#19 3#28 ^#20 4#28", "1#28 2#28 |#21 3#28 &#19 4#28 ^#20"},
+        parse_case{"1 | 2 & 3 ^ 4", "1#28 |#21 2#28 &#19 3#28 ^#20 4#28",
+                   "1#28 2#28 |#21 3#28 &#19 4#28 ^#20"},
         parse_case{"1,2=3", "1#28 ,#25 2#28 =#24 3#28", "1#28 2#28 3#28 =#24 ,#25"},
         parse_case{"if(1,2,+)", "if#44 (#27 1#28 ,#25 2#28 ,#25 +#1 )#26", "1#28 2#28 ,#25 +#1 ,#25 if#44"}));
 

@@ -45,7 +45,7 @@ TEST(variables_test, get_set_erase_clear) {
     EXPECT_TRUE(calc.get_variable("x", value));
     EXPECT_EQ(value, 2.5);
     EXPECT_EQ(calc.variables.size(), 1u);
-    calc.set_variable("not a name!", 7);   // the map does not check names
+    calc.set_variable("not a name!", 7); // the map does not check names
     EXPECT_TRUE(calc.get_variable("not a name!", value));
     EXPECT_TRUE(calc.erase_variable("x"));
     EXPECT_FALSE(calc.erase_variable("x"));
@@ -139,18 +139,18 @@ TEST_P(parse_definition_test, fills_the_fields) {
     EXPECT_EQ(f.description, c.description);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    cases, parse_definition_test,
-    testing::Values(definition_case{"f(x)=x*2//twice", "f", {"x"}, "x*2", "twice"},
-                    definition_case{"g()=pi()*2", "g", {}, "pi()*2", ""},
-                    definition_case{"area(w, h)=w*h", "area", {"w", "h"}, "w*h", ""},
-                    definition_case{"f(x)=x //a//b", "f", {"x"}, "x ", "a//b"},
-                    definition_case{"k(x)=//note", "k", {"x"}, "", "note"},
-                    definition_case{"  f( x , y ) junk = x+y", "f", {"x", "y"}, " x+y", ""},
-                    definition_case{"f(x,)=x", "f", {"x"}, "x", ""},
-                    definition_case{"f(x,x)=x", "f", {"x", "x"}, "x", ""},
-                    definition_case{"sin(x)=x", "sin", {"x"}, "x", ""},
-                    definition_case{"f(x)=a=b//c=d", "f", {"x"}, "a=b", "c=d"}));
+INSTANTIATE_TEST_SUITE_P(cases, parse_definition_test,
+                         testing::Values(definition_case{"f(x)=x*2//twice", "f", {"x"}, "x*2", "twice"},
+                                         definition_case{"g()=pi()*2", "g", {}, "pi()*2", ""},
+                                         definition_case{"area(w, h)=w*h", "area", {"w", "h"}, "w*h", ""},
+                                         definition_case{"f(x)=x //a//b", "f", {"x"}, "x ", "a//b"},
+                                         definition_case{"k(x)=//note", "k", {"x"}, "", "note"},
+                                         definition_case{
+                                             "  f( x , y ) junk = x+y", "f", {"x", "y"}, " x+y", ""},
+                                         definition_case{"f(x,)=x", "f", {"x"}, "x", ""},
+                                         definition_case{"f(x,x)=x", "f", {"x", "x"}, "x", ""},
+                                         definition_case{"sin(x)=x", "sin", {"x"}, "x", ""},
+                                         definition_case{"f(x)=a=b//c=d", "f", {"x"}, "a=b", "c=d"}));
 
 struct definition_error_case {
     std::string text;
@@ -240,23 +240,35 @@ TEST(user_function_test, errors_are_wrapped) {
     calc.add_user_function("h(x)=x+y");
     calc.add_user_function("k(x)=//note");
     calc.set_variable("y", 1);
-    EXPECT_CALC_ERROR(calc, "f(0)", "ユーザー関数の計算中にエラーが発生しました。(f: 除算が 0 で行われています。[1文字目])", 0, 1);
-    EXPECT_CALC_ERROR(calc, "1+F(0)", "ユーザー関数の計算中にエラーが発生しました。(F: 除算が 0 で行われています。[1文字目])", 2, 1);
-    EXPECT_CALC_ERROR(calc, "r(-1)", "ユーザー関数の計算中にエラーが発生しました。(r: 結果が有効範囲から外れました。[-1文字目])", 0, 1);
-    EXPECT_CALC_ERROR(calc, "SELF(1)",
-                      "ユーザー関数の計算中にエラーが発生しました。(SELF: 関数 'self' は定義されていません。[0文字目])", 0, 4);
-    EXPECT_CALC_ERROR(calc, "h(1)", "ユーザー関数の計算中にエラーが発生しました。(h: 変数 'y' は定義されていません。[2文字目])", 0, 1);
-    EXPECT_CALC_ERROR(calc, "k(1)", "ユーザー関数の計算中にエラーが発生しました。(k: 式が空です。[0文字目])", 0, 1);
+    EXPECT_CALC_ERROR(calc, "f(0)",
+                      "ユーザー関数の計算中にエラーが発生しました。(f: 除算が 0 で行われています。[1文字目])",
+                      0, 1);
+    EXPECT_CALC_ERROR(calc, "1+F(0)",
+                      "ユーザー関数の計算中にエラーが発生しました。(F: 除算が 0 で行われています。[1文字目])",
+                      2, 1);
+    EXPECT_CALC_ERROR(
+        calc, "r(-1)",
+        "ユーザー関数の計算中にエラーが発生しました。(r: 結果が有効範囲から外れました。[-1文字目])", 0, 1);
+    EXPECT_CALC_ERROR(
+        calc, "SELF(1)",
+        "ユーザー関数の計算中にエラーが発生しました。(SELF: 関数 'self' は定義されていません。[0文字目])", 0,
+        4);
+    EXPECT_CALC_ERROR(
+        calc, "h(1)",
+        "ユーザー関数の計算中にエラーが発生しました。(h: 変数 'y' は定義されていません。[2文字目])", 0, 1);
+    EXPECT_CALC_ERROR(calc, "k(1)", "ユーザー関数の計算中にエラーが発生しました。(k: 式が空です。[0文字目])",
+                      0, 1);
 }
 
 TEST(user_function_test, nested_wrapping_and_no_recursion) {
     cal::calculator calc;
     calc.add_user_function("a(x)=b(x)");
     calc.add_user_function("b(x)=a(x)");
-    EXPECT_CALC_ERROR(calc, "a(1)",
-                      "ユーザー関数の計算中にエラーが発生しました。(a: ユーザー関数の計算中にエラーが発生しました。"
-                      "(b: 関数 'a' は定義されていません。[0文字目])[0文字目])",
-                      0, 1);
+    EXPECT_CALC_ERROR(
+        calc, "a(1)",
+        "ユーザー関数の計算中にエラーが発生しました。(a: ユーザー関数の計算中にエラーが発生しました。"
+        "(b: 関数 'a' は定義されていません。[0文字目])[0文字目])",
+        0, 1);
 }
 
 TEST(user_function_test, the_body_sees_only_its_parameters_and_assignments_vanish) {
@@ -269,8 +281,10 @@ TEST(user_function_test, the_body_sees_only_its_parameters_and_assignments_vanis
     double z = 0;
     EXPECT_FALSE(calc.get_variable("z", z));
     EXPECT_EQ(calc.calculate("dup(1, 2)"), 2);
-    EXPECT_CALC_ERROR(calc, "useans()",
-                      "ユーザー関数の計算中にエラーが発生しました。(useans: 変数 'ans' は定義されていません。[0文字目])", 0, 6);
+    EXPECT_CALC_ERROR(
+        calc, "useans()",
+        "ユーザー関数の計算中にエラーが発生しました。(useans: 変数 'ans' は定義されていません。[0文字目])", 0,
+        6);
 }
 
 TEST(user_function_test, first_of_equal_names_wins_and_builtins_come_first) {

@@ -24,8 +24,7 @@
 
 namespace {
 
-void pump_messages()
-{
+void pump_messages() {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
         TranslateMessage(&message);
@@ -41,33 +40,31 @@ public:
 
 // The innermost modal window of this thread: the enabled, visible dialog
 // (the sheet and the user function dialog are disabled under what they own).
-HWND top_dialog()
-{
+HWND top_dialog() {
     HWND found = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), [](HWND candidate, LPARAM into) -> BOOL {
-        char class_name[16] = {};
-        GetClassNameA(candidate, class_name, sizeof class_name);
-        if (lstrcmpA(class_name, "#32770") == 0 && IsWindowVisible(candidate) && IsWindowEnabled(candidate))
-            *reinterpret_cast<HWND*>(into) = candidate;
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&found));
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND candidate, LPARAM into) -> BOOL {
+            char class_name[16] = {};
+            GetClassNameA(candidate, class_name, sizeof class_name);
+            if (lstrcmpA(class_name, "#32770") == 0 && IsWindowVisible(candidate) &&
+                IsWindowEnabled(candidate))
+                *reinterpret_cast<HWND*>(into) = candidate;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
-std::string window_text(HWND window)
-{
+std::string window_text(HWND window) {
     char text[512] = {};
     GetWindowTextA(window, text, sizeof text);
     return text;
 }
 
-bool is_function_dialog(HWND window)
-{
-    return window && window_text(window) == sjis("関数の設定");
-}
+bool is_function_dialog(HWND window) { return window && window_text(window) == sjis("関数の設定"); }
 
-bool is_message_box(HWND window)
-{
+bool is_message_box(HWND window) {
     return window && window_text(window) == "Tarvik" && !GetDlgItem(window, IDC_FUNCTION_NAME);
 }
 
@@ -75,7 +72,7 @@ bool is_message_box(HWND window)
 struct observations {
     std::vector<std::string> messages; // message box texts, in CP932
     std::vector<int> focus_ids;
-    std::vector<std::string> texts;    // edit texts read
+    std::vector<std::string> texts; // edit texts read
     std::vector<bool> read_only;
 };
 
@@ -90,8 +87,7 @@ struct field_values {
     char key; // typed into the key edit; 0 leaves it empty
 };
 
-step fill(field_values values)
-{
+step fill(field_values values) {
     return [values](HWND top, observations&) {
         if (!is_function_dialog(top))
             return false;
@@ -106,8 +102,7 @@ step fill(field_values values)
     };
 }
 
-step type_key(char key)
-{
+step type_key(char key) {
     return [key](HWND top, observations&) {
         if (!is_function_dialog(top))
             return false;
@@ -118,8 +113,7 @@ step type_key(char key)
     };
 }
 
-step read_field(int id)
-{
+step read_field(int id) {
     return [id](HWND top, observations& seen) {
         if (!is_function_dialog(top))
             return false;
@@ -129,18 +123,17 @@ step read_field(int id)
     };
 }
 
-step press(int id)
-{
+step press(int id) {
     return [id](HWND top, observations&) {
         if (!is_function_dialog(top))
             return false;
-        PostMessageA(top, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(top, id)));
+        PostMessageA(top, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(top, id)));
         return true;
     };
 }
 
-step note_focus()
-{
+step note_focus() {
     return [](HWND top, observations& seen) {
         if (!is_function_dialog(top))
             return false;
@@ -149,20 +142,22 @@ step note_focus()
     };
 }
 
-step answer(int button)
-{
+step answer(int button) {
     return [button](HWND top, observations& seen) {
         if (!is_message_box(top))
             return false;
         std::string text;
-        EnumChildWindows(top, [](HWND child, LPARAM into) -> BOOL {
-            char class_name[16] = {};
-            GetClassNameA(child, class_name, sizeof class_name);
-            std::string child_text = window_text(child);
-            if (lstrcmpiA(class_name, "Static") == 0 && !child_text.empty())
-                *reinterpret_cast<std::string*>(into) = child_text;
-            return TRUE;
-        }, reinterpret_cast<LPARAM>(&text));
+        EnumChildWindows(
+            top,
+            [](HWND child, LPARAM into) -> BOOL {
+                char class_name[16] = {};
+                GetClassNameA(child, class_name, sizeof class_name);
+                std::string child_text = window_text(child);
+                if (lstrcmpiA(class_name, "Static") == 0 && !child_text.empty())
+                    *reinterpret_cast<std::string*>(into) = child_text;
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&text));
         seen.messages.push_back(text);
         PostMessageA(top, WM_COMMAND, button, 0);
         return true;
@@ -174,8 +169,7 @@ step answer(int button)
 // than hang the test.
 class modal_script {
 public:
-    static observations run(std::vector<step> steps, const std::function<void()>& action)
-    {
+    static observations run(std::vector<step> steps, const std::function<void()>& action) {
         state = {std::move(steps), 0, 0, {}};
         UINT_PTR timer = SetTimer(nullptr, 0, 20, tick);
         action();
@@ -185,8 +179,7 @@ public:
     }
 
 private:
-    static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD)
-    {
+    static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD) {
         HWND top = top_dialog();
         if (state.next < state.steps.size() && state.steps[state.next](top, state.seen)) {
             ++state.next;
@@ -207,31 +200,27 @@ private:
 
 class functions_page_test : public ::testing::Test {
 protected:
-    functions_page_test()
-    {
+    functions_page_test() {
         INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES};
         InitCommonControlsEx(&controls);
     }
     void TearDown() override { close(); }
 
-    void open()
-    {
+    void open() {
         sheet_ = std::make_unique<functions_sheet>(record);
-        sheet_window_ = reinterpret_cast<HWND>(
-            sheet_->run(PSH_MODELESS | PSH_NOAPPLYNOW | PSH_NOCONTEXTHELP, nullptr, IDI_PROGRAM, "Tarvik", 0));
+        sheet_window_ = reinterpret_cast<HWND>(sheet_->run(PSH_MODELESS | PSH_NOAPPLYNOW | PSH_NOCONTEXTHELP,
+                                                           nullptr, IDI_PROGRAM, "Tarvik", 0));
         ASSERT_NE(sheet_window_, nullptr);
         pump_messages();
         rows = function_list(GetDlgItem(page(), IDC_FUNCTION_LIST));
     }
     // Presses OK: the page writes the settings.
-    void confirm()
-    {
+    void confirm() {
         SendMessageA(sheet_window_, PSM_PRESSBUTTON, PSBTN_OK, 0);
         pump_messages();
         close();
     }
-    void close()
-    {
+    void close() {
         if (sheet_window_ && IsWindow(sheet_window_))
             DestroyWindow(sheet_window_);
         pump_messages();
@@ -244,14 +233,12 @@ protected:
     std::string cell(const char* name, int column) const { return rows.text(row_of(name), column); }
     bool enabled(int id) const { return IsWindowEnabled(GetDlgItem(page(), id)) != FALSE; }
 
-    void select(const char* name)
-    {
+    void select(const char* name) {
         int row = row_of(name);
         ASSERT_GE(row, 0) << name;
         rows.select(row);
     }
-    observations click(int button, std::vector<step> steps)
-    {
+    observations click(int button, std::vector<step> steps) {
         return modal_script::run(std::move(steps), [&] {
             SendMessageA(page(), WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
                          reinterpret_cast<LPARAM>(GetDlgItem(page(), button)));
@@ -259,10 +246,10 @@ protected:
     }
 
     // A double click on a row, as the list reports it to the page.
-    observations double_click(const char* name, std::vector<step> steps)
-    {
+    observations double_click(const char* name, std::vector<step> steps) {
         NMITEMACTIVATE activation{};
-        activation.hdr = {rows.handle(), static_cast<UINT_PTR>(IDC_FUNCTION_LIST), static_cast<UINT>(NM_DBLCLK)};
+        activation.hdr = {rows.handle(), static_cast<UINT_PTR>(IDC_FUNCTION_LIST),
+                          static_cast<UINT>(NM_DBLCLK)};
         activation.iItem = row_of(name);
         return modal_script::run(std::move(steps), [&] {
             SendMessageA(page(), WM_NOTIFY, IDC_FUNCTION_LIST, reinterpret_cast<LPARAM>(&activation));
@@ -278,8 +265,7 @@ private:
     HWND sheet_window_ = nullptr;
 };
 
-TEST_F(functions_page_test, a_fresh_installation_lists_the_builtins_sorted_without_keys)
-{
+TEST_F(functions_page_test, a_fresh_installation_lists_the_builtins_sorted_without_keys) {
     open();
     ASSERT_EQ(rows.row_count(), cal::builtin_function_count);
     for (int row = 1; row < rows.row_count(); ++row)
@@ -295,8 +281,7 @@ TEST_F(functions_page_test, a_fresh_installation_lists_the_builtins_sorted_witho
     EXPECT_FALSE(enabled(IDC_DELETE_FUNCTION));
 }
 
-TEST_F(functions_page_test, a_registered_function_is_stored_in_name_order_with_its_key)
-{
+TEST_F(functions_page_test, a_registered_function_is_stored_in_name_order_with_its_key) {
     open();
     observations seen = click(IDC_REGISTER_FUNCTION, {fill({"sq", "a,b", "a*b", "", 'Q'}), press(IDOK)});
     EXPECT_TRUE(seen.messages.empty());
@@ -318,29 +303,41 @@ TEST_F(functions_page_test, a_registered_function_is_stored_in_name_order_with_i
 
 // Every refusal explains itself and puts the focus on the field to fix. One
 // dialog takes all the entries in turn (each window shown costs Wine time).
-TEST_F(functions_page_test, refused_entries_explain_themselves_and_focus_the_field_to_fix)
-{
+TEST_F(functions_page_test, refused_entries_explain_themselves_and_focus_the_field_to_fix) {
     const struct {
         field_values fields;
         const char* key_shown;
         const char* message; // UTF-8
         int focus_id;
     } cases[] = {
-        {{"sq", "a", "a", "", 'x'}, "X", "設定したショートカットキーはシステムで利用しています", IDC_FUNCTION_KEY},
-        {{"sq", "a", "a", "", ' '}, " ", "設定したショートカットキーはシステムで利用しています", IDC_FUNCTION_KEY},
-        {{"sq", "a", "a", "", 's'}, "S", "設定したショートカットキーは他の関数で利用されています", IDC_FUNCTION_KEY},
+        {{"sq", "a", "a", "", 'x'},
+         "X",
+         "設定したショートカットキーはシステムで利用しています",
+         IDC_FUNCTION_KEY},
+        {{"sq", "a", "a", "", ' '},
+         " ",
+         "設定したショートカットキーはシステムで利用しています",
+         IDC_FUNCTION_KEY},
+        {{"sq", "a", "a", "", 's'},
+         "S",
+         "設定したショートカットキーは他の関数で利用されています",
+         IDC_FUNCTION_KEY},
         {{"", "a", "a", "", 0}, "", "入力されていない項目があります", IDC_FUNCTION_NAME},
         {{"sq", "a", "", "", 0}, "", "入力されていない項目があります", IDC_FUNCTION_DEFINITION},
         {{"SIN", "a", "a", "", 0}, "", "同じ名前の関数が既に登録されています", IDC_FUNCTION_NAME},
         {{"1", "a", "a", "", 0}, "", "'1' は関数名として利用できません。", IDC_FUNCTION_NAME},
         {{"sq", "1", "a", "", 0}, "", "'1' は引数名として利用できません。", IDC_FUNCTION_ARGUMENTS},
-        {{"sq", "a", "a//b", "", 0}, "", "定義には説明の区切り '//' を含められません", IDC_FUNCTION_DEFINITION},
+        {{"sq", "a", "a//b", "", 0},
+         "",
+         "定義には説明の区切り '//' を含められません",
+         IDC_FUNCTION_DEFINITION},
     };
     record.shortcut_keys = {{15, 'S'}}; // sin
     open();
     std::vector<step> steps;
     for (const auto& c : cases) {
-        for (step each : {fill(c.fields), read_field(IDC_FUNCTION_KEY), press(IDOK), answer(IDOK), note_focus()})
+        for (step each :
+             {fill(c.fields), read_field(IDC_FUNCTION_KEY), press(IDOK), answer(IDOK), note_focus()})
             steps.push_back(each);
     }
     steps.push_back(press(IDCANCEL));
@@ -358,14 +355,14 @@ TEST_F(functions_page_test, refused_entries_explain_themselves_and_focus_the_fie
     EXPECT_EQ(rows.row_count(), cal::builtin_function_count) << "a refused entry adds no row";
 }
 
-TEST_F(functions_page_test, editing_a_builtin_changes_only_its_key)
-{
+TEST_F(functions_page_test, editing_a_builtin_changes_only_its_key) {
     open();
     select("sin");
     EXPECT_TRUE(enabled(IDC_EDIT_FUNCTION));
     EXPECT_FALSE(enabled(IDC_DELETE_FUNCTION));
-    observations seen = click(IDC_EDIT_FUNCTION, {read_field(IDC_FUNCTION_DEFINITION), read_field(IDC_FUNCTION_NAME),
-                                                  note_focus(), type_key('s'), press(IDOK)});
+    observations seen = click(IDC_EDIT_FUNCTION,
+                              {read_field(IDC_FUNCTION_DEFINITION), read_field(IDC_FUNCTION_NAME),
+                               note_focus(), type_key('s'), press(IDOK)});
     ASSERT_EQ(seen.texts.size(), 2u);
     EXPECT_EQ(seen.texts[0], sjis("<<組み込み関数>>"));
     EXPECT_EQ(seen.texts[1], "sin");
@@ -385,8 +382,7 @@ TEST_F(functions_page_test, editing_a_builtin_changes_only_its_key)
     EXPECT_TRUE(record.shortcut_keys.empty());
 }
 
-TEST_F(functions_page_test, an_edited_entry_keeps_its_own_key_and_its_place_in_name_order)
-{
+TEST_F(functions_page_test, an_edited_entry_keeps_its_own_key_and_its_place_in_name_order) {
     record.user_function_texts = {"sq(a,b)=a*b//"};
     record.shortcut_keys = {{INT_MIN, 'Q'}};
     open();
@@ -400,8 +396,7 @@ TEST_F(functions_page_test, an_edited_entry_keeps_its_own_key_and_its_place_in_n
     EXPECT_EQ(record.shortcut_keys, (std::vector<shortcut_key>{{INT_MIN, 'Q'}}));
 }
 
-TEST_F(functions_page_test, delete_asks_first_and_only_user_rows_can_go)
-{
+TEST_F(functions_page_test, delete_asks_first_and_only_user_rows_can_go) {
     record.user_function_texts = {"sq(a,b)=a*b//"};
     open();
     select("sqrt");
@@ -420,8 +415,7 @@ TEST_F(functions_page_test, delete_asks_first_and_only_user_rows_can_go)
     EXPECT_TRUE(record.user_function_texts.empty());
 }
 
-TEST_F(functions_page_test, a_stored_definition_the_engine_rejects_is_dropped_with_its_key)
-{
+TEST_F(functions_page_test, a_stored_definition_the_engine_rejects_is_dropped_with_its_key) {
     record.user_function_texts = {"broken", "f(x)=x*2//twice"};
     record.shortcut_keys = {{INT_MIN, 'B'}, {INT_MIN | 1, 'F'}};
     open();

@@ -29,13 +29,14 @@ TEST_F(profile_test, booleans_are_yes_or_no_and_only_exact_yes_is_true) {
     EXPECT_TRUE(write_profile_bool("S", "Off", false, path()));
     auto sections = parse_ini(read_raw());
     ASSERT_EQ(sections.size(), 1u);
-    EXPECT_EQ(sections[0].entries, (std::vector<std::pair<std::string, std::string>>{{"On", "Yes"}, {"Off", "No"}}));
+    EXPECT_EQ(sections[0].entries,
+              (std::vector<std::pair<std::string, std::string>>{{"On", "Yes"}, {"Off", "No"}}));
 
     const struct {
         const char* stored;
         bool expected;
-    } cases[] = {{"Yes", true}, {"yes", false}, {"YES", false}, {"No", false}, {"1", false},
-                 {"true", false}, {"", false}, {"Yes please", false}};
+    } cases[] = {{"Yes", true}, {"yes", false},  {"YES", false}, {"No", false},
+                 {"1", false},  {"true", false}, {"", false},    {"Yes please", false}};
     for (const auto& c : cases) {
         write_profile_string("S", "Flag", c.stored, path());
         for (bool default_flag : {false, true}) {
@@ -85,7 +86,8 @@ TEST_F(profile_test, a_present_key_without_a_number_reads_as_zero) {
 }
 
 TEST_F(profile_test, a_line_break_in_a_value_cannot_add_keys_or_sections) {
-    const char* values[] = {"a()=1//x\r\nSize=9999", "a()=1//x\nSize=9999", "a()=1//x\r[Option]\r\nSize=9999"};
+    const char* values[] = {"a()=1//x\r\nSize=9999", "a()=1//x\nSize=9999",
+                            "a()=1//x\r[Option]\r\nSize=9999"};
     for (const char* value : values) {
         write_profile_int("User Function", "Size", 1, path());
         EXPECT_TRUE(write_profile_string("User Function", "f0", value, path()));

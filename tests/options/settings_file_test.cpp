@@ -72,10 +72,10 @@ TEST_F(settings_file_test, without_a_file_every_field_has_its_default) {
     EXPECT_EQ(record.precision, 10);
     EXPECT_EQ(record.exp_translate, 10);
     EXPECT_EQ(record.after_send, 1);
-    for (std::int32_t colour : {record.main_frame_color, record.main_back_color, record.exp_font_color,
-                                record.exp_back_color, record.exp_frame_color, record.ans_font_color,
-                                record.ans_back_color, record.ans_frame_color, record.ans_error_color,
-                                record.ans_nc_color})
+    for (std::int32_t colour :
+         {record.main_frame_color, record.main_back_color, record.exp_font_color, record.exp_back_color,
+          record.exp_frame_color, record.ans_font_color, record.ans_back_color, record.ans_frame_color,
+          record.ans_error_color, record.ans_nc_color})
         EXPECT_EQ(colour, AUTO_COLOR);
     EXPECT_EQ(record.exp_font_name, sjis("ＭＳ ゴシック"));
     EXPECT_EQ(record.ans_font_name, sjis("ＭＳ ゴシック"));
@@ -104,15 +104,15 @@ TEST_F(settings_file_test, the_file_holds_the_expected_text) {
     const auto sections = parse_ini(read_raw());
     ASSERT_EQ(sections.size(), 3u);
     EXPECT_EQ(sections[0].name, "Option");
-    EXPECT_EQ(sections[0].entries, (entry_list{
-                                       {"Answer Mode", "4"},     {"Angle Mode", "2"},    {"Ans Precision", "No"},
-                                       {"Begin Show", "No"},     {"ESC Hide", "Yes"},    {"Precision", "15"},
-                                       {"Exp Translate", "2"},   {"Replace Ans", "No"},  {"Show NC Ans", "Yes"},
-                                       {"Show ()", "No"},        {"Show Top", "Yes"},    {"Hotkey", "577"},
-                                       {"Show Position", "2"},   {"Send Ans", "No"},     {"Send Exp", "Yes"},
-                                       {"After Send", "0"},      {"Disable Resize", "Yes"}, {"Show Tray", "No"},
-                                       {"Comma", "Yes"},
-                                   }));
+    EXPECT_EQ(
+        sections[0].entries,
+        (entry_list{
+            {"Answer Mode", "4"},      {"Angle Mode", "2"}, {"Ans Precision", "No"}, {"Begin Show", "No"},
+            {"ESC Hide", "Yes"},       {"Precision", "15"}, {"Exp Translate", "2"},  {"Replace Ans", "No"},
+            {"Show NC Ans", "Yes"},    {"Show ()", "No"},   {"Show Top", "Yes"},     {"Hotkey", "577"},
+            {"Show Position", "2"},    {"Send Ans", "No"},  {"Send Exp", "Yes"},     {"After Send", "0"},
+            {"Disable Resize", "Yes"}, {"Show Tray", "No"}, {"Comma", "Yes"},
+        }));
     EXPECT_EQ(sections[1].name, "User Function");
     EXPECT_EQ(sections[1].entries, (entry_list{
                                        {"Size", "2"},
@@ -160,8 +160,10 @@ TEST_F(settings_file_test, defaults_are_stored_as_minus_one_yes_no_and_shift_jis
     for (const auto& entry : expected_option)
         EXPECT_NE(std::find(option->entries.begin(), option->entries.end(), entry), option->entries.end())
             << entry.first;
-    const entry_list expected_colour = {{"Main Frame Color", "-1"}, {"Ans NC Color", "-1"},
-                                        {"Exp Font Name", sjis("ＭＳ ゴシック")}, {"Main Icon File", ""}};
+    const entry_list expected_colour = {{"Main Frame Color", "-1"},
+                                        {"Ans NC Color", "-1"},
+                                        {"Exp Font Name", sjis("ＭＳ ゴシック")},
+                                        {"Main Icon File", ""}};
     for (const auto& entry : expected_colour)
         EXPECT_NE(std::find(colour->entries.begin(), colour->entries.end(), entry), colour->entries.end())
             << entry.first;
@@ -218,7 +220,8 @@ struct hand_written_case {
 
 void PrintTo(const hand_written_case& c, std::ostream* out) { *out << c.name; }
 
-class hand_written_file_test : public ini_file_test, public ::testing::WithParamInterface<hand_written_case> {};
+class hand_written_file_test : public ini_file_test,
+                               public ::testing::WithParamInterface<hand_written_case> {};
 
 TEST_P(hand_written_file_test, loads_as_expected) {
     write_raw(GetParam().text);
@@ -235,13 +238,23 @@ settings with_keys(std::vector<shortcut_key> keys, std::vector<std::string> text
 }
 
 const hand_written_case hand_written_cases[] = {
-    {"user_function_on_alt_a", "[User Function]\r\nSize=1\r\nf0=t(x)=x//\r\nKeySize=1\r\nk0=-2147483648,65\r\n",
-     [] { return with_keys({{USER_FUNCTION_FLAG, 'A'}}, {"t(x)=x//"}); }},
-    {"shortcut_without_comma", "[User Function]\r\nKeySize=1\r\nk0=5\r\n", [] { return with_keys({{5, 5}}); }},
+    {"user_function_on_alt_a",
+     "[User Function]\r\nSize=1\r\nf0=t(x)=x//\r\nKeySize=1\r\nk0=-2147483648,65\r\n",
+     [] {
+         return with_keys({{USER_FUNCTION_FLAG, 'A'}}, {"t(x)=x//"});
+     }},
+    {"shortcut_without_comma", "[User Function]\r\nKeySize=1\r\nk0=5\r\n",
+     [] {
+         return with_keys({{5, 5}});
+     }},
     {"missing_shortcut_key", "[User Function]\r\nKeySize=2\r\nk0=0,49\r\n",
-     [] { return with_keys({{0, '1'}, {0, 0}}); }},
+     [] {
+         return with_keys({{0, '1'}, {0, 0}});
+     }},
     {"size_beyond_the_stored_functions", "[User Function]\r\nSize=3\r\nf0=a()=1//\r\n",
-     [] { return with_keys({}, {"a()=1//", "", ""}); }},
+     [] {
+         return with_keys({}, {"a()=1//", "", ""});
+     }},
     {"negative_counts", "[User Function]\r\nSize=-5\r\nf0=a()=1//\r\nKeySize=-1\r\nk0=0,49\r\n",
      [] { return with_keys({}); }},
     {"lower_case_yes", "[Option]\r\nBegin Show=yes\r\nShow Tray=YES\r\nComma=Yes\r\n",
@@ -260,7 +273,8 @@ const hand_written_case hand_written_cases[] = {
          return s;
      }},
     {"out_of_range_values_are_kept",
-     "[Option]\r\nAnswer Mode=9\r\nPrecision=99\r\nAfter Send=-3\r\n[Color & Style]\r\nMain Frame Style=-4\r\n"
+     "[Option]\r\nAnswer Mode=9\r\nPrecision=99\r\nAfter Send=-3\r\n[Color & Style]\r\nMain Frame "
+     "Style=-4\r\n"
      "[User Function]\r\nKeySize=1\r\nk0=1234,65\r\n",
      [] {
          settings s = with_keys({{1234, 'A'}});
@@ -277,8 +291,9 @@ const hand_written_case hand_written_cases[] = {
          s.answer_mode = 3;
          return s;
      }},
-    {"garbage_lines", "hello world\r\n===\r\n[Option\r\nPrecision=4\r\n[Option]\r\njunk line\r\n;Comma=Yes\r\n=7\r\n"
-                      "Exp Translate=5\r\n[]\r\n[Colour & Style]\r\nLeft=1\r\n",
+    {"garbage_lines",
+     "hello world\r\n===\r\n[Option\r\nPrecision=4\r\n[Option]\r\njunk line\r\n;Comma=Yes\r\n=7\r\n"
+     "Exp Translate=5\r\n[]\r\n[Colour & Style]\r\nLeft=1\r\n",
      [] {
          settings s;
          s.exp_translate = 5;
@@ -286,7 +301,8 @@ const hand_written_case hand_written_cases[] = {
      }},
     {"no_sections", "Answer Mode=3\r\nPrecision=5\r\nSize=2\r\nLeft=0\r\n", [] { return settings{}; }},
     {"empty_file", "", [] { return settings{}; }},
-    {"truncated_line", "[Option]\r\nPrecision=1", [] {
+    {"truncated_line", "[Option]\r\nPrecision=1",
+     [] {
          settings s;
          s.precision = 1;
          return s;
@@ -315,7 +331,8 @@ TEST_F(settings_file_test, binary_junk_yields_the_defaults) {
         char byte = static_cast<char>(state >> 16);
         junk += byte == '[' ? '\0' : byte;
     }
-    for (const std::string& text : {junk, "\xff\xfe" + junk, "\xef\xbb\xbf" + junk, std::string(1000, '\0')}) {
+    for (const std::string& text :
+         {junk, "\xff\xfe" + junk, "\xef\xbb\xbf" + junk, std::string(1000, '\0')}) {
         write_raw(text);
         settings loaded = sample_settings();
         load_settings(loaded, path());

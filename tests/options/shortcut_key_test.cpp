@@ -29,7 +29,7 @@ TEST(shortcut_key, hand_edited_texts_read_without_failing) {
         const char* text;
         shortcut_key expected;
     } cases[] = {
-        {"5", {5, 5}},                      // no comma: the whole text serves for both
+        {"5", {5, 5}}, // no comma: the whole text serves for both
         {"-7", {-7, -7}},
         {"12abc", {12, 12}},
         {"", {0, 0}},

@@ -26,39 +26,27 @@ TEST_P(replace_ans_test, rewrites_free_standing_ans_only) {
 
 INSTANTIATE_TEST_SUITE_P(
     names_and_numbers, replace_ans_test,
-    testing::Values(
-        replacement_case{"ans*2", "12", "12*2"},
-        replacement_case{"ans", "12", "12"},
-        replacement_case{"", "12", ""},
-        replacement_case{"1+2", "12", "1+2"},
-        // Any letter case is the same variable.
-        replacement_case{"ANS+1", "12", "12+1"},
-        replacement_case{"aNs+AnS", "12", "12+12"},
-        // After a number: an implicit multiplication, kept one by parentheses.
-        replacement_case{"2ans", "12", "2(12)"},
-        replacement_case{"1.5ans", "12", "1.5(12)"},
-        replacement_case{"3*10ans", "-4", "3*10(-4)"},
-        // Parts of longer names stay.
-        replacement_case{"x2ans", "12", "x2ans"},
-        replacement_case{"_1ans", "12", "_1ans"},
-        replacement_case{"answer+1", "12", "answer+1"},
-        replacement_case{"1+answer", "12", "1+answer"},
-        replacement_case{"_ans", "12", "_ans"},
-        replacement_case{"ans_", "12", "ans_"},
-        replacement_case{"ans2", "12", "ans2"},
-        replacement_case{"xans", "12", "xans"},
-        replacement_case{"ansans", "12", "ansans"},
-        replacement_case{"an", "12", "an"},
-        // Separated by operators, blanks or parentheses every use is replaced.
-        replacement_case{"ans+ans*ans", "3", "3+3*3"},
-        replacement_case{"(ans)", "3", "(3)"},
-        replacement_case{"sin(ans) ans", "3", "sin(3) 3"},
-        replacement_case{"2ans+answer-ans", "5", "2(5)+answer-5"},
-        // The replacement text itself is not searched again.
-        replacement_case{"ans+1", "ans", "ans+1"},
-        replacement_case{"ans+ans", "", "+"},
-        replacement_case{"1,234", "1", "1,234"},
-        replacement_case{"ans", "1.5e+10", "1.5e+10"}));
+    testing::Values(replacement_case{"ans*2", "12", "12*2"}, replacement_case{"ans", "12", "12"},
+                    replacement_case{"", "12", ""}, replacement_case{"1+2", "12", "1+2"},
+                    // Any letter case is the same variable.
+                    replacement_case{"ANS+1", "12", "12+1"}, replacement_case{"aNs+AnS", "12", "12+12"},
+                    // After a number: an implicit multiplication, kept one by parentheses.
+                    replacement_case{"2ans", "12", "2(12)"}, replacement_case{"1.5ans", "12", "1.5(12)"},
+                    replacement_case{"3*10ans", "-4", "3*10(-4)"},
+                    // Parts of longer names stay.
+                    replacement_case{"x2ans", "12", "x2ans"}, replacement_case{"_1ans", "12", "_1ans"},
+                    replacement_case{"answer+1", "12", "answer+1"},
+                    replacement_case{"1+answer", "12", "1+answer"}, replacement_case{"_ans", "12", "_ans"},
+                    replacement_case{"ans_", "12", "ans_"}, replacement_case{"ans2", "12", "ans2"},
+                    replacement_case{"xans", "12", "xans"}, replacement_case{"ansans", "12", "ansans"},
+                    replacement_case{"an", "12", "an"},
+                    // Separated by operators, blanks or parentheses every use is replaced.
+                    replacement_case{"ans+ans*ans", "3", "3+3*3"}, replacement_case{"(ans)", "3", "(3)"},
+                    replacement_case{"sin(ans) ans", "3", "sin(3) 3"},
+                    replacement_case{"2ans+answer-ans", "5", "2(5)+answer-5"},
+                    // The replacement text itself is not searched again.
+                    replacement_case{"ans+1", "ans", "ans+1"}, replacement_case{"ans+ans", "", "+"},
+                    replacement_case{"1,234", "1", "1,234"}, replacement_case{"ans", "1.5e+10", "1.5e+10"}));
 
 // The second byte of a double-byte character may be an ASCII letter ("ア" is
 // 0x83 0x41, an "A"); it must never be taken for the start of "ans".
@@ -78,9 +66,13 @@ TEST(replace_ans_in_shift_jis, a_double_byte_character_in_front_is_no_name) {
 }
 
 TEST(replace_ans_in_shift_jis, high_bytes_are_neither_letters_nor_digits) {
-    EXPECT_EQ(replace_ans("\xA0" "ans\xA0", "7"), "\xA0" "7\xA0");
+    EXPECT_EQ(replace_ans("\xA0"
+                          "ans\xA0",
+                          "7"),
+              "\xA0"
+              "7\xA0");
     // A lead byte at the very end has no second byte to hide.
     EXPECT_EQ(replace_ans("ans\x83", "7"), "7\x83");
 }
 
-}  // namespace
+} // namespace

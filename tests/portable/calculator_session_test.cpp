@@ -32,9 +32,9 @@ bool has_variable(const calculator_session& session, const char* name) {
 struct commit_case {
     const char* name;
     tweak change;
-    std::vector<const char*> expressions;  // committed in order
-    const char* shown;                     // the answer of the last one
-    const char* history_expression;        // the newest history entry
+    std::vector<const char*> expressions; // committed in order
+    const char* shown;                    // the answer of the last one
+    const char* history_expression;       // the newest history entry
     const char* ans_text;
     double ans;
 };
@@ -61,26 +61,55 @@ INSTANTIATE_TEST_SUITE_P(
     cases, commit_cases,
     testing::Values(
         commit_case{"plain", {}, {"1+2*3"}, "7", "1+2*3", "7", 7.0},
-        commit_case{"comma_kept_in_history_not_in_ans", [](session_settings& s) { s.answer.comma = true; },
-                    {"1234"}, "1,234", "1234", "1234", 1234.0},
+        commit_case{"comma_kept_in_history_not_in_ans",
+                    [](session_settings& s) { s.answer.comma = true; },
+                    {"1234"},
+                    "1,234",
+                    "1234",
+                    "1234",
+                    1234.0},
         commit_case{"ans_replaced", {}, {"12", "ans*2"}, "24", "12*2", "24", 24.0},
         commit_case{"ans_after_number_wrapped", {}, {"12", "2ans"}, "24", "2(12)", "24", 24.0},
-        commit_case{"names_containing_ans_untouched", {}, {"12", "answer=1", "answer+1"}, "2", "answer+1",
-                    "2", 2.0},
-        commit_case{"replacement_off", [](session_settings& s) { s.replace_ans = false; }, {"12", "ans*2"},
-                    "24", "ans*2", "24", 24.0},
-        commit_case{"ans_rounded_to_shown_precision", [](session_settings& s) { s.answer.precision = 3; },
-                    {"2/3"}, "0.667", "2/3", "0.667", 0.667},
+        commit_case{
+            "names_containing_ans_untouched", {}, {"12", "answer=1", "answer+1"}, "2", "answer+1", "2", 2.0},
+        commit_case{"replacement_off",
+                    [](session_settings& s) { s.replace_ans = false; },
+                    {"12", "ans*2"},
+                    "24",
+                    "ans*2",
+                    "24",
+                    24.0},
+        commit_case{"ans_rounded_to_shown_precision",
+                    [](session_settings& s) { s.answer.precision = 3; },
+                    {"2/3"},
+                    "0.667",
+                    "2/3",
+                    "0.667",
+                    0.667},
         commit_case{"ans_unrounded",
                     [](session_settings& s) {
                         s.answer.precision = 3;
                         s.answer.ans_precision = false;
                     },
-                    {"2/3"}, "0.667", "2/3", "0.667", 2.0 / 3.0},
-        commit_case{"hex_ans_truncated", [](session_settings& s) { s.answer.answer_mode = cal::answer_form::hexadecimal; }, {"7/2"}, "0x3",
-                    "7/2", "0x3", 3.0},
-        commit_case{"radian_angles", [](session_settings& s) { s.angle_mode = cal::angle_unit::radian; }, {"cos(0)*2"}, "2",
-                    "cos(0)*2", "2", 2.0}),
+                    {"2/3"},
+                    "0.667",
+                    "2/3",
+                    "0.667",
+                    2.0 / 3.0},
+        commit_case{"hex_ans_truncated",
+                    [](session_settings& s) { s.answer.answer_mode = cal::answer_form::hexadecimal; },
+                    {"7/2"},
+                    "0x3",
+                    "7/2",
+                    "0x3",
+                    3.0},
+        commit_case{"radian_angles",
+                    [](session_settings& s) { s.angle_mode = cal::angle_unit::radian; },
+                    {"cos(0)*2"},
+                    "2",
+                    "cos(0)*2",
+                    "2",
+                    2.0}),
     [](const testing::TestParamInfo<commit_case>& test) { return std::string(test.param.name); });
 
 TEST(calculator_session, the_history_keeps_its_limit) {
@@ -97,7 +126,7 @@ TEST(calculator_session, the_history_keeps_its_limit) {
 struct failed_commit_case {
     const char* name;
     const char* expression;
-    const char* message;  // UTF-8
+    const char* message; // UTF-8
     std::int32_t position;
     std::int32_t length;
 };
@@ -121,12 +150,14 @@ TEST_P(failed_commit_cases, keep_history_and_ans) {
     EXPECT_TRUE(has_variable(session, "y"));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    cases, failed_commit_cases,
-    testing::Values(failed_commit_case{"empty", "", "式が空です。", 0, 0},
-                    failed_commit_case{"unfinished", "2*3/", "不正な構文です。", 3, 0},
-                    failed_commit_case{"unknown_function", "1+foo(2)", "関数 'foo' は定義されていません。", 2, 3}),
-    [](const testing::TestParamInfo<failed_commit_case>& test) { return std::string(test.param.name); });
+INSTANTIATE_TEST_SUITE_P(cases, failed_commit_cases,
+                         testing::Values(failed_commit_case{"empty", "", "式が空です。", 0, 0},
+                                         failed_commit_case{"unfinished", "2*3/", "不正な構文です。", 3, 0},
+                                         failed_commit_case{"unknown_function", "1+foo(2)",
+                                                            "関数 'foo' は定義されていません。", 2, 3}),
+                         [](const testing::TestParamInfo<failed_commit_case>& test) {
+                             return std::string(test.param.name);
+                         });
 
 TEST(calculator_session, an_assignment_before_a_failing_part_stays) {
     calculator_session session = session_with();
@@ -141,8 +172,8 @@ struct edit_case {
     const char* name;
     bool live_preview;
     const char* expression;
-    bool shows;            // false: the display keeps its text
-    const char* text;      // what it shows
+    bool shows;       // false: the display keeps its text
+    const char* text; // what it shows
     answer_look look;
 };
 
@@ -184,7 +215,7 @@ struct answer_mode_case {
     const char* name;
     tweak change;
     const char* expression;          // committed first
-    std::vector<std::int32_t> modes;  // chosen in order
+    std::vector<std::int32_t> modes; // chosen in order
     const char* shown;               // after the last
     answer_look look;
     answer_state state;
@@ -217,18 +248,33 @@ INSTANTIATE_TEST_SUITE_P(
         answer_mode_case{"hex", {}, "255", {4}, "0xFF", answer_look::answer, committed},
         answer_mode_case{"hex_then_binary", {}, "255", {4, 2}, "0b11111111", answer_look::answer, committed},
         answer_mode_case{"back_to_real", {}, "255", {4, 2, 0}, "255", answer_look::answer, committed},
-        answer_mode_case{"rounded_ans", [](session_settings& s) { s.answer.precision = 2; }, "10/3", {1, 0},
-                         "3.33", answer_look::answer, committed},
+        answer_mode_case{"rounded_ans",
+                         [](session_settings& s) { s.answer.precision = 2; },
+                         "10/3",
+                         {1, 0},
+                         "3.33",
+                         answer_look::answer,
+                         committed},
         answer_mode_case{"unrounded_ans",
                          [](session_settings& s) {
                              s.answer.precision = 2;
                              s.answer.ans_precision = false;
                          },
-                         "10/3", {3, 0}, "3.33", answer_look::answer, committed},
+                         "10/3",
+                         {3, 0},
+                         "3.33",
+                         answer_look::answer,
+                         committed},
         answer_mode_case{"after_a_failed_enter", {}, "1/", {4}, "", answer_look::answer, eval_failed},
-        answer_mode_case{"too_big_for_binary", {}, "1e10", {2}, "2進数で表現できる範囲を超えました。",
-                         answer_look::error, format_failed},
-        answer_mode_case{"out_of_range_mode_is_real", {}, "1/4", {9}, "0.25", answer_look::answer, committed}),
+        answer_mode_case{"too_big_for_binary",
+                         {},
+                         "1e10",
+                         {2},
+                         "2進数で表現できる範囲を超えました。",
+                         answer_look::error,
+                         format_failed},
+        answer_mode_case{
+            "out_of_range_mode_is_real", {}, "1/4", {9}, "0.25", answer_look::answer, committed}),
     [](const testing::TestParamInfo<answer_mode_case>& test) { return std::string(test.param.name); });
 
 TEST(calculator_session, enter_after_a_format_failure_needs_an_edit) {
@@ -249,7 +295,8 @@ TEST(calculator_session, an_angle_unit_change_sets_the_engine_and_makes_enter_ev
         session.set_state(committed);
         session.change_angle_mode(cal::angle_unit_from_number(modes[i]));
         EXPECT_EQ(session.engine().angle_mode, cal::angle_unit_from_number(expected[i])) << modes[i];
-        EXPECT_EQ(session.current_settings().angle_mode, cal::angle_unit_from_number(expected[i])) << modes[i];
+        EXPECT_EQ(session.current_settings().angle_mode, cal::angle_unit_from_number(expected[i]))
+            << modes[i];
         EXPECT_EQ(session.state(), edited) << modes[i];
     }
 }
@@ -303,7 +350,7 @@ struct pick_case {
     const char* name;
     list_kind kind;
     std::size_t index;
-    const char* picked;  // nullptr: no such row
+    const char* picked; // nullptr: no such row
 };
 
 class pick_cases : public testing::TestWithParam<pick_case> {};
@@ -362,11 +409,19 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         deletion_case{"one_history_entry", history_list, 1, false, true, {"alpha=-2 = -2", "2+3 = 5"}},
         deletion_case{"all_history", history_list, 0, true, true, {}},
-        deletion_case{"history_past_the_end", history_list, 3, false, false,
+        deletion_case{"history_past_the_end",
+                      history_list,
+                      3,
+                      false,
+                      false,
                       {"alpha=-2 = -2", "beta=1/3 = 0.333", "2+3 = 5"}},
         deletion_case{"one_variable", variable_list, 1, false, true, {"alpha = -2", "beta = 0.333"}},
         deletion_case{"all_variables", variable_list, 0, true, true, {}},
-        deletion_case{"variable_past_the_end", variable_list, 3, false, false,
+        deletion_case{"variable_past_the_end",
+                      variable_list,
+                      3,
+                      false,
+                      false,
                       {"alpha = -2", "ans = -2", "beta = 0.333"}}),
     [](const testing::TestParamInfo<deletion_case>& test) { return std::string(test.param.name); });
 

@@ -10,7 +10,7 @@ constexpr std::int32_t user_function(std::int32_t index) { return USER_FUNCTION_
 
 struct key_case {
     char key;
-    const char* text;  // nullptr: the key binds nothing
+    const char* text; // nullptr: the key binds nothing
     int caret_back;
 };
 
@@ -22,11 +22,11 @@ protected:
         {cal::find_builtin_function("sin"), 'S'},
         {user_function(1), 'F'},
         {user_function(0), 'G'},
-        {user_function(2), 'Q'},                   // no such user function
-        {99, 'W'},                                 // no such built-in
+        {user_function(2), 'Q'}, // no such user function
+        {99, 'W'},               // no such built-in
         {-5, 'V'},
-        {cal::find_builtin_function("cos"), 'F'},  // only the first binding counts
-        {cal::find_builtin_function("cos"), 'Q'},  // nor does a later one of a dead key
+        {cal::find_builtin_function("cos"), 'F'}, // only the first binding counts
+        {cal::find_builtin_function("cos"), 'Q'}, // nor does a later one of a dead key
     };
 };
 
@@ -42,10 +42,10 @@ TEST_P(function_keys_test, resolve_the_first_binding_of_each_key) {
     EXPECT_EQ(call->caret_back, GetParam().caret_back);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    keys, function_keys_test,
-    testing::Values(key_case{'P', "pi()", 0}, key_case{'S', "sin()", 1}, key_case{'F', "f(,)", 2},
-                    key_case{'G', "g()", 0}, key_case{'Q', nullptr, 0}, key_case{'W', nullptr, 0},
-                    key_case{'V', nullptr, 0}, key_case{'K', nullptr, 0}));
+INSTANTIATE_TEST_SUITE_P(keys, function_keys_test,
+                         testing::Values(key_case{'P', "pi()", 0}, key_case{'S', "sin()", 1},
+                                         key_case{'F', "f(,)", 2}, key_case{'G', "g()", 0},
+                                         key_case{'Q', nullptr, 0}, key_case{'W', nullptr, 0},
+                                         key_case{'V', nullptr, 0}, key_case{'K', nullptr, 0}));
 
-}  // namespace
+} // namespace

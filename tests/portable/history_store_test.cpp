@@ -66,10 +66,8 @@ TEST_P(history_limit_test, drops_the_oldest_beyond_fifty) {
 
 INSTANTIATE_TEST_SUITE_P(counts, history_limit_test,
                          testing::Values(limit_case{1, 1, "1", "1"}, limit_case{49, 49, "49", "1"},
-                                         limit_case{50, 50, "50", "1"},
-                                         limit_case{51, 50, "51", "2"},
-                                         limit_case{60, 50, "60", "11"},
-                                         limit_case{200, 50, "200", "151"}));
+                                         limit_case{50, 50, "50", "1"}, limit_case{51, 50, "51", "2"},
+                                         limit_case{60, 50, "60", "11"}, limit_case{200, 50, "200", "151"}));
 
 struct erase_case {
     std::size_t index;
@@ -80,7 +78,7 @@ struct erase_case {
 class history_erase_test : public testing::TestWithParam<erase_case> {};
 
 TEST_P(history_erase_test, removes_the_entry_counted_from_the_newest) {
-    history_store store = store_with(4);  // front to back: 4 3 2 1
+    history_store store = store_with(4); // front to back: 4 3 2 1
     EXPECT_EQ(store.erase(GetParam().index), GetParam().erased);
     EXPECT_EQ(expressions_front_to_back(store), GetParam().remaining);
 }
@@ -103,4 +101,4 @@ TEST(history_store, clear_empties_it_and_it_fills_again) {
     EXPECT_EQ(expressions_front_to_back(store), (std::vector<std::string>{"7"}));
 }
 
-}  // namespace
+} // namespace

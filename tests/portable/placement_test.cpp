@@ -72,15 +72,17 @@ INSTANTIATE_TEST_SUITE_P(
         stored_rectangle_case{"past_the_right_and_top", {3100, -200, 3400, -50}, {2900, 24, 3200, 174}},
         // Larger than the work area: it shrinks to the area.
         stored_rectangle_case{"huge", {0, 0, 100000, 100000}, {1280, 24, 3200, 1080}},
-        stored_rectangle_case{"widest_possible", {INT_MIN, INT_MIN, INT_MAX, INT_MAX}, {1280, 24, 3200, 1080}},
+        stored_rectangle_case{
+            "widest_possible", {INT_MIN, INT_MIN, INT_MAX, INT_MAX}, {1280, 24, 3200, 1080}},
         // Negative or empty sizes take the fallback size.
         stored_rectangle_case{"negative_size", {1500, 500, 1200, 400}, {1500, 500, 1800, 650}},
         stored_rectangle_case{"empty", {1500, 500, 1500, 500}, {1500, 500, 1800, 650}},
         // Edges near the limits of the coordinates do not overflow.
-        stored_rectangle_case{"at_the_largest_coordinates", {INT_MAX - 10, INT_MAX - 10, INT_MAX, INT_MAX},
+        stored_rectangle_case{"at_the_largest_coordinates",
+                              {INT_MAX - 10, INT_MAX - 10, INT_MAX, INT_MAX},
                               {3190, 1070, 3200, 1080}},
-        stored_rectangle_case{"inverted_at_the_limits", {INT_MAX, INT_MAX, INT_MIN, INT_MIN},
-                              {2900, 930, 3200, 1080}}),
+        stored_rectangle_case{
+            "inverted_at_the_limits", {INT_MAX, INT_MAX, INT_MIN, INT_MIN}, {2900, 930, 3200, 1080}}),
     [](const testing::TestParamInfo<stored_rectangle_case>& test) { return test.param.name; });
 
 TEST(placement, a_usable_size_never_overflows_the_edges) {

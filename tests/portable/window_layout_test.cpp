@@ -47,8 +47,7 @@ TEST(window_layout, fitted_height_keeps_a_taller_editor_and_raises_a_shorter_one
 // At 200 % every size of the strip doubles; the sizing frame and the fields'
 // preferred heights come doubled from the system and the fonts.
 TEST(window_layout, at_192_dpi_every_size_doubles) {
-    EXPECT_EQ(layout_children(600, 240, 40, AT_192),
-              (main_layout{{34, 2, 564, 190}, {34, 198, 564, 40}}));
+    EXPECT_EQ(layout_children(600, 240, 40, AT_192), (main_layout{{34, 2, 564, 190}, {34, 198, 564, 40}}));
     EXPECT_EQ(minimum_tracking_size(8, 38, 44, AT_192), (window_size{44, 44 + 38 + 16 + 6}));
     EXPECT_EQ(fitted_window_height(8, 10, 38, 44, AT_192), 38 + 44 + 16 + 6);
     EXPECT_TRUE(in_icon_cell(31, 31, AT_192));
@@ -99,16 +98,15 @@ constexpr int HIT_BOTTOMRIGHT = 17; // HTBOTTOMRIGHT
 
 INSTANTIATE_TEST_SUITE_P(
     codes, main_hit_test_cases,
-    testing::Values(
-        hit_case{HIT_CLIENT, 0, 0, false, HIT_CLIENT},        // icon cell stays client
-        hit_case{HIT_CLIENT, 15, 15, false, HIT_CLIENT},      // its last pixel
-        hit_case{HIT_CLIENT, 16, 15, false, HIT_CAPTION},     // right of it: the grip drags
-        hit_case{HIT_CLIENT, 5, 16, false, HIT_CAPTION},      // below it
-        hit_case{HIT_CLIENT, 200, 60, false, HIT_CAPTION},    // the margins drag
-        hit_case{HIT_LEFT, -2, 40, false, HIT_LEFT},          // the border sizes
-        hit_case{HIT_LEFT, -2, 40, true, HIT_CAPTION},        // unless resizing is off
-        hit_case{HIT_BOTTOMRIGHT, 300, 150, true, HIT_CAPTION},
-        hit_case{HIT_LEFT, -2, 5, true, HIT_LEFT}));          // beside the icon: default kept
+    testing::Values(hit_case{HIT_CLIENT, 0, 0, false, HIT_CLIENT},     // icon cell stays client
+                    hit_case{HIT_CLIENT, 15, 15, false, HIT_CLIENT},   // its last pixel
+                    hit_case{HIT_CLIENT, 16, 15, false, HIT_CAPTION},  // right of it: the grip drags
+                    hit_case{HIT_CLIENT, 5, 16, false, HIT_CAPTION},   // below it
+                    hit_case{HIT_CLIENT, 200, 60, false, HIT_CAPTION}, // the margins drag
+                    hit_case{HIT_LEFT, -2, 40, false, HIT_LEFT},       // the border sizes
+                    hit_case{HIT_LEFT, -2, 40, true, HIT_CAPTION},     // unless resizing is off
+                    hit_case{HIT_BOTTOMRIGHT, 300, 150, true, HIT_CAPTION},
+                    hit_case{HIT_LEFT, -2, 5, true, HIT_LEFT})); // beside the icon: default kept
 
 TEST(window_layout, flat_grip_is_two_lines_in_the_frame_colour) {
     const grip_lines grip = grip_for(0, rgb(200, 200, 200), rgb(1, 2, 3), AT_96);
@@ -152,14 +150,13 @@ TEST_P(settings_range_cases, keep_values_in_range_and_replace_the_rest_by_the_de
     EXPECT_EQ(c.usable(INT32_MAX), c.fallback) << c.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    fields, settings_range_cases,
-    testing::Values(range_case{"answer mode", usable_answer_mode, 0, 4, 0},
-                    range_case{"angle mode", usable_angle_mode, 0, 2, 0},
-                    range_case{"precision", usable_precision, 0, 15, 10},
-                    range_case{"exp translate", usable_exp_translate, 2, 15, 10},
-                    range_case{"frame style", usable_frame_style, 0, 2, 0},
-                    range_case{"font size", usable_font_size, 1, MAX_FONT_SIZE, 10}));
+INSTANTIATE_TEST_SUITE_P(fields, settings_range_cases,
+                         testing::Values(range_case{"answer mode", usable_answer_mode, 0, 4, 0},
+                                         range_case{"angle mode", usable_angle_mode, 0, 2, 0},
+                                         range_case{"precision", usable_precision, 0, 15, 10},
+                                         range_case{"exp translate", usable_exp_translate, 2, 15, 10},
+                                         range_case{"frame style", usable_frame_style, 0, 2, 0},
+                                         range_case{"font size", usable_font_size, 1, MAX_FONT_SIZE, 10}));
 
 TEST(settings_ranges, a_hand_edited_record_becomes_the_defaults_where_it_is_out_of_range) {
     settings record;

@@ -26,10 +26,9 @@ struct step_runner {
     static inline HWND box = nullptr;
     static inline bool gave_up = false;
 
-    static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD)
-    {
+    static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD) {
         if (!box || !IsWindowVisible(box))
-            return;  // not up yet (or gone): nothing to look at
+            return; // not up yet (or gone): nothing to look at
         if (next < steps.size())
             steps[next++](box);
         else if (!gave_up) {
@@ -44,8 +43,7 @@ public:
     using about_box::about_box;
     bool hovering_at_start = true;
 
-    bool on_init_dialog(HWND focus, LPARAM init_param) override
-    {
+    bool on_init_dialog(HWND focus, LPARAM init_param) override {
         bool result = about_box::on_init_dialog(focus, init_param);
         hovering_at_start = mail().hovering();
         step_runner::box = handle();
@@ -54,8 +52,7 @@ public:
 };
 
 // Runs the box through the steps; returns what run() returned.
-INT_PTR run_steps(scripted_about_box& box, std::vector<step> steps)
-{
+INT_PTR run_steps(scripted_about_box& box, std::vector<step> steps) {
     step_runner::steps = std::move(steps);
     step_runner::next = 0;
     step_runner::box = nullptr;
@@ -69,16 +66,14 @@ INT_PTR run_steps(scripted_about_box& box, std::vector<step> steps)
 
 HWND mail_line_of(HWND box) { return GetDlgItem(box, IDC_ABOUT_MAIL); }
 
-void put_cursor_on_mail_line(HWND box)
-{
+void put_cursor_on_mail_line(HWND box) {
     RECT line;
     GetWindowRect(mail_line_of(box), &line);
     SetCursorPos((line.left + line.right) / 2, (line.top + line.bottom) / 2);
 }
 
 // Far from the box: the mouse has left the dialog altogether.
-void put_cursor_outside(HWND box)
-{
+void put_cursor_outside(HWND box) {
     RECT area;
     GetWindowRect(box, &area);
     SetCursorPos(area.right + 40 < GetSystemMetrics(SM_CXSCREEN) ? area.right + 40 : 0, 0);
@@ -88,8 +83,7 @@ void move_mouse_over_line(HWND box) { SendMessageA(mail_line_of(box), WM_MOUSEMO
 void tick_hover_timer(HWND box) { SendMessageA(mail_line_of(box), WM_TIMER, mail_line::hover_timer, 0); }
 
 // Counts the pixels of the colour in the line as it is painted now.
-int pixels_of(HWND box, COLORREF colour)
-{
+int pixels_of(HWND box, COLORREF colour) {
     HWND line = mail_line_of(box);
     RedrawWindow(line, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     RECT client;
@@ -106,8 +100,7 @@ int pixels_of(HWND box, COLORREF colour)
 constexpr COLORREF blue = RGB(0, 0, 255);
 constexpr COLORREF black = RGB(0, 0, 0);
 
-std::string text_of(HWND window)
-{
+std::string text_of(HWND window) {
     char text[100] = {};
     GetWindowTextA(window, text, sizeof text);
     return text;
@@ -115,8 +108,7 @@ std::string text_of(HWND window)
 
 using about_box_test = ui_test;
 
-TEST_F(about_box_test, mail_line_lights_up_under_the_mouse_and_goes_back_when_it_leaves)
-{
+TEST_F(about_box_test, mail_line_lights_up_under_the_mouse_and_goes_back_when_it_leaves) {
     struct seen {
         bool hovering;
         int blue_pixels;
@@ -128,20 +120,32 @@ TEST_F(about_box_test, mail_line_lights_up_under_the_mouse_and_goes_back_when_it
     auto note = [&](HWND b) {
         states.push_back({box.mail().hovering(), pixels_of(b, blue), pixels_of(b, black)});
     };
-    INT_PTR result = run_steps(box, {
-        [&](HWND b) { put_cursor_outside(b); note(b); },
-        [&](HWND b) {
-            put_cursor_on_mail_line(b);
-            move_mouse_over_line(b);
-            note(b);
-            SendMessageA(mail_line_of(b), WM_SETCURSOR, reinterpret_cast<WPARAM>(mail_line_of(b)),
-                         MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-            hand_cursor = GetCursor() == LoadCursorA(program_instance(), MAKEINTRESOURCEA(IDC_LINK_HAND));
-        },
-        [&](HWND b) { tick_hover_timer(b); note(b); },  // still over it
-        [&](HWND b) { put_cursor_outside(b); tick_hover_timer(b); note(b); },
-        [](HWND b) { PostMessageA(b, WM_CLOSE, 0, 0); },
-    });
+    INT_PTR result = run_steps(
+        box, {
+                 [&](HWND b) {
+                     put_cursor_outside(b);
+                     note(b);
+                 },
+                 [&](HWND b) {
+                     put_cursor_on_mail_line(b);
+                     move_mouse_over_line(b);
+                     note(b);
+                     SendMessageA(mail_line_of(b), WM_SETCURSOR, reinterpret_cast<WPARAM>(mail_line_of(b)),
+                                  MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+                     hand_cursor = GetCursor() ==
+                                   LoadCursorA(program_instance(), MAKEINTRESOURCEA(IDC_LINK_HAND));
+                 },
+                 [&](HWND b) {
+                     tick_hover_timer(b);
+                     note(b);
+                 }, // still over it
+                 [&](HWND b) {
+                     put_cursor_outside(b);
+                     tick_hover_timer(b);
+                     note(b);
+                 },
+                 [](HWND b) { PostMessageA(b, WM_CLOSE, 0, 0); },
+             });
 
     EXPECT_EQ(0, result);
     EXPECT_FALSE(step_runner::gave_up);
@@ -158,18 +162,21 @@ TEST_F(about_box_test, mail_line_lights_up_under_the_mouse_and_goes_back_when_it
     EXPECT_TRUE(hand_cursor);
 }
 
-TEST_F(about_box_test, escape_leaves_it_open_enter_closes_it_and_it_reopens_in_normal_colours)
-{
+TEST_F(about_box_test, escape_leaves_it_open_enter_closes_it_and_it_reopens_in_normal_colours) {
     bool open_after_escape = false;
     scripted_about_box first;
-    INT_PTR result = run_steps(first, {
-        [](HWND b) { put_cursor_on_mail_line(b); move_mouse_over_line(b); },
-        [](HWND b) { PostMessageA(GetDlgItem(b, IDOK), WM_KEYDOWN, VK_ESCAPE, 0x00010001); },
-        [&](HWND b) {
-            open_after_escape = IsWindowVisible(b) != FALSE;
-            PostMessageA(GetDlgItem(b, IDOK), WM_KEYDOWN, VK_RETURN, 0x001C0001);
-        },
-    });
+    INT_PTR result = run_steps(
+        first, {
+                   [](HWND b) {
+                       put_cursor_on_mail_line(b);
+                       move_mouse_over_line(b);
+                   },
+                   [](HWND b) { PostMessageA(GetDlgItem(b, IDOK), WM_KEYDOWN, VK_ESCAPE, 0x00010001); },
+                   [&](HWND b) {
+                       open_after_escape = IsWindowVisible(b) != FALSE;
+                       PostMessageA(GetDlgItem(b, IDOK), WM_KEYDOWN, VK_RETURN, 0x001C0001);
+                   },
+               });
     EXPECT_TRUE(open_after_escape);
     EXPECT_EQ(0, result);
     EXPECT_FALSE(step_runner::gave_up) << "Enter did not close the box";
@@ -180,28 +187,27 @@ TEST_F(about_box_test, escape_leaves_it_open_enter_closes_it_and_it_reopens_in_n
     int blue_pixels = -1;
     scripted_about_box second;
     run_steps(second, {
-        [&](HWND b) { blue_pixels = pixels_of(b, blue); },
-        [](HWND b) { PostMessageA(b, WM_CLOSE, 0, 0); },
-    });
+                          [&](HWND b) { blue_pixels = pixels_of(b, blue); },
+                          [](HWND b) { PostMessageA(b, WM_CLOSE, 0, 0); },
+                      });
     EXPECT_FALSE(second.hovering_at_start);
     EXPECT_EQ(0, blue_pixels);
 }
 
-TEST_F(about_box_test, a_click_on_the_mail_line_hands_the_mailto_link_to_the_opener)
-{
+TEST_F(about_box_test, a_click_on_the_mail_line_hands_the_mailto_link_to_the_opener) {
     std::vector<std::pair<HWND, std::string>> opened;
     HWND line = nullptr;
     std::string shown;
     scripted_about_box box([&](HWND owner, const std::string& link) { opened.emplace_back(owner, link); });
     run_steps(box, {
-        [&](HWND b) {
-            line = mail_line_of(b);
-            shown = text_of(line);
-            SendMessageA(line, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
-            SendMessageA(line, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
-        },
-        [](HWND b) { PostMessageA(b, WM_CLOSE, 0, 0); },
-    });
+                       [&](HWND b) {
+                           line = mail_line_of(b);
+                           shown = text_of(line);
+                           SendMessageA(line, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+                           SendMessageA(line, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+                       },
+                       [](HWND b) { PostMessageA(b, WM_CLOSE, 0, 0); },
+                   });
     std::string address = load_text(IDS_ABOUT_MAIL_ADDRESS);
     ASSERT_NE(std::string::npos, address.find("@example."));
     EXPECT_EQ("Mail: " + address, shown);
@@ -211,8 +217,7 @@ TEST_F(about_box_test, a_click_on_the_mail_line_hands_the_mailto_link_to_the_ope
 }
 
 // The version the box names is the version resource's.
-TEST_F(about_box_test, version_line_matches_the_version_resource)
-{
+TEST_F(about_box_test, version_line_matches_the_version_resource) {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);
     DWORD ignored = 0;
@@ -227,13 +232,13 @@ TEST_F(about_box_test, version_line_matches_the_version_resource)
     std::vector<std::string> texts;
     scripted_about_box box;
     run_steps(box, {
-        [&](HWND b) {
-            for (HWND item = GetWindow(b, GW_CHILD); item; item = GetWindow(item, GW_HWNDNEXT))
-                texts.push_back(text_of(item));
-            PostMessageA(b, WM_CLOSE, 0, 0);
-        },
-    });
+                       [&](HWND b) {
+                           for (HWND item = GetWindow(b, GW_CHILD); item; item = GetWindow(item, GW_HWNDNEXT))
+                               texts.push_back(text_of(item));
+                           PostMessageA(b, WM_CLOSE, 0, 0);
+                       },
+                   });
     EXPECT_NE(std::find(texts.begin(), texts.end(), std::string("Tarvik Version ") + version), texts.end());
 }
 
-}  // namespace
+} // namespace

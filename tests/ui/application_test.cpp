@@ -12,25 +12,29 @@ using application_test = ui_test;
 
 struct string_case {
     UINT id;
-    std::string expected;  // code page 932
+    std::string expected; // code page 932
 };
 
-std::string long_japanese_string()
-{
+std::string long_japanese_string() {
     std::string text(253, 'x');
     for (int i = 0; i < 4; ++i)
         text += sjis("漢字表示テスト");
     return text;
 }
 
-TEST_F(application_test, loads_string_resources_whole_whatever_their_length)
-{
+TEST_F(application_test, loads_string_resources_whole_whatever_their_length) {
     const string_case cases[] = {
         {IDS_APP_TITLE, "Tarvik"},
         {IDS_WINDOW_CLASS, "tarvikwnd"},
         {IDS_SETTINGS_FILE, "Tarvik.ini"},
         {IDS_TEST_SHORT, sjis("短い")},
-        {IDS_TEST_LONG_ASCII, [] { std::string t; for (int i = 0; i < 30; ++i) t += "0123456789"; return t; }()},
+        {IDS_TEST_LONG_ASCII,
+         [] {
+             std::string t;
+             for (int i = 0; i < 30; ++i)
+                 t += "0123456789";
+             return t;
+         }()},
         // A double-byte character straddles the end of the first buffer.
         {IDS_TEST_LONG_JAPANESE, long_japanese_string()},
     };
@@ -42,15 +46,13 @@ TEST_F(application_test, loads_string_resources_whole_whatever_their_length)
     }
 }
 
-TEST_F(application_test, missing_string_resource_leaves_the_text_alone)
-{
+TEST_F(application_test, missing_string_resource_leaves_the_text_alone) {
     std::string text = "unchanged";
     EXPECT_FALSE(app.load_string_resource(4242, text));
     EXPECT_EQ("unchanged", text);
 }
 
-TEST_F(application_test, module_directory_is_the_program_path_up_to_its_last_backslash)
-{
+TEST_F(application_test, module_directory_is_the_program_path_up_to_its_last_backslash) {
     char path[MAX_PATH * 4] = {};
     GetModuleFileNameA(nullptr, path, sizeof path);
     std::string expected(path);
@@ -63,8 +65,7 @@ TEST_F(application_test, module_directory_is_the_program_path_up_to_its_last_bac
     EXPECT_EQ('\\', directory.back());
 }
 
-TEST(find_last_backslash, skips_trailing_bytes_of_double_byte_characters)
-{
+TEST(find_last_backslash, skips_trailing_bytes_of_double_byte_characters) {
     struct path_case {
         std::string path;
         std::size_t expected;
@@ -83,8 +84,7 @@ TEST(find_last_backslash, skips_trailing_bytes_of_double_byte_characters)
         EXPECT_EQ(c.expected, find_last_backslash(c.path)) << utf8_from_sjis(c.path);
 }
 
-TEST(application_lifetime, publishes_itself_while_it_lives_and_empties_its_registry)
-{
+TEST(application_lifetime, publishes_itself_while_it_lives_and_empties_its_registry) {
     EXPECT_EQ(nullptr, application::current());
     {
         application app(GetModuleHandleA(nullptr), nullptr, SW_HIDE);
@@ -97,11 +97,10 @@ TEST(application_lifetime, publishes_itself_while_it_lives_and_empties_its_regis
     EXPECT_EQ(nullptr, application::current());
 }
 
-TEST_F(application_test, run_returns_the_quit_code_and_pump_one_handles_single_messages)
-{
-    EXPECT_EQ(0, app.pump_one());  // empty queue
+TEST_F(application_test, run_returns_the_quit_code_and_pump_one_handles_single_messages) {
+    EXPECT_EQ(0, app.pump_one()); // empty queue
     PostQuitMessage(7);
     EXPECT_EQ(7, app.run());
 }
 
-}  // namespace
+} // namespace

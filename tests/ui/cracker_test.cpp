@@ -20,8 +20,7 @@ struct forwarded {
 forwarded last_forwarded;
 LRESULT previous_answer = 0;
 
-LRESULT CALLBACK recording_procedure(HWND, UINT message, WPARAM wparam, LPARAM lparam)
-{
+LRESULT CALLBACK recording_procedure(HWND, UINT message, WPARAM wparam, LPARAM lparam) {
     last_forwarded = {message, wparam, lparam};
     return previous_answer;
 }
@@ -55,15 +54,18 @@ const round_trip round_trips[] = {
     {"erase done", WM_ERASEBKGND, 0x40, 0, 1, 0x40, 0, 1},
     {"erase: only exactly 1 is true", WM_ERASEBKGND, 0x40, 0, 2, 0x40, 0, 0},
     {"set text answers 1", WM_SETTEXT, 0, 0x5678, 0, 0, 0x5678, 1},
-    {"set cursor", WM_SETCURSOR, 0x10, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE), 1, 0x10, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE), 1},
-    {"mouse activate", WM_MOUSEACTIVATE, 0x20, MAKELPARAM(HTCAPTION, WM_LBUTTONDOWN), MA_NOACTIVATE, 0x20, MAKELPARAM(HTCAPTION, WM_LBUTTONDOWN), MA_NOACTIVATE},
+    {"set cursor", WM_SETCURSOR, 0x10, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE), 1, 0x10,
+     MAKELPARAM(HTCLIENT, WM_MOUSEMOVE), 1},
+    {"mouse activate", WM_MOUSEACTIVATE, 0x20, MAKELPARAM(HTCAPTION, WM_LBUTTONDOWN), MA_NOACTIVATE, 0x20,
+     MAKELPARAM(HTCAPTION, WM_LBUTTONDOWN), MA_NOACTIVATE},
     {"hit test, negative", WM_NCHITTEST, 0, point(-10, 20), HTCAPTION, 0, point(-10, 20), HTCAPTION},
     {"ctl colour edit", WM_CTLCOLOREDIT, 0x30, 0x31, 0x99, 0x30, 0x31, 0x99},
     {"query end session", WM_QUERYENDSESSION, 0, 0, 1, 0, 0, 1},
     {"pos changing", WM_WINDOWPOSCHANGING, 0, 0x4444, 0, 0, 0x4444, 0},
     {"move negative", WM_MOVE, 0, point(-5, -6), 0, 0, point(-5, -6), 0},
     {"size", WM_SIZE, SIZE_MAXIMIZED, MAKELPARAM(640, 480), 0, SIZE_MAXIMIZED, MAKELPARAM(640, 480), 0},
-    {"activate minimised", WM_ACTIVATE, MAKEWPARAM(WA_CLICKACTIVE, 1), 0x50, 7, MAKEWPARAM(WA_CLICKACTIVE, 1), 0x50, 0},
+    {"activate minimised", WM_ACTIVATE, MAKEWPARAM(WA_CLICKACTIVE, 1), 0x50, 7, MAKEWPARAM(WA_CLICKACTIVE, 1),
+     0x50, 0},
     {"activate app", WM_ACTIVATEAPP, 1, 0x1111, 0, 1, 0x1111, 0},
     {"set focus", WM_SETFOCUS, 0x60, 0, 0, 0x60, 0, 0},
     {"kill focus", WM_KILLFOCUS, 0x61, 0, 0, 0x61, 0, 0},
@@ -82,12 +84,16 @@ const round_trip round_trips[] = {
     {"scroll", WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 300), 0x90, 0, MAKEWPARAM(SB_THUMBTRACK, 300), 0x90, 0},
     {"init menu popup", WM_INITMENUPOPUP, 0xA0, MAKELPARAM(2, 1), 0, 0xA0, MAKELPARAM(2, 1), 0},
     {"menu select", WM_MENUSELECT, MAKEWPARAM(5, MF_POPUP), 0xB0, 0, MAKEWPARAM(5, MF_POPUP), 0xB0, 0},
-    {"parent notify", WM_PARENTNOTIFY, MAKEWPARAM(WM_LBUTTONDOWN, 3), point(7, 8), 0, MAKEWPARAM(WM_LBUTTONDOWN, 3), point(7, 8), 0},
-    {"sizing", WM_SIZING, WMSZ_BOTTOM, reinterpret_cast<LPARAM>(&some_rect), 0, WMSZ_BOTTOM, reinterpret_cast<LPARAM>(&some_rect), 0},
+    {"parent notify", WM_PARENTNOTIFY, MAKEWPARAM(WM_LBUTTONDOWN, 3), point(7, 8), 0,
+     MAKEWPARAM(WM_LBUTTONDOWN, 3), point(7, 8), 0},
+    {"sizing", WM_SIZING, WMSZ_BOTTOM, reinterpret_cast<LPARAM>(&some_rect), 0, WMSZ_BOTTOM,
+     reinterpret_cast<LPARAM>(&some_rect), 0},
     {"hot key", WM_HOTKEY, 0, MAKELPARAM(MOD_ALT, VK_SPACE), 0, 0, MAKELPARAM(MOD_ALT, VK_SPACE), 0},
     // The control id of the word parameter comes from the record.
-    {"draw item", WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw_item), 0, 77, reinterpret_cast<LPARAM>(&draw_item), 0},
-    {"measure item", WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure_item), 0, 55, reinterpret_cast<LPARAM>(&measure_item), 0},
+    {"draw item", WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw_item), 0, 77,
+     reinterpret_cast<LPARAM>(&draw_item), 0},
+    {"measure item", WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure_item), 0, 55,
+     reinterpret_cast<LPARAM>(&measure_item), 0},
     {"notify", WM_NOTIFY, 12, 0xC0, 3, 12, 0xC0, 0},
     {"close", WM_CLOSE, 0, 0, 9, 0, 0, 0},
     {"paint", WM_PAINT, 0, 0, 9, 0, 0, 0},
@@ -112,17 +118,18 @@ const round_trip round_trips[] = {
     {"key up", WM_KEYUP, 'A', 0xC01E0001, 0, 'A', 0xC01E0001, 0},
     {"sys key down", WM_SYSKEYDOWN, VK_MENU, 0x20380001, 0, VK_MENU, 0x20380001, 0},
     {"sys key up", WM_SYSKEYUP, 'X', 0xE02D0001, 0, 'X', 0xE02D0001, 0},
-    {"h scroll", WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 12), 0x91, 0, MAKEWPARAM(SB_THUMBPOSITION, 12), 0x91, 0},
+    {"h scroll", WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 12), 0x91, 0, MAKEWPARAM(SB_THUMBPOSITION, 12),
+     0x91, 0},
     {"init menu", WM_INITMENU, 0xA1, 0, 0, 0xA1, 0, 0},
-    {"moving", WM_MOVING, WMSZ_LEFT, reinterpret_cast<LPARAM>(&some_rect), 0, WMSZ_LEFT, reinterpret_cast<LPARAM>(&some_rect), 0},
+    {"moving", WM_MOVING, WMSZ_LEFT, reinterpret_cast<LPARAM>(&some_rect), 0, WMSZ_LEFT,
+     reinterpret_cast<LPARAM>(&some_rect), 0},
     {"drop files", WM_DROPFILES, 0xE0, 0, 0, 0xE0, 0, 0},
     {"unlisted message", WM_USER + 5, 0xD0, 0xD1, 42, 0xD0, 0xD1, 42},
 };
 
 class cracker_round_trip : public ::testing::TestWithParam<round_trip> {};
 
-TEST_P(cracker_round_trip, default_handler_forwards_the_message_and_converts_its_answer)
-{
+TEST_P(cracker_round_trip, default_handler_forwards_the_message_and_converts_its_answer) {
     const round_trip& c = GetParam();
     forwarding_window object;
     previous_answer = c.previous_answer;
@@ -151,101 +158,83 @@ public:
     std::string seen;
     bool erase_answer = false;
 
-    bool on_erase_background(HDC dc) override
-    {
+    bool on_erase_background(HDC dc) override {
         seen = "erase " + std::to_string(reinterpret_cast<UINT_PTR>(dc));
         return erase_answer;
     }
     void on_set_text(const char* text) override { seen = std::string("text ") + text; }
-    void on_l_button_down(UINT key_flags, int x, int y) override
-    {
+    void on_l_button_down(UINT key_flags, int x, int y) override {
         seen = "lbutton " + std::to_string(key_flags) + " " + std::to_string(x) + " " + std::to_string(y);
     }
-    void on_size(UINT type, UINT width, UINT height) override
-    {
+    void on_size(UINT type, UINT width, UINT height) override {
         seen = "size " + std::to_string(type) + " " + std::to_string(width) + " " + std::to_string(height);
     }
-    void on_key_down(UINT virtual_key, UINT repeat, UINT flags) override
-    {
-        seen = "key " + std::to_string(virtual_key) + " " + std::to_string(repeat) + " " + std::to_string(flags);
+    void on_key_down(UINT virtual_key, UINT repeat, UINT flags) override {
+        seen = "key " + std::to_string(virtual_key) + " " + std::to_string(repeat) + " " +
+               std::to_string(flags);
     }
-    void on_command(UINT notify_code, UINT id, HWND control) override
-    {
+    void on_command(UINT notify_code, UINT id, HWND control) override {
         seen = "command " + std::to_string(notify_code) + " " + std::to_string(id) + " " +
                std::to_string(reinterpret_cast<UINT_PTR>(control));
     }
-    void on_hot_key(int id, UINT modifiers, UINT virtual_key) override
-    {
-        seen = "hotkey " + std::to_string(id) + " " + std::to_string(modifiers) + " " + std::to_string(virtual_key);
+    void on_hot_key(int id, UINT modifiers, UINT virtual_key) override {
+        seen = "hotkey " + std::to_string(id) + " " + std::to_string(modifiers) + " " +
+               std::to_string(virtual_key);
     }
-    void on_activate(UINT state, HWND other, bool minimized) override
-    {
+    void on_activate(UINT state, HWND other, bool minimized) override {
         seen = "activate " + std::to_string(state) + " " + std::to_string(reinterpret_cast<UINT_PTR>(other)) +
                " " + std::to_string(minimized);
     }
-    int on_nc_hit_test(int x, int y) override
-    {
+    int on_nc_hit_test(int x, int y) override {
         seen = "hit " + std::to_string(x) + " " + std::to_string(y);
         return HTCAPTION;
     }
-    void on_init_menu_popup(HMENU, UINT index, bool system_menu) override
-    {
+    void on_init_menu_popup(HMENU, UINT index, bool system_menu) override {
         seen = "popup " + std::to_string(index) + " " + std::to_string(system_menu);
     }
-    bool on_set_cursor(HWND target, UINT hit_test, UINT mouse_message) override
-    {
-        seen = "cursor " + std::to_string(reinterpret_cast<UINT_PTR>(target)) + " " + std::to_string(hit_test) +
-               " " + std::to_string(mouse_message);
+    bool on_set_cursor(HWND target, UINT hit_test, UINT mouse_message) override {
+        seen = "cursor " + std::to_string(reinterpret_cast<UINT_PTR>(target)) + " " +
+               std::to_string(hit_test) + " " + std::to_string(mouse_message);
         return true;
     }
-    int on_mouse_activate(HWND top_level, UINT hit_test, UINT mouse_message) override
-    {
+    int on_mouse_activate(HWND top_level, UINT hit_test, UINT mouse_message) override {
         seen = "mouse activate " + std::to_string(reinterpret_cast<UINT_PTR>(top_level)) + " " +
                std::to_string(hit_test) + " " + std::to_string(mouse_message);
         return MA_NOACTIVATEANDEAT;
     }
-    void on_context_menu(HWND target, int x, int y) override
-    {
-        seen = "context " + std::to_string(reinterpret_cast<UINT_PTR>(target)) + " " + std::to_string(x) + " " +
-               std::to_string(y);
+    void on_context_menu(HWND target, int x, int y) override {
+        seen = "context " + std::to_string(reinterpret_cast<UINT_PTR>(target)) + " " + std::to_string(x) +
+               " " + std::to_string(y);
     }
-    void on_menu_select(UINT item, UINT flags, HMENU menu) override
-    {
+    void on_menu_select(UINT item, UINT flags, HMENU menu) override {
         seen = "select " + std::to_string(item) + " " + std::to_string(flags) + " " +
                std::to_string(reinterpret_cast<UINT_PTR>(menu));
     }
-    void on_parent_notify(UINT event, LPARAM lparam, UINT child_id) override
-    {
-        seen = "parent " + std::to_string(event) + " " + std::to_string(lparam) + " " + std::to_string(child_id);
+    void on_parent_notify(UINT event, LPARAM lparam, UINT child_id) override {
+        seen = "parent " + std::to_string(event) + " " + std::to_string(lparam) + " " +
+               std::to_string(child_id);
     }
-    void on_h_scroll(UINT code, UINT position, HWND scroll_bar) override
-    {
+    void on_h_scroll(UINT code, UINT position, HWND scroll_bar) override {
         seen = "hscroll " + std::to_string(code) + " " + std::to_string(position) + " " +
                std::to_string(reinterpret_cast<UINT_PTR>(scroll_bar));
     }
-    void on_show_window(bool shown, UINT status) override
-    {
+    void on_show_window(bool shown, UINT status) override {
         seen = "show " + std::to_string(shown) + " " + std::to_string(status);
     }
-    void on_activate_app(bool active, DWORD thread_id) override
-    {
+    void on_activate_app(bool active, DWORD thread_id) override {
         seen = "app " + std::to_string(active) + " " + std::to_string(thread_id);
     }
-    void on_sys_command(UINT command, int x, int y) override
-    {
+    void on_sys_command(UINT command, int x, int y) override {
         seen = "syscommand " + std::to_string(command) + " " + std::to_string(x) + " " + std::to_string(y);
     }
-    void on_char(UINT character, UINT key_data) override
-    {
+    void on_char(UINT character, UINT key_data) override {
         seen = "char " + std::to_string(character) + " " + std::to_string(key_data);
     }
-    void on_nc_l_button_down(UINT hit_test, int x, int y) override
-    {
+    void on_nc_l_button_down(UINT hit_test, int x, int y) override {
         seen = "nc down " + std::to_string(hit_test) + " " + std::to_string(x) + " " + std::to_string(y);
     }
     void on_move(int x, int y) override { seen = "move " + std::to_string(x) + " " + std::to_string(y); }
-    HBRUSH on_ctl_color_static(HDC dc, HWND control) override
-    {
+    HBRUSH on_ctl_color_static(HDC dc, HWND control) override {
         seen = "static " + std::to_string(reinterpret_cast<UINT_PTR>(dc)) + " " +
                std::to_string(reinterpret_cast<UINT_PTR>(control));
         return reinterpret_cast<HBRUSH>(0x77);
@@ -262,8 +251,7 @@ struct unpacking {
     LRESULT expected_result;
 };
 
-TEST(cracker, hands_unpacked_arguments_to_the_handlers)
-{
+TEST(cracker, hands_unpacked_arguments_to_the_handlers) {
     static const char text[] = "abc";
     const unpacking cases[] = {
         {WM_ERASEBKGND, 0x40, 0, "erase 64", 0},
@@ -277,7 +265,8 @@ TEST(cracker, hands_unpacked_arguments_to_the_handlers)
         {WM_NCHITTEST, 0, point(-7, -8), "hit -7 -8", HTCAPTION},
         {WM_INITMENUPOPUP, 0, MAKELPARAM(4, 1), "popup 4 1", 0},
         {WM_SETCURSOR, 0x21, MAKELPARAM(HTLEFT, WM_LBUTTONDOWN), "cursor 33 10 513", 1},
-        {WM_MOUSEACTIVATE, 0x22, MAKELPARAM(HTCLIENT, WM_RBUTTONDOWN), "mouse activate 34 1 516", MA_NOACTIVATEANDEAT},
+        {WM_MOUSEACTIVATE, 0x22, MAKELPARAM(HTCLIENT, WM_RBUTTONDOWN), "mouse activate 34 1 516",
+         MA_NOACTIVATEANDEAT},
         {WM_CONTEXTMENU, 0x23, point(-1, -1), "context 35 -1 -1", 0},
         {WM_MENUSELECT, MAKEWPARAM(40016, MF_HILITE), 0x24, "select 40016 128 36", 0},
         {WM_PARENTNOTIFY, MAKEWPARAM(WM_RBUTTONDOWN, 7), point(3, 4), "parent 516 262147 7", 0},
@@ -300,8 +289,7 @@ TEST(cracker, hands_unpacked_arguments_to_the_handlers)
     }
 }
 
-TEST(cracker, erase_background_answers_the_handlers_boolean)
-{
+TEST(cracker, erase_background_answers_the_handlers_boolean) {
     for (bool answer : {true, false}) {
         unpacking_window object;
         object.erase_answer = answer;
@@ -309,4 +297,4 @@ TEST(cracker, erase_background_answers_the_handlers_boolean)
     }
 }
 
-}  // namespace
+} // namespace

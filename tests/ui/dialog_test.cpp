@@ -24,20 +24,17 @@ public:
     std::function<void(scripted_dialog&)> on_start;
     std::vector<UINT> commands;
 
-    bool on_init_dialog(HWND, LPARAM) override
-    {
+    bool on_init_dialog(HWND, LPARAM) override {
         if (on_start)
             on_start(*this);
         return true;
     }
-    void on_command(UINT, UINT id, HWND) override
-    {
+    void on_command(UINT, UINT id, HWND) override {
         commands.push_back(id);
         if (id == end_command)
             end_dialog(ended_by_test);
     }
-    void post_to_item(int item_id, UINT message, WPARAM wparam, LPARAM lparam)
-    {
+    void post_to_item(int item_id, UINT message, WPARAM wparam, LPARAM lparam) {
         PostMessageA(GetDlgItem(handle(), item_id), message, wparam, lparam);
     }
     void post_end() { PostMessageA(handle(), WM_COMMAND, end_command, 0); }
@@ -49,45 +46,39 @@ public:
     void on_cancel() override { end_dialog(IDCANCEL); }
 };
 
-bool saw(const scripted_dialog& d, UINT id)
-{
+bool saw(const scripted_dialog& d, UINT id) {
     return std::find(d.commands.begin(), d.commands.end(), id) != d.commands.end();
 }
 
 using dialog_test = ui_test;
 
-void press_enter_then_end(scripted_dialog& d)
-{
+void press_enter_then_end(scripted_dialog& d) {
     d.post_to_item(IDC_TEST_EDIT, WM_KEYDOWN, VK_RETURN, 0x001C0001);
     d.post_end();
 }
 
-void close_then_end(scripted_dialog& d)
-{
+void close_then_end(scripted_dialog& d) {
     PostMessageA(d.handle(), WM_CLOSE, 0, 0);
     d.post_end();
 }
 
-TEST_F(dialog_test, enter_without_on_ok_does_not_end_the_dialog)
-{
+TEST_F(dialog_test, enter_without_on_ok_does_not_end_the_dialog) {
     scripted_dialog d;
     d.on_start = press_enter_then_end;
     EXPECT_EQ(ended_by_test, d.run_modal(IDD_TEST_DIALOG, nullptr));
-    EXPECT_TRUE(saw(d, IDOK));  // Enter arrived as the default button's command
+    EXPECT_TRUE(saw(d, IDOK)); // Enter arrived as the default button's command
     EXPECT_EQ(nullptr, d.handle());
     EXPECT_EQ(0u, app.registry().size());
 }
 
-TEST_F(dialog_test, enter_with_on_ok_ends_the_dialog_through_it)
-{
+TEST_F(dialog_test, enter_with_on_ok_ends_the_dialog_through_it) {
     confirming_dialog d;
     d.on_start = press_enter_then_end;
     EXPECT_EQ(IDOK, d.run_modal(IDD_TEST_DIALOG, nullptr));
     EXPECT_FALSE(saw(d, end_command));
 }
 
-TEST_F(dialog_test, close_box_means_cancel)
-{
+TEST_F(dialog_test, close_box_means_cancel) {
     confirming_dialog confirming;
     confirming.on_start = close_then_end;
     EXPECT_EQ(IDCANCEL, confirming.run_modal(IDD_TEST_DIALOG, nullptr));
@@ -98,15 +89,13 @@ TEST_F(dialog_test, close_box_means_cancel)
     EXPECT_EQ(ended_by_test, plain.run_modal(IDD_TEST_DIALOG, nullptr));
 }
 
-TEST_F(dialog_test, missing_template_fails_without_attaching)
-{
+TEST_F(dialog_test, missing_template_fails_without_attaching) {
     scripted_dialog d;
     EXPECT_EQ(-1, d.run_modal(4711, nullptr));
     EXPECT_EQ(nullptr, d.handle());
 }
 
-TEST_F(dialog_test, item_operations_read_and_write_the_dialog_items)
-{
+TEST_F(dialog_test, item_operations_read_and_write_the_dialog_items) {
     std::string text, negative, radio_none;
     int checked_none = 0, checked = 0;
     scripted_dialog d;
@@ -122,7 +111,7 @@ TEST_F(dialog_test, item_operations_read_and_write_the_dialog_items)
         // here brings, does), so the test leaves it alone.
         EXPECT_TRUE(self.check_button(IDC_TEST_RADIO_B, BST_CHECKED));
         checked = self.find_checked_radio(IDC_TEST_RADIO_A, IDC_TEST_RADIO_C);
-        self.get_item_text(9999, radio_none);  // no such item: empty text
+        self.get_item_text(9999, radio_none); // no such item: empty text
         self.post_end();
     };
     d.run_modal(IDD_TEST_DIALOG, nullptr);
@@ -142,13 +131,11 @@ public:
     std::string seen;
     bool init_answer = true;
 
-    bool on_init_dialog(HWND focus, LPARAM init_param) override
-    {
+    bool on_init_dialog(HWND focus, LPARAM init_param) override {
         add("init " + number(focus) + " " + std::to_string(init_param));
         return init_answer;
     }
-    void on_command(UINT notify_code, UINT id, HWND control) override
-    {
+    void on_command(UINT notify_code, UINT id, HWND control) override {
         add("command " + std::to_string(notify_code) + " " + std::to_string(id) + " " + number(control));
     }
     void on_ok() override { add("ok"); }
@@ -156,19 +143,16 @@ public:
     void on_destroy() override { add("destroy"); }
     void on_close() override { add("close"); }
     void on_set_focus(HWND other) override { add("focus " + number(other)); }
-    void on_show_window(bool shown, UINT status) override
-    {
+    void on_show_window(bool shown, UINT status) override {
         add("show " + std::to_string(shown) + " " + std::to_string(status));
     }
     void on_draw_item(DRAWITEMSTRUCT* item) override { add("draw " + std::to_string(item->CtlID)); }
-    void on_notify(int control_id, NMHDR* header) override
-    {
+    void on_notify(int control_id, NMHDR* header) override {
         add("notify " + std::to_string(control_id) + " " + std::to_string(header->code));
     }
     void on_help(HELPINFO* help) override { add("help " + std::to_string(help->iCtrlId)); }
     void on_paint() override { add("paint"); }
-    HBRUSH on_ctl_color_static(HDC, HWND) override
-    {
+    HBRUSH on_ctl_color_static(HDC, HWND) override {
         add("static");
         return nullptr;
     }
@@ -180,8 +164,7 @@ private:
     static std::string number(HWND handle) { return std::to_string(reinterpret_cast<UINT_PTR>(handle)); }
 };
 
-TEST(dialog_cracker, hands_its_messages_to_the_handlers_and_answers_the_dialog_manager)
-{
+TEST(dialog_cracker, hands_its_messages_to_the_handlers_and_answers_the_dialog_manager) {
     static DRAWITEMSTRUCT draw_item{ODT_BUTTON, 77, 0, 0, 0, nullptr, nullptr, {}, 0};
     static NMHDR header{nullptr, 5, static_cast<UINT>(PSN_APPLY)};
     static HELPINFO help{sizeof(HELPINFO), HELPINFO_WINDOW, 1110, nullptr, 0, {}};
@@ -224,4 +207,4 @@ TEST(dialog_cracker, hands_its_messages_to_the_handlers_and_answers_the_dialog_m
     }
 }
 
-}  // namespace
+} // namespace

@@ -4,8 +4,7 @@
 
 namespace {
 
-TEST(point_font, height_is_the_character_height_of_the_point_size)
-{
+TEST(point_font, height_is_the_character_height_of_the_point_size) {
     struct font_case {
         const char* face_utf8;
         int points;
@@ -32,8 +31,7 @@ TEST(point_font, height_is_the_character_height_of_the_point_size)
     }
 }
 
-TEST(point_font, replacing_the_font_deletes_the_previous_one)
-{
+TEST(point_font, replacing_the_font_deletes_the_previous_one) {
     font holder;
     ASSERT_TRUE(holder.create_point_font("Arial", 10));
     HFONT first = holder.handle();
@@ -42,8 +40,7 @@ TEST(point_font, replacing_the_font_deletes_the_previous_one)
     EXPECT_EQ(0u, GetObjectType(first));
 }
 
-TEST(point_font, uses_the_given_device_context_mapping)
-{
+TEST(point_font, uses_the_given_device_context_mapping) {
     HDC screen = GetDC(nullptr);
     HDC dc = CreateCompatibleDC(screen);
     ReleaseDC(nullptr, screen);
@@ -58,4 +55,4 @@ TEST(point_font, uses_the_given_device_context_mapping)
     DeleteDC(dc);
 }
 
-}  // namespace
+} // namespace

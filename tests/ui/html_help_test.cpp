@@ -16,11 +16,10 @@ namespace {
 constexpr const char* server_key = "Software\\Tarvik tests\\HTML Help server";
 constexpr const char* missing_library = "no_such_help_engine.ocx";
 
-void register_server(const std::string& path)
-{
+void register_server(const std::string& path) {
     HKEY key = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, server_key, 0, nullptr, 0, KEY_WRITE,
-                                             nullptr, &key, nullptr));
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, server_key, 0, nullptr, 0, KEY_WRITE, nullptr,
+                                             &key, nullptr));
     RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
                    static_cast<DWORD>(path.size() + 1));
     RegCloseKey(key);
@@ -28,8 +27,7 @@ void register_server(const std::string& path)
 
 void unregister_server() { RegDeleteKeyA(HKEY_CURRENT_USER, server_key); }
 
-std::string system_engine_path()
-{
+std::string system_engine_path() {
     char directory[MAX_PATH] = {};
     GetSystemDirectoryA(directory, MAX_PATH);
     return std::string(directory) + "\\hhctrl.ocx";
@@ -47,8 +45,7 @@ protected:
     void TearDown() override { unregister_server(); }
 };
 
-TEST_P(html_help_loading, finds_the_engine_or_quietly_gives_up_for_good)
-{
+TEST_P(html_help_loading, finds_the_engine_or_quietly_gives_up_for_good) {
     const loading_case& c = GetParam();
     unregister_server();
     if (c.key_present)
@@ -68,24 +65,22 @@ TEST_P(html_help_loading, finds_the_engine_or_quietly_gives_up_for_good)
     EXPECT_EQ(nullptr, engine.library());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    cases, html_help_loading,
-    ::testing::Values(loading_case{"registered_server", true, missing_library, true},
-                      loading_case{"key_missing_library_search", false, "hhctrl.ocx", true},
-                      loading_case{"no_engine_at_all", false, missing_library, false}),
-    [](const auto& test) { return std::string(test.param.name); });
+INSTANTIATE_TEST_SUITE_P(cases, html_help_loading,
+                         ::testing::Values(loading_case{"registered_server", true, missing_library, true},
+                                           loading_case{"key_missing_library_search", false, "hhctrl.ocx",
+                                                        true},
+                                           loading_case{"no_engine_at_all", false, missing_library, false}),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 // The program's entry: the system's engine, asked for nothing visible.
-TEST_F(ui_test, html_help_reaches_the_system_engine)
-{
+TEST_F(ui_test, html_help_reaches_the_system_engine) {
     EXPECT_EQ(nullptr, html_help(nullptr, nullptr, HH_CLOSE_ALL, 0));
     EXPECT_NE(nullptr, GetModuleHandleA("hhctrl.ocx"));
 }
 
 // A help file named without a folder is looked for beside the program, so
 // help opens whatever the working folder the program was started in.
-TEST(html_help_path, bare_names_are_taken_from_the_program_folder)
-{
+TEST(html_help_path, bare_names_are_taken_from_the_program_folder) {
     const struct {
         const char* file;
         const char* directory;
@@ -102,4 +97,4 @@ TEST(html_help_path, bare_names_are_taken_from_the_program_folder)
         EXPECT_EQ(c.expected, help_file_beside(c.file, c.directory)) << (c.file ? c.file : "(null)");
 }
 
-}  // namespace
+} // namespace

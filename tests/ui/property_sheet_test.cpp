@@ -23,15 +23,13 @@ public:
     std::string calls;
     std::deque<bool> kill_active_answers;
     std::deque<bool> apply_answers;
-    std::deque<bool> set_active_answers;  // empty: accept
+    std::deque<bool> set_active_answers; // empty: accept
 
-    bool on_init_dialog(HWND, LPARAM) override
-    {
+    bool on_init_dialog(HWND, LPARAM) override {
         sheet_window = GetParent(handle());
         return true;
     }
-    bool on_set_active() override
-    {
+    bool on_set_active() override {
         record("set");
         if (set_active_answers.empty())
             return property_page::on_set_active();
@@ -39,13 +37,11 @@ public:
         set_active_answers.pop_front();
         return answer;
     }
-    bool on_kill_active() override
-    {
+    bool on_kill_active() override {
         record("kill");
         return next(kill_active_answers);
     }
-    bool on_apply() override
-    {
+    bool on_apply() override {
         record("apply");
         return next(apply_answers);
     }
@@ -56,8 +52,7 @@ public:
 
 private:
     void record(const char* call) { calls += calls.empty() ? call : std::string(" ") + call; }
-    static bool next(std::deque<bool>& answers)
-    {
+    static bool next(std::deque<bool>& answers) {
         if (answers.empty())
             return false;
         bool answer = answers.front();
@@ -68,8 +63,7 @@ private:
 
 class two_page_sheet : public property_sheet {
 public:
-    two_page_sheet()
-    {
+    two_page_sheet() {
         add_page(&first);
         add_page(&second);
     }
@@ -83,8 +77,7 @@ std::vector<sheet_action> script;
 std::size_t next_action = 0;
 int idle_ticks = 0;
 
-void CALLBACK run_next_action(HWND, UINT, UINT_PTR, DWORD)
-{
+void CALLBACK run_next_action(HWND, UINT, UINT_PTR, DWORD) {
     HWND sheet = recording_page::sheet_window;
     if (!sheet)
         return;
@@ -113,8 +106,7 @@ struct sheet_case {
 
 class property_sheet_run : public ui_test, public ::testing::WithParamInterface<sheet_case> {};
 
-TEST_P(property_sheet_run, pages_receive_the_notifications_and_their_answers_count)
-{
+TEST_P(property_sheet_run, pages_receive_the_notifications_and_their_answers_count) {
     const sheet_case& c = GetParam();
     two_page_sheet sheet;
     sheet.first.kill_active_answers = c.first_kill_active_answers;
@@ -141,15 +133,29 @@ TEST_P(property_sheet_run, pages_receive_the_notifications_and_their_answers_cou
 
 INSTANTIATE_TEST_SUITE_P(
     scenarios, property_sheet_run,
-    ::testing::Values(
-        sheet_case{"ok_applies_the_open_pages", {press_ok}, {}, {}, "set kill apply", "", true},
-        sheet_case{"invalid_page_keeps_the_sheet_open", {press_ok, press_ok}, {true}, {},
-                   "set kill kill apply", "", true},
-        sheet_case{"refused_apply_keeps_the_sheet_open", {press_ok, press_cancel}, {}, {true},
-                   "set kill apply reset", "", false},
-        sheet_case{"switching_pages_leaves_and_enters", {show_second_page, press_ok}, {}, {},
-                   "set kill apply", "set kill apply", true},
-        sheet_case{"cancel_resets", {press_cancel}, {}, {}, "set reset", "", false}),
+    ::testing::Values(sheet_case{"ok_applies_the_open_pages", {press_ok}, {}, {}, "set kill apply", "", true},
+                      sheet_case{"invalid_page_keeps_the_sheet_open",
+                                 {press_ok, press_ok},
+                                 {true},
+                                 {},
+                                 "set kill kill apply",
+                                 "",
+                                 true},
+                      sheet_case{"refused_apply_keeps_the_sheet_open",
+                                 {press_ok, press_cancel},
+                                 {},
+                                 {true},
+                                 "set kill apply reset",
+                                 "",
+                                 false},
+                      sheet_case{"switching_pages_leaves_and_enters",
+                                 {show_second_page, press_ok},
+                                 {},
+                                 {},
+                                 "set kill apply",
+                                 "set kill apply",
+                                 true},
+                      sheet_case{"cancel_resets", {press_cancel}, {}, {}, "set reset", "", false}),
     [](const auto& test_case) { return std::string(test_case.param.name); });
 
 struct stored_result {
@@ -167,17 +173,13 @@ using property_page_results = ui_test;
 // answer is stored as the page's message result in the form the sheet reads.
 // (The dialog manager clears the result before every message, so
 // notifications without an answer leave 0.)
-TEST_F(property_page_results, answers_are_stored_as_the_pages_message_result)
-{
+TEST_F(property_page_results, answers_are_stored_as_the_pages_message_result) {
     const stored_result cases[] = {
-        {PSN_SETACTIVE, true, false, false, 0, "set"},  // accepted: stay on this page
-        {PSN_SETACTIVE, false, false, false, -1, "set"},  // refused: the sheet skips the page
-        {PSN_KILLACTIVE, true, true, false, 1, "kill"},
-        {PSN_KILLACTIVE, true, false, false, 0, "kill"},
-        {PSN_APPLY, true, false, true, 1, "apply"},
-        {PSN_APPLY, true, false, false, 0, "apply"},
-        {PSN_RESET, true, false, false, 0, "reset"},
-        {PSN_HELP, true, false, false, 0, "help"},
+        {PSN_SETACTIVE, true, false, false, 0, "set"},   // accepted: stay on this page
+        {PSN_SETACTIVE, false, false, false, -1, "set"}, // refused: the sheet skips the page
+        {PSN_KILLACTIVE, true, true, false, 1, "kill"},  {PSN_KILLACTIVE, true, false, false, 0, "kill"},
+        {PSN_APPLY, true, false, true, 1, "apply"},      {PSN_APPLY, true, false, false, 0, "apply"},
+        {PSN_RESET, true, false, false, 0, "reset"},     {PSN_HELP, true, false, false, 0, "help"},
         {PSN_QUERYCANCEL, true, false, false, 0, ""},
     };
     two_page_sheet sheet;
@@ -210,10 +212,9 @@ TEST_F(property_page_results, answers_are_stored_as_the_pages_message_result)
     }
 }
 
-TEST_F(property_page_results, sheet_without_pages_does_not_run)
-{
+TEST_F(property_page_results, sheet_without_pages_does_not_run) {
     property_sheet empty;
     EXPECT_EQ(-1, empty.run(0, nullptr, 103, "Tarvik", 0));
 }
 
-}  // namespace
+} // namespace

@@ -13,12 +13,11 @@ namespace {
 
 class text_test : public ui_test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES};
         InitCommonControlsEx(&controls);
-        parent = CreateWindowExA(0, test_class_name, "", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300,
-                                 nullptr, nullptr, app.instance(), nullptr);
+        parent = CreateWindowExA(0, test_class_name, "", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr,
+                                 nullptr, app.instance(), nullptr);
         ASSERT_NE(nullptr, parent);
     }
     void TearDown() override { DestroyWindow(parent); }
@@ -27,8 +26,7 @@ protected:
 };
 
 // Lengths around the 256-byte steps of the growing buffer.
-std::string text_of_length(std::size_t length)
-{
+std::string text_of_length(std::size_t length) {
     std::string text;
     while (text.size() + 2 <= length)
         text += sjis("式");
@@ -37,10 +35,9 @@ std::string text_of_length(std::size_t length)
     return text;
 }
 
-TEST_F(text_test, list_view_items_and_subitems_come_back_whole)
-{
-    HWND list = CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | LVS_REPORT, 0, 0, 300, 200, parent,
-                                nullptr, app.instance(), nullptr);
+TEST_F(text_test, list_view_items_and_subitems_come_back_whole) {
+    HWND list = CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | LVS_REPORT, 0, 0, 300, 200, parent, nullptr,
+                                app.instance(), nullptr);
     ASSERT_NE(nullptr, list);
     LVCOLUMNA column{};
     column.mask = LVCF_WIDTH;
@@ -65,15 +62,14 @@ TEST_F(text_test, list_view_items_and_subitems_come_back_whole)
         EXPECT_EQ(item_text, text) << length;
         get_list_view_item_text(list, 0, 1, text);
         EXPECT_EQ(subitem_text, text) << length;
-        get_list_view_item_text(list, 5, 0, text);  // no such item
+        get_list_view_item_text(list, 5, 0, text); // no such item
         EXPECT_EQ("", text) << length;
     }
 }
 
-TEST_F(text_test, combo_box_selection_text_is_empty_without_a_selection)
-{
-    HWND combo = CreateWindowExA(0, "ComboBox", "", WS_CHILD | CBS_DROPDOWNLIST, 0, 0, 200, 200,
-                                 parent, nullptr, app.instance(), nullptr);
+TEST_F(text_test, combo_box_selection_text_is_empty_without_a_selection) {
+    HWND combo = CreateWindowExA(0, "ComboBox", "", WS_CHILD | CBS_DROPDOWNLIST, 0, 0, 200, 200, parent,
+                                 nullptr, app.instance(), nullptr);
     ASSERT_NE(nullptr, combo);
     const std::string long_face = text_of_length(300);
     SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(sjis("ＭＳ ゴシック").c_str()));
@@ -92,8 +88,7 @@ TEST_F(text_test, combo_box_selection_text_is_empty_without_a_selection)
     EXPECT_EQ(long_face, text);
 }
 
-TEST_F(text_test, window_text_of_any_length_and_of_no_window)
-{
+TEST_F(text_test, window_text_of_any_length_and_of_no_window) {
     for (std::size_t length : {0u, 1u, 255u, 1000u}) {
         std::string expected = text_of_length(length);
         SetWindowTextA(parent, expected.c_str());
@@ -106,8 +101,7 @@ TEST_F(text_test, window_text_of_any_length_and_of_no_window)
     EXPECT_EQ("", text);
 }
 
-TEST_F(text_test, program_resources_hold_the_icon_and_version)
-{
+TEST_F(text_test, program_resources_hold_the_icon_and_version) {
     for (int size : {16, 32}) {
         HANDLE icon = LoadImageA(app.instance(), MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON, size, size, 0);
         EXPECT_NE(nullptr, icon) << size;
@@ -127,4 +121,4 @@ TEST_F(text_test, program_resources_hold_the_icon_and_version)
     EXPECT_NE(std::string::npos, block.find(description));
 }
 
-}  // namespace
+} // namespace

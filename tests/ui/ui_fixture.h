@@ -12,8 +12,7 @@ inline constexpr const char* test_class_name = "tarvik_test_window";
 
 class ui_test : public ::testing::Test {
 protected:
-    ui_test()
-    {
+    ui_test() {
         // Registered once per process; a second registration fails harmlessly.
         register_class(test_class_name, CS_DBLCLKS, nullptr, nullptr, LoadCursorA(nullptr, IDC_ARROW),
                        reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));

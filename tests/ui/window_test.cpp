@@ -18,19 +18,16 @@ public:
     int destructions = 0;
     HWND handle_at_create = nullptr;
 
-    void on_get_min_max_info(MINMAXINFO* info) override
-    {
+    void on_get_min_max_info(MINMAXINFO* info) override {
         ++min_max_queries;
         window::on_get_min_max_info(info);
     }
-    bool on_create(CREATESTRUCTA* creation) override
-    {
+    bool on_create(CREATESTRUCTA* creation) override {
         ++creations;
         handle_at_create = handle();
         return window::on_create(creation);
     }
-    void on_destroy() override
-    {
+    void on_destroy() override {
         ++destructions;
         window::on_destroy();
     }
@@ -39,21 +36,18 @@ public:
 // Typed letters come out in capitals; the edit control does the rest.
 class capitals_edit : public window {
 public:
-    void on_char(UINT character, UINT key_data) override
-    {
+    void on_char(UINT character, UINT key_data) override {
         window::on_char(static_cast<UINT>(std::toupper(static_cast<int>(character))), key_data);
     }
 };
 
 using window_test = ui_test;
 
-bool create_test_window(window& object, DWORD style = WS_OVERLAPPEDWINDOW)
-{
+bool create_test_window(window& object, DWORD style = WS_OVERLAPPEDWINDOW) {
     return object.create(0, test_class_name, "test", style, 10, 10, 200, 100, nullptr, nullptr);
 }
 
-TEST_F(window_test, own_class_window_is_attached_at_creation_and_forgotten_at_destruction)
-{
+TEST_F(window_test, own_class_window_is_attached_at_creation_and_forgotten_at_destruction) {
     recording_window object;
     ASSERT_TRUE(create_test_window(object));
     HWND handle = object.handle();
@@ -73,8 +67,7 @@ TEST_F(window_test, own_class_window_is_attached_at_creation_and_forgotten_at_de
 // The messages the thread's windows receive, in the order they are sent.
 std::vector<UINT> sent_messages;
 
-LRESULT CALLBACK record_sent_message(int code, WPARAM wparam, LPARAM lparam)
-{
+LRESULT CALLBACK record_sent_message(int code, WPARAM wparam, LPARAM lparam) {
     if (code == HC_ACTION) {
         const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lparam);
         if (sent->message == WM_GETMINMAXINFO || sent->message == WM_NCCREATE)
@@ -83,8 +76,7 @@ LRESULT CALLBACK record_sent_message(int code, WPARAM wparam, LPARAM lparam)
     return CallNextHookEx(nullptr, code, wparam, lparam);
 }
 
-TEST_F(window_test, size_query_before_non_client_creation_goes_to_the_default_procedure)
-{
+TEST_F(window_test, size_query_before_non_client_creation_goes_to_the_default_procedure) {
     recording_window object;
     sent_messages.clear();
     HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, record_sent_message, nullptr, GetCurrentThreadId());
@@ -103,16 +95,14 @@ TEST_F(window_test, size_query_before_non_client_creation_goes_to_the_default_pr
     DestroyWindow(object.handle());
 }
 
-TEST_F(window_test, refused_creation_attaches_nothing)
-{
+TEST_F(window_test, refused_creation_attaches_nothing) {
     recording_window object;
     EXPECT_FALSE(object.create(0, "no_such_class_here", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr));
     EXPECT_EQ(nullptr, object.handle());
     EXPECT_EQ(0u, app.registry().size());
 }
 
-TEST_F(window_test, set_text_reaches_the_default_procedure_and_answers_one)
-{
+TEST_F(window_test, set_text_reaches_the_default_procedure_and_answers_one) {
     recording_window object;
     ASSERT_TRUE(create_test_window(object));
     EXPECT_EQ(1, SendMessageA(object.handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Tarvik")));
@@ -125,13 +115,12 @@ TEST_F(window_test, set_text_reaches_the_default_procedure_and_answers_one)
     DestroyWindow(object.handle());
 }
 
-TEST_F(window_test, subclassed_edit_control_keeps_its_own_behaviour_behind_the_object)
-{
-    HWND parent = CreateWindowExA(0, test_class_name, "", WS_OVERLAPPEDWINDOW, 0, 0, 300, 100,
-                                  nullptr, nullptr, app.instance(), nullptr);
+TEST_F(window_test, subclassed_edit_control_keeps_its_own_behaviour_behind_the_object) {
+    HWND parent = CreateWindowExA(0, test_class_name, "", WS_OVERLAPPEDWINDOW, 0, 0, 300, 100, nullptr,
+                                  nullptr, app.instance(), nullptr);
     capitals_edit edit;
-    ASSERT_TRUE(edit.create_edit_control(WS_EX_CLIENTEDGE, "", WS_CHILD | WS_VISIBLE, 0, 0, 200,
-                                         20, parent, reinterpret_cast<HMENU>(100)));
+    ASSERT_TRUE(edit.create_edit_control(WS_EX_CLIENTEDGE, "", WS_CHILD | WS_VISIBLE, 0, 0, 200, 20, parent,
+                                         reinterpret_cast<HMENU>(100)));
     EXPECT_EQ(&edit, app.registry().find(edit.handle()));
     EXPECT_NE(reinterpret_cast<WNDPROC>(DefWindowProcA), edit.previous_procedure());
 
@@ -154,13 +143,12 @@ TEST_F(window_test, subclassed_edit_control_keeps_its_own_behaviour_behind_the_o
     EXPECT_EQ(nullptr, edit.handle());
 }
 
-TEST_F(window_test, subclassed_list_box_answers_through_its_own_procedure)
-{
-    HWND parent = CreateWindowExA(0, test_class_name, "", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200,
-                                  nullptr, nullptr, app.instance(), nullptr);
+TEST_F(window_test, subclassed_list_box_answers_through_its_own_procedure) {
+    HWND parent = CreateWindowExA(0, test_class_name, "", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr,
+                                  nullptr, app.instance(), nullptr);
     window list;
-    ASSERT_TRUE(list.create_list_box_control(0, "", WS_CHILD | WS_VISIBLE | LBS_NOTIFY, 0, 0, 200,
-                                             100, parent, reinterpret_cast<HMENU>(101)));
+    ASSERT_TRUE(list.create_list_box_control(0, "", WS_CHILD | WS_VISIBLE | LBS_NOTIFY, 0, 0, 200, 100,
+                                             parent, reinterpret_cast<HMENU>(101)));
     EXPECT_EQ(0, SendMessageA(list.handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("1+2")));
     EXPECT_EQ(1, SendMessageA(list.handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("3")));
     EXPECT_EQ(2, SendMessageA(list.handle(), LB_GETCOUNT, 0, 0));
@@ -168,8 +156,7 @@ TEST_F(window_test, subclassed_list_box_answers_through_its_own_procedure)
     EXPECT_EQ(0u, app.registry().size());
 }
 
-TEST_F(window_test, control_that_cannot_be_created_attaches_nothing)
-{
+TEST_F(window_test, control_that_cannot_be_created_attaches_nothing) {
     window edit;
     // A child control needs a parent.
     EXPECT_FALSE(edit.create_edit_control(0, "", WS_CHILD, 0, 0, 10, 10, nullptr, nullptr));
@@ -177,8 +164,7 @@ TEST_F(window_test, control_that_cannot_be_created_attaches_nothing)
     EXPECT_EQ(0u, app.registry().size());
 }
 
-TEST_F(window_test, reused_handle_reaches_the_new_object_not_the_destroyed_one)
-{
+TEST_F(window_test, reused_handle_reaches_the_new_object_not_the_destroyed_one) {
     auto* old_object = new recording_window;
     ASSERT_TRUE(create_test_window(*old_object));
     HWND handle = old_object->handle();
@@ -205,10 +191,9 @@ TEST_F(window_test, reused_handle_reaches_the_new_object_not_the_destroyed_one)
     EXPECT_EQ(nullptr, app.registry().find(handle));
 }
 
-TEST_F(window_test, object_destroyed_before_its_window_receives_no_more_messages)
-{
-    HWND parent = CreateWindowExA(0, test_class_name, "", WS_OVERLAPPEDWINDOW, 0, 0, 300, 100,
-                                  nullptr, nullptr, app.instance(), nullptr);
+TEST_F(window_test, object_destroyed_before_its_window_receives_no_more_messages) {
+    HWND parent = CreateWindowExA(0, test_class_name, "", WS_OVERLAPPEDWINDOW, 0, 0, 300, 100, nullptr,
+                                  nullptr, app.instance(), nullptr);
     auto* own = new recording_window;
     ASSERT_TRUE(create_test_window(*own));
     auto* edit = new capitals_edit;
@@ -231,8 +216,7 @@ TEST_F(window_test, object_destroyed_before_its_window_receives_no_more_messages
     DestroyWindow(parent);
 }
 
-TEST(window_registry, keeps_the_first_object_of_a_handle_until_it_is_removed)
-{
+TEST(window_registry, keeps_the_first_object_of_a_handle_until_it_is_removed) {
     window_registry registry;
     window first, second;
     auto handle = reinterpret_cast<HWND>(0x1234);
@@ -248,8 +232,7 @@ TEST(window_registry, keeps_the_first_object_of_a_handle_until_it_is_removed)
     EXPECT_EQ(0u, registry.size());
 }
 
-TEST_F(window_test, pump_one_dispatches_one_posted_message)
-{
+TEST_F(window_test, pump_one_dispatches_one_posted_message) {
     MSG pending;
     while (PeekMessageA(&pending, nullptr, 0, 0, PM_REMOVE)) {
     }
@@ -266,4 +249,4 @@ TEST_F(window_test, pump_one_dispatches_one_posted_message)
     EXPECT_EQ(nullptr, object.handle());
 }
 
-}  // namespace
+} // namespace
