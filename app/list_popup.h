@@ -31,6 +31,7 @@ public:
     list_kind kind() const { return kind_; }
     popup_list_box& list() { return list_; }
 
+protected:
     void on_activate(UINT state, HWND other, bool minimized) override;
     void on_command(UINT notify_code, UINT id, HWND control) override;
     HBRUSH on_ctl_color_list_box(HDC dc, HWND control) override;

@@ -88,6 +88,7 @@ public:
 
     LRESULT dispatch(UINT message, WPARAM wparam, LPARAM lparam) override;
 
+protected:
     void on_activate(UINT state, HWND other, bool minimized) override;
     void on_command(UINT notify_code, UINT id, HWND control) override;
     bool on_create(CREATESTRUCTA* creation) override;

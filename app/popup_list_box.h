@@ -31,6 +31,7 @@ public:
 
     bool scroll_bar_shown() const { return scroll_bar_shown_; }
 
+protected:
     void on_context_menu(HWND target, int x, int y) override;
     void on_key_down(UINT virtual_key, UINT repeat, UINT flags) override;
     void on_mouse_move(UINT key_flags, int x, int y) override;
