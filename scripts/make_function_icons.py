@@ -11,6 +11,10 @@ import os
 import struct
 import sys
 
+# The icon bitmap encoding is the program icon's.
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from make_icon import bitmap_bytes  # noqa: E402
+
 COLOURS = {
     '.': (0, 0, 0, 0),            # transparent
     'o': (40, 44, 52, 255),       # outline
@@ -56,25 +60,6 @@ def picture(tile, extra=None):
     for (x, y), code in (extra or {}).items():
         rows[y][x] = code
     return [[COLOURS[code] for code in row] for row in rows]
-
-
-def bitmap_bytes(image):
-    """The image as an icon bitmap: header, BGRA rows bottom-up, AND mask."""
-    size = len(image)
-    header = struct.pack('<IiiHHIIiiII', 40, size, 2 * size, 1, 32, 0, 0, 0, 0, 0, 0)
-    pixels = bytearray()
-    for row in reversed(image):
-        for red, green, blue, alpha in row:
-            pixels += bytes((blue, green, red, alpha))
-    mask_row_bytes = ((size + 31) // 32) * 4
-    mask = bytearray()
-    for row in reversed(image):
-        bits = bytearray(mask_row_bytes)
-        for x, (_, _, _, alpha) in enumerate(row):
-            if alpha == 0:
-                bits[x // 8] |= 0x80 >> (x % 8)
-        mask += bits
-    return header + bytes(pixels) + bytes(mask)
 
 
 def icon_file(image):
