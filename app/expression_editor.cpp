@@ -9,6 +9,7 @@
 #include "app/typed_text.h"
 #include "resources/resource.h"
 #include "ui/program_resources.h"
+#include "ui/step_trace.h"
 
 namespace {
 
@@ -76,6 +77,7 @@ void expression_editor::on_key_down(UINT virtual_key, UINT repeat, UINT flags) {
 }
 
 void expression_editor::on_char(UINT character, UINT key_data) {
+    trace_step("character typed");
     if (character == '\r') {
         owner_.commit();
         return;

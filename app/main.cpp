@@ -5,8 +5,10 @@
 #include <memory>
 
 #include "app/calculator_application.h"
+#include "ui/step_trace.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int show_command) {
+    trace_step("entry");
     auto program = std::make_unique<calculator_application>(instance, command_line, show_command);
     int exit_code = 0;
     if (program->init_instance())

@@ -6,6 +6,7 @@
 #include "app/window_layout.h"
 #include "ui/dpi_scale.h"
 #include "ui/draw_frame.h"
+#include "ui/step_trace.h"
 
 namespace {
 
@@ -89,6 +90,7 @@ void main_window::on_paint() {
     if (icon_)
         DrawIconEx(dc, 0, 0, icon_, scale(ICON_SIZE), scale(ICON_SIZE), 0, nullptr, DI_NORMAL);
     EndPaint(handle(), &paint);
+    trace_step("painted");
 }
 
 HBRUSH main_window::on_ctl_color_edit(HDC dc, HWND control) {
