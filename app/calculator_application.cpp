@@ -5,6 +5,7 @@
 #include <string>
 
 #include "resources/resource.h"
+#include "ui/step_trace.h"
 #include "ui/window_procedure.h"
 
 namespace {
@@ -46,18 +47,27 @@ bool calculator_application::init_instance() {
     controls.dwICC = 0xFF;
     if (!InitCommonControlsEx(&controls))
         return false;
+    trace_step("common controls");
 
     accelerators_ = LoadAcceleratorsA(instance(), MAKEINTRESOURCEA(IDR_ACCELERATORS));
     if (!create_hidden_owner())
         return false;
     if (!main_window_.create(hidden_owner_.handle()))
         return false;
-    if (main_window_.current_settings().begin_show)
+    trace_step("main window created");
+    if (main_window_.current_settings().begin_show) {
         ShowWindow(main_window_.handle(), SW_SHOW);
+        trace_step("shown");
+        // The first paint comes before the rest of the start, not after it.
+        RedrawWindow(main_window_.handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        trace_step("first paint");
+    }
+    main_window_.finish_start();
     return true;
 }
 
 int calculator_application::run() {
+    trace_step("message loop");
     MSG message;
     // The accelerators work for every window of the thread, so Ctrl+D/A/B/O/H
     // switch the answer form while a list popup has the focus too.

@@ -13,6 +13,7 @@
 #include "options/settings_path.h"
 #include "resources/resource.h"
 #include "ui/program_resources.h"
+#include "ui/step_trace.h"
 #include "ui/window_procedure.h"
 
 namespace {
@@ -61,21 +62,31 @@ bool main_window::on_create(CREATESTRUCTA*) {
     ShowWindow(editor_.handle(), SW_SHOW);
     ShowWindow(answer_.handle(), SW_SHOW);
     SetFocus(editor_.handle());
+    trace_step("controls created");
 
     load_settings(settings_, settings_file());
+    trace_step("settings read");
     file_settings_ = settings_;
     move_to_stored_rectangle();
-    apply_settings();
+    apply_window_settings();
     // The height now fits the fonts; it may have grown off the screen.
     keep_on_screen(handle());
+    trace_step("settings applied");
+    return true;
+}
 
+void main_window::finish_start() {
     load_history(file_path("history.txt"), session_.history());
     load_variables(file_path("var.txt"), session_.engine());
     session_.reset_ans();
+    files_loaded_ = true;
+    trace_step("history and variables loaded");
 
     if (settings_.show_tray)
         add_tray_icon();
-    return true;
+    trace_step("tray icon");
+    register_hotkey();
+    trace_step("hotkey");
 }
 
 // The stored rectangle, brought onto the nearest screen: a monitor may have
@@ -98,8 +109,10 @@ void main_window::on_destroy() {
         settings_.window_rect = {static_cast<std::int32_t>(r.left), static_cast<std::int32_t>(r.top),
                                  static_cast<std::int32_t>(r.right), static_cast<std::int32_t>(r.bottom)};
 
-    save_history(file_path("history.txt"), session_.history());
-    save_variables(file_path("var.txt"), session_.engine(), settings_.precision, settings_.exp_translate);
+    if (files_loaded_) {
+        save_history(file_path("history.txt"), session_.history());
+        save_variables(file_path("var.txt"), session_.engine(), settings_.precision, settings_.exp_translate);
+    }
     save_settings_file();
     release_icon();
     PostQuitMessage(0);
@@ -139,6 +152,7 @@ void main_window::commit() {
 void main_window::evaluate_live() {
     if (const std::optional<shown_answer> shown = session_.edit(expression()))
         show(*shown);
+    trace_step("answer shown");
 }
 
 // A multi-line edit control reports no change when its whole text is set, so

@@ -35,8 +35,13 @@ public:
     explicit main_window(std::string files_directory);
     ~main_window() override;
 
-    // Creates the hidden window; its creation loads and applies the settings.
+    // Creates the hidden window; its creation loads and applies the settings,
+    // all that its first paint needs.
     bool create(HWND owner);
+    // The rest of the start, once the window is up (or created hidden): loads
+    // the history and the variables, adds the tray icon and registers the
+    // hotkey, in this order, so a failed hotkey is reported last.
+    void finish_start();
 
     // expression_editor_owner
     answer_state current_answer_state() const override { return session_.state(); }
@@ -67,7 +72,8 @@ public:
 
     void show_history();
 
-    // Re-reads every setting into the session and the controls.
+    // Re-reads every setting into the session and the controls and
+    // registers the hotkey again.
     void apply_settings();
 
     settings& current_settings() { return settings_; }
@@ -121,6 +127,7 @@ private:
 
     // Parts of apply_settings (main_window_settings.cpp).
     session_settings calculation_settings() const;
+    void apply_window_settings();
     void apply_editor_settings();
     void apply_answer_look(answer_look look);
     void apply_answer_settings();
@@ -166,6 +173,9 @@ private:
     settings file_settings_;
     HWND send_target_ = nullptr;
     bool hotkey_registered_ = true;
+    // Until the history and variables are read, exit must not write the
+    // files over with empty lists.
+    bool files_loaded_ = false;
     colour_value back_colour_ = 0;
     colour_value frame_colour_ = 0;
     int frame_style_ = 0;

@@ -9,6 +9,7 @@
 #include "app/tray_icon.h"
 #include "ui/about_box.h"
 #include "ui/html_help.h"
+#include "ui/step_trace.h"
 
 void main_window::add_tray_icon() { tray_icon(handle()).add(); }
 
@@ -29,6 +30,7 @@ void main_window::register_hotkey() {
 void main_window::unregister_hotkey() { unregister_global_hotkey(handle()); }
 
 void main_window::on_hot_key(int, UINT, UINT) {
+    trace_step("hotkey pressed");
     // While the options sheet is open the window is disabled under it: the
     // hotkey brings up the sheet, the window the user can work in.
     if (options_.is_open()) {
@@ -36,6 +38,7 @@ void main_window::on_hot_key(int, UINT, UINT) {
         return;
     }
     handle_hotkey(handle(), editor_.handle(), settings_.show_position, send_target_);
+    trace_step(IsWindowVisible(handle()) ? "window up" : "window hidden");
 }
 
 void main_window::on_tray_message(WPARAM wparam, LPARAM lparam) {
@@ -69,4 +72,8 @@ void main_window::show_about_box() { about_box().run(handle()); }
 
 void main_window::open_help() { html_help(handle(), "Tarvik.chm", HH_DISPLAY_TOPIC, 0); }
 
-void main_window::open_list_popup(list_kind kind) { popup_.open(kind); }
+void main_window::open_list_popup(list_kind kind) {
+    trace_step("list requested");
+    popup_.open(kind);
+    trace_step("list opened");
+}

@@ -6,6 +6,7 @@
 #include "app/window_layout.h"
 #include "resources/resource.h"
 #include "ui/program_resources.h"
+#include "ui/step_trace.h"
 
 namespace {
 
@@ -37,15 +38,24 @@ session_settings main_window::calculation_settings() const {
 }
 
 void main_window::apply_settings() {
+    apply_window_settings();
+    register_hotkey();
+    trace_step("hotkey");
+}
+
+// Everything but the hotkey: the start registers it after the first paint.
+void main_window::apply_window_settings() {
     make_usable(settings_);
     session_.configure(calculation_settings());
     session_.define_functions(settings_.user_function_texts);
+    trace_step("session configured");
     apply_editor_settings();
     apply_answer_settings();
+    trace_step("fonts");
     apply_colours();
     frame_style_ = settings_.main_frame_style;
     load_icon();
-    register_hotkey();
+    trace_step("icon");
     apply_topmost();
     change_angle_mode(settings_.angle_mode);
     change_answer_mode(settings_.answer_mode);

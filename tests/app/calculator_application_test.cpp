@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "app/hotkey.h"
 #include "options/settings_file.h"
 
 namespace {
@@ -61,6 +62,64 @@ TEST_P(first_start, creates_the_owner_and_the_main_window_and_runs_until_it_is_d
     EXPECT_EQ(program.run(), 0);
     program.exit_instance();
     // The program leaves its owner to the end of the process; a test does not.
+    DestroyWindow(owner);
+    remove_program_files(directory);
+}
+
+// What the start shows comes in this order: the window (painted), the tray
+// icon, then the message about a hotkey another program holds; the history
+// is read by then, before the message box lets the user type.
+struct start_order {
+    calculator_application* program = nullptr;
+    bool window_visible = false;
+    bool tray_icon_there = false;
+    std::size_t history_entries = 0;
+    int messages = 0;
+};
+start_order seen;
+
+int WINAPI note_start_order(HWND owner, LPCSTR, LPCSTR, UINT) {
+    ++seen.messages;
+    seen.window_visible = IsWindowVisible(owner) != FALSE;
+    NOTIFYICONDATAA record{};
+    record.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    record.hWnd = owner;
+    seen.tray_icon_there = Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
+    seen.history_entries = seen.program->calculator_window().history().size();
+    return IDOK;
+}
+
+TEST(start, reports_a_taken_hotkey_after_the_window_and_the_tray_icon_are_up) {
+    calculator_application program(GetModuleHandleA(nullptr), "", SW_SHOWNORMAL);
+    std::string directory;
+    program.module_directory(directory);
+    settings record;
+    record.show_tray = true;
+    record.begin_show = true;
+    save_settings(record, directory + "Tarvik.ini");
+    std::FILE* history = std::fopen((directory + "history.txt").c_str(), "wb");
+    ASSERT_NE(history, nullptr);
+    std::fputs("1+1 = 2\r\n", history);
+    std::fclose(history);
+    HWND holder = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(RegisterHotKey(holder, 0, MOD_ALT, VK_SPACE));
+    seen = {&program};
+    const message_box_function previous = set_hotkey_message_box(note_start_order);
+
+    ASSERT_TRUE(program.init_instance());
+    set_hotkey_message_box(previous);
+    UnregisterHotKey(holder, 0);
+    DestroyWindow(holder);
+    EXPECT_EQ(seen.messages, 1);
+    EXPECT_TRUE(seen.window_visible);
+    EXPECT_TRUE(seen.tray_icon_there);
+    EXPECT_EQ(seen.history_entries, 1u);
+
+    HWND main = program.calculator_window().handle();
+    HWND owner = GetWindow(main, GW_OWNER);
+    DestroyWindow(main);
+    EXPECT_EQ(program.run(), 0);
+    program.exit_instance();
     DestroyWindow(owner);
     remove_program_files(directory);
 }

@@ -28,6 +28,7 @@ void calculator_window_fixture::start(const std::function<void(settings&)>& twea
     save_settings(record, directory + "Tarvik.ini");
     calculator = std::make_unique<main_window>(directory);
     ASSERT_TRUE(calculator->create(nullptr));
+    calculator->finish_start();
 }
 
 void calculator_window_fixture::TearDown() {

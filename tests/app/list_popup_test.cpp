@@ -99,6 +99,7 @@ protected:
         owner_ = std::make_unique<main_window>(folder_.string() + "\\");
         ASSERT_TRUE(owner_->create(nullptr));
         ShowWindow(owner_->handle(), SW_SHOW);
+        owner_->finish_start();
         pump_messages();
         popup_ = std::make_unique<list_popup>(*owner_);
     }

@@ -414,6 +414,23 @@ TEST_F(main_window_test, a_stored_rectangle_off_every_monitor_opens_on_the_work_
     EXPECT_EQ(shown.right - shown.left, 300);
 }
 
+// The data files are read after the first paint; a window closed before that
+// must not write them over with the empty lists it holds.
+TEST_F(main_window_test, closing_before_the_start_is_finished_leaves_history_and_variables_alone) {
+    for (const char* name : {"history.txt", "var.txt"}) {
+        std::ofstream out(directory + name, std::ios::binary);
+        out << "q = 7\r\n";
+    }
+    settings record;
+    record.show_tray = false;
+    save_settings(record, directory + "Tarvik.ini");
+    calculator = std::make_unique<main_window>(directory);
+    ASSERT_TRUE(calculator->create(nullptr));
+    DestroyWindow(calculator->handle());
+    EXPECT_EQ(read_file(directory + "history.txt"), "q = 7\r\n");
+    EXPECT_EQ(read_file(directory + "var.txt"), "q = 7\r\n");
+}
+
 TEST_F(main_window_test, ans_starts_at_zero_whatever_the_variable_file_held) {
     {
         std::ofstream out(directory + "var.txt", std::ios::binary);
