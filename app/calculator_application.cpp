@@ -31,6 +31,13 @@ bool calculator_application::show_running_copy() const {
     return true;
 }
 
+bool calculator_application::init_common_controls() {
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof controls;
+    controls.dwICC = 0xFF;
+    return InitCommonControlsEx(&controls) != FALSE;
+}
+
 bool calculator_application::create_hidden_owner() {
     register_class(HIDDEN_OWNER_CLASS, 0, nullptr, nullptr, nullptr, nullptr);
     return hidden_owner_.create(0, HIDDEN_OWNER_CLASS, "", WS_OVERLAPPEDWINDOW, 0, 0, 0, 0, nullptr,
@@ -41,13 +48,6 @@ bool calculator_application::init_instance() {
     // A second start brings the running calculator forward and ends quietly.
     if (show_running_copy())
         return false;
-
-    INITCOMMONCONTROLSEX controls{};
-    controls.dwSize = sizeof controls;
-    controls.dwICC = 0xFF;
-    if (!InitCommonControlsEx(&controls))
-        return false;
-    trace_step("common controls");
 
     accelerators_ = LoadAcceleratorsA(instance(), MAKEINTRESOURCEA(IDR_ACCELERATORS));
     if (!create_hidden_owner())
@@ -62,6 +62,13 @@ bool calculator_application::init_instance() {
         RedrawWindow(main_window_.handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         trace_step("first paint");
     }
+    // The first window needs nothing of comctl32, whose loading takes longer
+    // than the window itself: the library comes in with this first call.
+    if (!init_common_controls()) {
+        DestroyWindow(main_window_.handle());
+        return false;
+    }
+    trace_step("common controls");
     main_window_.finish_start();
     return true;
 }

@@ -20,6 +20,7 @@ public:
 
 private:
     bool show_running_copy() const;
+    bool init_common_controls();
     bool create_hidden_owner();
 
     HACCEL accelerators_ = nullptr;
