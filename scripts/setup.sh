@@ -13,6 +13,8 @@ packages=(
   wine wine64 xvfb xdotool x11-utils imagemagick
   # the help file (chmcmd, Free Pascal's CHM compiler) and the release zip
   fp-utils zip
+  # the latency benchmark's X helper (bench/x_latency.c): key presses and drawing events
+  libx11-dev libxtst-dev libxdamage-dev
   # Japanese text: the ja_JP.UTF-8 locale (Wine's ANSI code page 932) and a Japanese font
   locales fonts-ipafont-gothic
 )
