@@ -222,6 +222,10 @@ LRESULT main_window::dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
         on_tray_message(wparam, lparam);
         return 0;
     }
+    if (message == tray_icon::taskbar_created_message() && message != 0) {
+        on_taskbar_created();
+        return 0;
+    }
     return window::dispatch(message, wparam, lparam);
 }
 

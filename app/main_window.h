@@ -149,6 +149,7 @@ private:
     void register_hotkey();
     void unregister_hotkey();
     void on_tray_message(WPARAM wparam, LPARAM lparam);
+    void on_taskbar_created();
     void send_answer();
     bool run_options_sheet();
     void show_about_box();
