@@ -48,9 +48,39 @@ std::string main_window::file_path(const char* name) const { return files_direct
 std::string main_window::settings_file() const { return file_path(load_text(IDS_SETTINGS_FILE).c_str()); }
 
 // Values the program could not use stay in the file as the user wrote them.
-void main_window::save_settings_file() {
+bool main_window::save_settings_file() {
     file_settings_ = settings_to_store(settings_, file_settings_);
-    save_settings(file_settings_, settings_file());
+    return save_settings(file_settings_, settings_file());
+}
+
+// Every file is tried; the ones that fail keep their old contents, and the
+// user learns which they are in one message.
+void main_window::save_files() {
+    std::vector<std::string> unsaved;
+    const std::string history_path = file_path("history.txt");
+    note_saving(history_path, save_history(history_path, session_.history()), unsaved);
+    const std::string variables_path = file_path("var.txt");
+    note_saving(variables_path,
+                save_variables(variables_path, session_.engine(), settings_.precision, settings_.exp_translate),
+                unsaved);
+    note_saving(settings_file(), save_settings_file(), unsaved);
+    report_unsaved(unsaved);
+}
+
+void main_window::note_saving(const std::string& path, bool saved, std::vector<std::string>& unsaved) {
+    if (saved)
+        reported_unsaved_.erase(path);
+    else if (reported_unsaved_.insert(path).second)
+        unsaved.push_back(path);
+}
+
+void main_window::report_unsaved(const std::vector<std::string>& unsaved) {
+    if (unsaved.empty())
+        return;
+    std::string text = load_text(IDS_FILES_NOT_SAVED) + "\r\n";
+    for (const std::string& path : unsaved)
+        text += "\r\n" + path;
+    message_box(handle(), text, MB_OK | MB_ICONERROR);
 }
 
 // ---------------------------------------------------------------- creation
@@ -98,9 +128,7 @@ void main_window::on_destroy() {
         settings_.window_rect = {static_cast<std::int32_t>(r.left), static_cast<std::int32_t>(r.top),
                                  static_cast<std::int32_t>(r.right), static_cast<std::int32_t>(r.bottom)};
 
-    save_history(file_path("history.txt"), session_.history());
-    save_variables(file_path("var.txt"), session_.engine(), settings_.precision, settings_.exp_translate);
-    save_settings_file();
+    save_files();
     release_icon();
     PostQuitMessage(0);
 }
@@ -273,7 +301,9 @@ void main_window::handle_command(UINT id) {
     case IDM_OPTIONS:
         if (run_options_sheet()) {
             apply_settings();
-            save_settings_file();
+            std::vector<std::string> unsaved;
+            note_saving(settings_file(), save_settings_file(), unsaved);
+            report_unsaved(unsaved);
         }
         break;
     case IDM_SHOW:

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -130,7 +131,10 @@ private:
     void apply_topmost();
     void fit_height();
     void redraw_all();
-    void save_settings_file();
+    bool save_settings_file();
+    void save_files();
+    void note_saving(const std::string& path, bool saved, std::vector<std::string>& unsaved);
+    void report_unsaved(const std::vector<std::string>& unsaved);
 
     void flip_topmost();
     void flip_tray();
@@ -173,4 +177,7 @@ private:
     HICON icon_ = nullptr;
 
     std::string files_directory_;
+    // Files the user has been told could not be saved, so that a file that
+    // stays unwritable (a read-only "Tarvik.ini") is reported only once.
+    std::set<std::string> reported_unsaved_;
 };
