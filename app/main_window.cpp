@@ -12,6 +12,7 @@
 #include "options/settings_file.h"
 #include "options/settings_path.h"
 #include "resources/resource.h"
+#include "ui/exception_guard.h"
 #include "ui/program_resources.h"
 #include "ui/window_procedure.h"
 
@@ -22,6 +23,13 @@ UINT deletion_question(list_kind kind, bool all) {
     if (kind == history_list)
         return all ? IDS_DELETE_ALL_HISTORY : IDS_DELETE_HISTORY_ENTRY;
     return all ? IDS_DELETE_ALL_VARIABLES : IDS_DELETE_VARIABLE;
+}
+
+// A save's result; false when it threw (a file too large for memory), which
+// is logged like any exception caught at a boundary.
+template <typename Save>
+bool saved(Save&& save) {
+    return guarded(std::forward<Save>(save), [] { return false; });
 }
 
 } // namespace
@@ -53,17 +61,19 @@ bool main_window::save_settings_file() {
     return save_settings(file_settings_, settings_file());
 }
 
-// Every file is tried; the ones that fail keep their old contents, and the
-// user learns which they are in one message.
+// Every file is tried, even after one that threw; the ones that fail keep
+// their old contents, and the user learns which they are in one message.
 void main_window::save_files() {
     std::vector<std::string> unsaved;
     const std::string history_path = file_path("history.txt");
-    note_saving(history_path, save_history(history_path, session_.history()), unsaved);
+    note_saving(history_path, saved([&] { return save_history(history_path, session_.history()); }), unsaved);
     const std::string variables_path = file_path("var.txt");
-    note_saving(variables_path,
-                save_variables(variables_path, session_.engine(), settings_.precision, settings_.exp_translate),
+    note_saving(variables_path, saved([&] {
+                    return save_variables(variables_path, session_.engine(), settings_.precision,
+                                          settings_.exp_translate);
+                }),
                 unsaved);
-    note_saving(settings_file(), save_settings_file(), unsaved);
+    note_saving(settings_file(), saved([&] { return save_settings_file(); }), unsaved);
     report_unsaved(unsaved);
 }
 
@@ -118,17 +128,21 @@ void main_window::move_to_stored_rectangle() {
                      fallback.bottom - fallback.top);
 }
 
+// Each step is guarded on its own: one that throws must neither keep the
+// files from being saved nor the message loop from ending.
 void main_window::on_destroy() {
-    unregister_hotkey();
-    if (settings_.show_tray)
-        remove_tray_icon();
-
-    RECT r{};
-    if (GetWindowRect(handle(), &r))
-        settings_.window_rect = {static_cast<std::int32_t>(r.left), static_cast<std::int32_t>(r.top),
-                                 static_cast<std::int32_t>(r.right), static_cast<std::int32_t>(r.bottom)};
-
-    save_files();
+    guarded(
+        [&] {
+            unregister_hotkey();
+            if (settings_.show_tray)
+                remove_tray_icon();
+            RECT r{};
+            if (GetWindowRect(handle(), &r))
+                settings_.window_rect = {static_cast<std::int32_t>(r.left), static_cast<std::int32_t>(r.top),
+                                         static_cast<std::int32_t>(r.right), static_cast<std::int32_t>(r.bottom)};
+        },
+        [] {});
+    guarded([&] { save_files(); }, [] {});
     release_icon();
     PostQuitMessage(0);
 }
