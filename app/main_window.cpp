@@ -74,7 +74,9 @@ void main_window::save_files() {
                 }),
                 unsaved);
     note_saving(settings_file(), saved([&] { return save_settings_file(); }), unsaved);
-    report_unsaved(unsaved);
+    // At exit the window is on its way out and hidden, and a box it owned
+    // could stay hidden with it: the message stands on its own.
+    report_unsaved(nullptr, unsaved);
 }
 
 void main_window::note_saving(const std::string& path, bool saved, std::vector<std::string>& unsaved) {
@@ -84,13 +86,13 @@ void main_window::note_saving(const std::string& path, bool saved, std::vector<s
         unsaved.push_back(path);
 }
 
-void main_window::report_unsaved(const std::vector<std::string>& unsaved) {
+void main_window::report_unsaved(HWND owner, const std::vector<std::string>& unsaved) {
     if (unsaved.empty())
         return;
     std::string text = load_text(IDS_FILES_NOT_SAVED) + "\r\n";
     for (const std::string& path : unsaved)
         text += "\r\n" + path;
-    message_box(handle(), text, MB_OK | MB_ICONERROR);
+    message_box(owner, text, MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
 }
 
 // ---------------------------------------------------------------- creation
@@ -317,7 +319,7 @@ void main_window::handle_command(UINT id) {
             apply_settings();
             std::vector<std::string> unsaved;
             note_saving(settings_file(), save_settings_file(), unsaved);
-            report_unsaved(unsaved);
+            report_unsaved(handle(), unsaved);
         }
         break;
     case IDM_SHOW:

@@ -134,7 +134,7 @@ private:
     bool save_settings_file();
     void save_files();
     void note_saving(const std::string& path, bool saved, std::vector<std::string>& unsaved);
-    void report_unsaved(const std::vector<std::string>& unsaved);
+    void report_unsaved(HWND owner, const std::vector<std::string>& unsaved);
 
     void flip_topmost();
     void flip_tray();

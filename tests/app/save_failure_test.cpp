@@ -14,8 +14,12 @@
 namespace {
 
 std::vector<std::string> shown_texts;
-int WINAPI record_message_box(HWND, LPCSTR text, LPCSTR, UINT) {
+HWND last_owner = nullptr;
+UINT last_type = 0;
+int WINAPI record_message_box(HWND owner, LPCSTR text, LPCSTR, UINT type) {
     shown_texts.push_back(text);
+    last_owner = owner;
+    last_type = type;
     return IDOK;
 }
 
@@ -96,6 +100,9 @@ TEST_P(save_failure, leaves_the_old_file_and_names_it_once) {
     ASSERT_EQ(shown_texts.size(), 1u);
     EXPECT_EQ(shown_texts[0].find(sjis("次のファイルを保存できませんでした。")), 0u);
     EXPECT_NE(shown_texts[0].find(path), std::string::npos);
+    // Not owned by the window on its way out, which would hide it.
+    EXPECT_EQ(last_owner, nullptr);
+    EXPECT_EQ(last_type & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
     // Only the file that failed is named; the others were saved.
     for (const char* other : {"history.txt", "var.txt", "Tarvik.ini"}) {
         if (std::string(other) != c.file) {
