@@ -1,5 +1,5 @@
 // A day of use in a few minutes: the real calculator window driven with the
-// messages a user's keys and the hotkey produce, its graphics objects,
+// messages a user's keys, the hotkey and the options sheet produce, its graphics objects,
 // windows and memory counted before and after. Anything kept per evaluation,
 // per popup, per answer form or per show would show up as growth.
 #include <windows.h>
@@ -18,6 +18,7 @@
 #include "app/main_window.h"
 #include "options/settings_file.h"
 #include "resources/resource.h"
+#include "support/sheet_script.h"
 #include "ui/application.h"
 #include "ui/program_resources.h"
 
@@ -230,6 +231,15 @@ protected:
         pump_messages();
     }
 
+    // The options sheet opened from the menu command, every page shown, then
+    // confirmed: the pages' controls, fonts and the applied settings each time.
+    void confirm_options() {
+        sheet_script script({show_page(1), show_page(2), show_page(3), show_page(0), press_ok});
+        SendMessageA(main(), WM_COMMAND, MAKEWPARAM(IDM_OPTIONS, 0), 0);
+        confirmed_ += script.all_steps_ran() && !script.cancelled_for_hanging();
+        pump_messages();
+    }
+
     // The hotkey shows the hidden calculator, and hides it again in front.
     void show_and_hide() {
         SetForegroundWindow(other_);
@@ -252,6 +262,7 @@ protected:
     message_box_function previous_box_ = nullptr;
     HWND other_ = nullptr;
     int entered_ = 0;
+    int confirmed_ = 0;
     int opened_ = 0;
     int picked_ = 0;
     int deleted_ = 0;
@@ -268,6 +279,7 @@ TEST_F(long_use, leaves_object_and_memory_counts_flat) {
         use_list(i);
     }
     show_and_hide();
+    confirm_options();
     switch_answer_form(0);
     pump_messages();
     const counts start = measure();
@@ -298,6 +310,12 @@ TEST_F(long_use, leaves_object_and_memory_counts_flat) {
         show_and_hide();
     EXPECT_EQ(shown_, 100);
     EXPECT_EQ(hidden_, 100);
+    print("after 100 hotkey hide/show cycles", measure());
+    confirmed_ = 0;
+    for (int i = 0; i < 100; ++i)
+        confirm_options();
+    EXPECT_EQ(confirmed_, 100);
+    print("after 100 options sheets confirmed on every page", measure());
     switch_answer_form(0);
     pump_messages();
 
