@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "calculator_window_fixture.h"
+#include "resources/resource.h"
+#include "support/sheet_script.h"
 #include "support/sjis.h"
 #include "ui/program_resources.h"
 
@@ -126,5 +128,27 @@ INSTANTIATE_TEST_SUITE_P(
                     save_failure_case{"failing_variables", "var.txt", temporary_blocked},
                     save_failure_case{"failing_settings", "Tarvik.ini", temporary_blocked}),
     [](const testing::TestParamInfo<save_failure_case>& parameter) { return std::string(parameter.param.name); });
+
+// A "Tarvik.ini" the user made read-only stays so: confirming the options
+// twice and leaving tell of it once, and the file is never touched.
+class read_only_settings : public save_failure {};
+
+TEST_F(read_only_settings, are_reported_once) {
+    start();
+    const std::string path = directory + "Tarvik.ini";
+    const std::string old = contents(path);
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+    for (int i = 0; i < 2; ++i) {
+        sheet_script script({press_ok});
+        SendMessageA(calculator->handle(), WM_COMMAND, IDM_OPTIONS, 0);
+        EXPECT_TRUE(script.all_steps_ran());
+    }
+    ASSERT_EQ(shown_texts.size(), 1u);
+    EXPECT_EQ(last_owner, calculator->handle());
+    DestroyWindow(calculator->handle());
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(shown_texts.size(), 1u);
+    EXPECT_EQ(contents(path), old);
+}
 
 } // namespace
