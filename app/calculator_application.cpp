@@ -5,6 +5,7 @@
 #include <string>
 
 #include "resources/resource.h"
+#include "ui/exception_guard.h"
 #include "ui/step_trace.h"
 #include "ui/window_procedure.h"
 
@@ -80,11 +81,25 @@ int calculator_application::run() {
     // The accelerators work for every window of the thread, so Ctrl+D/A/B/O/H
     // switch the answer form while a list popup has the focus too.
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (accelerators_ && main_window_.handle() &&
-            TranslateAcceleratorA(main_window_.handle(), accelerators_, &message))
-            continue;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
+        // The procedures catch what their handlers throw; what is called
+        // without them (a timer's callback) ends here, and the loop goes on.
+        try {
+            if (accelerators_ && main_window_.handle() &&
+                TranslateAcceleratorA(main_window_.handle(), accelerators_, &message))
+                continue;
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        } catch (...) {
+            on_caught_exception();
+        }
     }
     return static_cast<int>(message.wParam);
+}
+
+// A main window still there (the start-up or the loop ended by an exception)
+// is destroyed now, which saves the user's files.
+bool calculator_application::exit_instance() {
+    if (IsWindow(main_window_.handle()))
+        DestroyWindow(main_window_.handle());
+    return application::exit_instance();
 }

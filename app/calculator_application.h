@@ -15,6 +15,7 @@ public:
 
     bool init_instance() override;
     int run() override;
+    bool exit_instance() override;
 
     main_window& calculator_window() { return main_window_; }
 

@@ -6,13 +6,23 @@
 
 #include <iterator>
 
-bool load_history(const std::string& path, history_store& history) {
-    // The store drops its oldest entry past the limit, so a long file never
-    // holds more than HISTORY_LIMIT entries in memory.
-    return for_each_split_line(path, [&](std::string_view expression, std::string_view answer) {
+namespace {
+
+// The store drops its oldest entry past the limit, so a long file never
+// holds more than HISTORY_LIMIT entries in memory.
+split_line_use adding_to(history_store& history) {
+    return [&history](std::string_view expression, std::string_view answer) {
         history.add(std::string(expression), std::string(answer));
-    });
+    };
 }
+
+} // namespace
+
+bool load_history(const std::string& path, history_store& history) {
+    return for_each_split_line(path, adding_to(history));
+}
+
+void load_history(std::FILE* in, history_store& history) { for_each_split_line(in, adding_to(history)); }
 
 bool save_history(const std::string& path, const history_store& history) {
     safe_file_writer file(path);

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdio>
 #include <string>
 
 class history_store;
@@ -10,6 +11,8 @@ class history_store;
 // ends up newest and only the last HISTORY_LIMIT lines remain. False when the
 // file does not open (the store is then unchanged).
 bool load_history(const std::string& path, history_store& history);
+// The same from a file already open.
+void load_history(std::FILE* in, history_store& history);
 
 // Replaces the file by the store's entries, oldest first. False when the
 // file could not be written; the old file is then left as it was.

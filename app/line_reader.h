@@ -1,16 +1,26 @@
 #pragma once
+#include <cstddef>
 #include <cstdio>
 #include <functional>
 #include <string>
 #include <string_view>
 
 // The line-oriented text of "history.txt" and "var.txt".
-
-// Reads the next line whole, whatever its length, without its line end
-// (CR LF or LF). Gives false when the read reaches the end of the file or
-// fails; a last line without a line end is therefore never returned, so a
-// file cut short in the middle of a line loses only that partial line.
 // (C stdio rather than streams: the program carries no iostreams and locales.)
+
+// The files this program writes stay far below these; a damaged or hostile
+// file is read only up to them, so that it can neither exhaust memory nor
+// stall the start-up. A line longer than LINE_LENGTH_LIMIT is passed over;
+// reading stops after FILE_SIZE_LIMIT bytes or FILE_LINE_LIMIT lines.
+inline constexpr std::size_t LINE_LENGTH_LIMIT = 4 * 1024 * 1024;
+inline constexpr std::size_t FILE_SIZE_LIMIT = 64 * 1024 * 1024;
+inline constexpr std::size_t FILE_LINE_LIMIT = 1000000;
+
+// Reads the next line whole, without its line end (CR LF or LF). Gives false
+// when the read reaches the end of the file or fails; a last line without a
+// line end is therefore never returned, so a file cut short in the middle of
+// a line loses only that partial line. A line longer than LINE_LENGTH_LIMIT
+// is passed over: the next line that fits is returned instead.
 bool read_line(std::FILE* in, std::string& line);
 
 // The two sides of a "left = right" line.
@@ -25,8 +35,11 @@ struct line_parts {
 // by hand always have.
 line_parts split_line(std::string_view line);
 
-// Reads every complete line of the file, split as above, and hands the two
-// sides to use. A line too long for memory ends the reading; what was read
-// stays. False when the file does not open.
-bool for_each_split_line(const std::string& path,
-                         const std::function<void(std::string_view left, std::string_view right)>& use);
+using split_line_use = std::function<void(std::string_view left, std::string_view right)>;
+
+// Reads every complete line of the open file within the limits above, split
+// as above, and hands the two sides to use. A line too long for memory ends
+// the reading; what was read stays.
+void for_each_split_line(std::FILE* in, const split_line_use& use);
+// The same for a file by name; false when the file does not open.
+bool for_each_split_line(const std::string& path, const split_line_use& use);

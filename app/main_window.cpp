@@ -12,6 +12,7 @@
 #include "options/settings_file.h"
 #include "options/settings_path.h"
 #include "resources/resource.h"
+#include "ui/exception_guard.h"
 #include "ui/program_resources.h"
 #include "ui/step_trace.h"
 #include "ui/window_procedure.h"
@@ -23,6 +24,13 @@ UINT deletion_question(list_kind kind, bool all) {
     if (kind == history_list)
         return all ? IDS_DELETE_ALL_HISTORY : IDS_DELETE_HISTORY_ENTRY;
     return all ? IDS_DELETE_ALL_VARIABLES : IDS_DELETE_VARIABLE;
+}
+
+// A save's result; false when it threw (a file too large for memory), which
+// is logged like any exception caught at a boundary.
+template <typename Save>
+bool saved(Save&& save) {
+    return guarded(std::forward<Save>(save), [] { return false; });
 }
 
 } // namespace
@@ -49,9 +57,48 @@ std::string main_window::file_path(const char* name) const { return files_direct
 std::string main_window::settings_file() const { return file_path(load_text(IDS_SETTINGS_FILE).c_str()); }
 
 // Values the program could not use stay in the file as the user wrote them.
-void main_window::save_settings_file() {
+bool main_window::save_settings_file() {
     file_settings_ = settings_to_store(settings_, file_settings_);
-    save_settings(file_settings_, settings_file());
+    return save_settings(file_settings_, settings_file());
+}
+
+// Every file is tried, even after one that threw; the ones that fail keep
+// their old contents, and the user learns which they are in one message.
+void main_window::save_files() {
+    std::vector<std::string> unsaved;
+    // Before the start has read history and variables, the session's empty
+    // lists must not replace the files.
+    if (files_loaded_) {
+        const std::string history_path = file_path("history.txt");
+        note_saving(history_path, saved([&] { return save_history(history_path, session_.history()); }),
+                    unsaved);
+        const std::string variables_path = file_path("var.txt");
+        note_saving(variables_path, saved([&] {
+                        return save_variables(variables_path, session_.engine(), settings_.precision,
+                                              settings_.exp_translate);
+                    }),
+                    unsaved);
+    }
+    note_saving(settings_file(), saved([&] { return save_settings_file(); }), unsaved);
+    // At exit the window is on its way out and hidden, and a box it owned
+    // could stay hidden with it: the message stands on its own.
+    report_unsaved(nullptr, unsaved);
+}
+
+void main_window::note_saving(const std::string& path, bool saved, std::vector<std::string>& unsaved) {
+    if (saved)
+        reported_unsaved_.erase(path);
+    else if (reported_unsaved_.insert(path).second)
+        unsaved.push_back(path);
+}
+
+void main_window::report_unsaved(HWND owner, const std::vector<std::string>& unsaved) {
+    if (unsaved.empty())
+        return;
+    std::string text = load_text(IDS_FILES_NOT_SAVED) + "\r\n";
+    for (const std::string& path : unsaved)
+        text += "\r\n" + path;
+    message_box(owner, text, MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
 }
 
 // ---------------------------------------------------------------- creation
@@ -99,21 +146,21 @@ void main_window::move_to_stored_rectangle() {
                      fallback.bottom - fallback.top);
 }
 
+// Each step is guarded on its own: one that throws must neither keep the
+// files from being saved nor the message loop from ending.
 void main_window::on_destroy() {
-    unregister_hotkey();
-    if (settings_.show_tray)
-        remove_tray_icon();
-
-    RECT r{};
-    if (GetWindowRect(handle(), &r))
-        settings_.window_rect = {static_cast<std::int32_t>(r.left), static_cast<std::int32_t>(r.top),
-                                 static_cast<std::int32_t>(r.right), static_cast<std::int32_t>(r.bottom)};
-
-    if (files_loaded_) {
-        save_history(file_path("history.txt"), session_.history());
-        save_variables(file_path("var.txt"), session_.engine(), settings_.precision, settings_.exp_translate);
-    }
-    save_settings_file();
+    guarded(
+        [&] {
+            unregister_hotkey();
+            if (settings_.show_tray)
+                remove_tray_icon();
+            RECT r{};
+            if (GetWindowRect(handle(), &r))
+                settings_.window_rect = {static_cast<std::int32_t>(r.left), static_cast<std::int32_t>(r.top),
+                                         static_cast<std::int32_t>(r.right), static_cast<std::int32_t>(r.bottom)};
+        },
+        [] {});
+    guarded([&] { save_files(); }, [] {});
     release_icon();
     PostQuitMessage(0);
 }
@@ -236,6 +283,10 @@ LRESULT main_window::dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
         on_tray_message(wparam, lparam);
         return 0;
     }
+    if (message == tray_icon::taskbar_created_message() && message != 0) {
+        on_taskbar_created();
+        return 0;
+    }
     return window::dispatch(message, wparam, lparam);
 }
 
@@ -283,7 +334,9 @@ void main_window::handle_command(UINT id) {
     case IDM_OPTIONS:
         if (run_options_sheet()) {
             apply_settings();
-            save_settings_file();
+            std::vector<std::string> unsaved;
+            note_saving(settings_file(), save_settings_file(), unsaved);
+            report_unsaved(handle(), unsaved);
         }
         break;
     case IDM_SHOW:

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -137,7 +138,10 @@ private:
     void apply_topmost();
     void fit_height();
     void redraw_all();
-    void save_settings_file();
+    bool save_settings_file();
+    void save_files();
+    void note_saving(const std::string& path, bool saved, std::vector<std::string>& unsaved);
+    void report_unsaved(HWND owner, const std::vector<std::string>& unsaved);
 
     void flip_topmost();
     void flip_tray();
@@ -156,6 +160,7 @@ private:
     void register_hotkey();
     void unregister_hotkey();
     void on_tray_message(WPARAM wparam, LPARAM lparam);
+    void on_taskbar_created();
     void send_answer();
     bool run_options_sheet();
     void show_about_box();
@@ -182,4 +187,7 @@ private:
     HICON icon_ = nullptr;
 
     std::string files_directory_;
+    // Files the user has been told could not be saved, so that a file that
+    // stays unwritable (a read-only "Tarvik.ini") is reported only once.
+    std::set<std::string> reported_unsaved_;
 };

@@ -15,6 +15,13 @@ void main_window::add_tray_icon() { tray_icon(handle()).add(); }
 
 void main_window::remove_tray_icon() { tray_icon(handle()).remove(); }
 
+// The shell started anew and knows no icons: the icon comes back when the
+// user wants it. Nothing else depends on the shell.
+void main_window::on_taskbar_created() {
+    if (settings_.show_tray)
+        add_tray_icon();
+}
+
 void main_window::register_hotkey() {
     hotkey_registered_ = register_global_hotkey(handle(), settings_.hotkey);
     if (hotkey_registered_)

@@ -29,11 +29,25 @@ bool flush_and_replace(std::FILE* file, const std::string& temporary, const std:
 #endif
 }
 
+// Windows would refuse to move a file over a read-only one at the end
+// anyway; asking first keeps even the temporary file away. (A POSIX file's
+// permissions do not protect it from being replaced: the folder's do.)
+bool is_read_only(const std::string& path) {
+#ifdef _WIN32
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+#else
+    (void)path;
+    return false;
+#endif
+}
+
 } // namespace
 
 safe_file_writer::safe_file_writer(std::string target)
     : target_(std::move(target)), temporary_(temporary_path(target_)) {
-    file_ = std::fopen(temporary_.c_str(), "wb");
+    if (!is_read_only(target_))
+        file_ = std::fopen(temporary_.c_str(), "wb");
     failed_ = file_ == nullptr;
 }
 

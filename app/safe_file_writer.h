@@ -7,7 +7,8 @@
 // to a temporary file beside the target, and only a completely written and
 // flushed temporary file replaces the target. A failure at any step (folder
 // not writable, disk full, target locked) leaves the old file exactly as it
-// was and removes the temporary file.
+// was and removes the temporary file. A target the user marked read-only is
+// not replaced either: the write fails before anything is written.
 class safe_file_writer {
 public:
     explicit safe_file_writer(std::string target);

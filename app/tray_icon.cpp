@@ -56,6 +56,11 @@ bool tray_icon::remove() const {
     return Shell_NotifyIconA(NIM_DELETE, &record) != FALSE;
 }
 
+UINT tray_icon::taskbar_created_message() {
+    static const UINT message = RegisterWindowMessageA("TaskbarCreated");
+    return message;
+}
+
 void tray_icon::fit_menu(HMENU items, bool window_visible, bool hotkey_registered) {
     DeleteMenu(items, window_visible ? IDM_SHOW : IDM_HIDE, MF_BYCOMMAND);
     if (!hotkey_registered)
@@ -100,4 +105,7 @@ void tray_icon::open_menu(bool hotkey_registered) const {
     POINT cursor{};
     GetCursorPos(&cursor);
     menu.track(owner_, cursor.x, cursor.y);
+    // Without a message after the menu, a second right click on the icon
+    // would open the menu only every other time.
+    PostMessageA(owner_, WM_NULL, 0, 0);
 }

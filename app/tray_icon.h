@@ -15,6 +15,11 @@ public:
     bool add() const;
     bool remove() const;
 
+    // The message the shell broadcasts to every top-level window when it
+    // starts (again, after a crash or a restart of the shell): the icons it
+    // held are gone and must be added anew.
+    static UINT taskbar_created_message();
+
     // Fits the items of the tray menu to the moment the right button shows
     // them: without "show" when the calculator is visible, without "hide" when
     // it is not, and without "hide the icon" while the hotkey is missing, as

@@ -19,15 +19,21 @@ bool parse_value(const std::string& text, double& value) {
     return kind == FP_NORMAL || kind == FP_ZERO;
 }
 
-} // namespace
-
-bool load_variables(const std::string& path, cal::calculator& calc) {
-    return for_each_split_line(path, [&](std::string_view name, std::string_view value_text) {
+split_line_use setting_in(cal::calculator& calc) {
+    return [&calc](std::string_view name, std::string_view value_text) {
         double value = 0;
         if (parse_value(std::string(value_text), value))
             calc.set_variable(std::string(name), value);
-    });
+    };
 }
+
+} // namespace
+
+bool load_variables(const std::string& path, cal::calculator& calc) {
+    return for_each_split_line(path, setting_in(calc));
+}
+
+void load_variables(std::FILE* in, cal::calculator& calc) { for_each_split_line(in, setting_in(calc)); }
 
 bool save_variables(const std::string& path, const cal::calculator& calc, int precision, int exp_translate) {
     safe_file_writer file(path);

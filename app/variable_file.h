@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdio>
 #include <string>
 
 namespace cal {
@@ -13,6 +14,8 @@ class calculator;
 // finite number that an expression could produce (nan, inf, 1e999, a
 // subnormal) is skipped. False when the file does not open.
 bool load_variables(const std::string& path, cal::calculator& calc);
+// The same from a file already open.
+void load_variables(std::FILE* in, cal::calculator& calc);
 
 // Replaces the file by the calculator's variables, each value formatted with
 // the given display precision and exponent threshold; the values are

@@ -2,6 +2,8 @@
 
 #include "ui/profile.h"
 
+#include <windows.h>
+
 #include <cstdio>
 #include <span>
 #include <variant>
@@ -100,20 +102,27 @@ void read_keys(const char* section, std::span<const profile_key> keys, settings&
     }
 }
 
-void write_keys(const char* section, std::span<const profile_key> keys, const settings& record,
+bool write_keys(const char* section, std::span<const profile_key> keys, const settings& record,
                 const std::string& file_name) {
     // The accessors work on a modifiable record, shared with reading.
     settings source = record;
+    bool written = true;
     for (const profile_key& key : keys) {
-        std::visit(overloaded{
-                       [&](int_field field) { write_profile_int(section, key.name, field(source), file_name); },
-                       [&](bool_field field) { write_profile_bool(section, key.name, field(source), file_name); },
-                       [&](string_field field) {
-                           write_profile_string(section, key.name, field(source), file_name);
-                       },
-                   },
-                   key.field);
+        written = std::visit(overloaded{
+                                 [&](int_field field) {
+                                     return write_profile_int(section, key.name, field(source), file_name);
+                                 },
+                                 [&](bool_field field) {
+                                     return write_profile_bool(section, key.name, field(source), file_name);
+                                 },
+                                 [&](string_field field) {
+                                     return write_profile_string(section, key.name, field(source), file_name);
+                                 },
+                             },
+                             key.field) &&
+                  written;
     }
+    return written;
 }
 
 std::string numbered_key(char prefix, std::size_t index) {
@@ -147,16 +156,47 @@ void read_user_functions(settings& record, const std::string& file_name) {
 
 // Keys numbered beyond the current counts, left from a longer list, stay in
 // the file; the counts keep them from being read.
-void write_user_functions(const settings& record, const std::string& file_name) {
+bool write_user_functions(const settings& record, const std::string& file_name) {
     const auto& texts = record.user_function_texts;
-    write_profile_int(USER_FUNCTION_SECTION, "Size", static_cast<int>(texts.size()), file_name);
+    bool written = write_profile_int(USER_FUNCTION_SECTION, "Size", static_cast<int>(texts.size()), file_name);
     for (std::size_t i = 0; i < texts.size(); ++i)
-        write_profile_string(USER_FUNCTION_SECTION, numbered_key('f', i).c_str(), texts[i], file_name);
+        written = write_profile_string(USER_FUNCTION_SECTION, numbered_key('f', i).c_str(), texts[i], file_name) &&
+                  written;
 
     const auto& keys = record.shortcut_keys;
-    write_profile_int(USER_FUNCTION_SECTION, "KeySize", static_cast<int>(keys.size()), file_name);
+    written = write_profile_int(USER_FUNCTION_SECTION, "KeySize", static_cast<int>(keys.size()), file_name) && written;
     for (std::size_t i = 0; i < keys.size(); ++i)
-        write_profile_string(USER_FUNCTION_SECTION, numbered_key('k', i).c_str(), keys[i].to_text(), file_name);
+        written = write_profile_string(USER_FUNCTION_SECTION, numbered_key('k', i).c_str(), keys[i].to_text(),
+                                       file_name) &&
+                  written;
+    return written;
+}
+
+bool exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+bool is_read_only(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
+// The values go one by one into the file, so a failure half-way (disk full)
+// would leave it half old and half new; they go to a copy instead, which
+// replaces the file in one step once all are written.
+bool write_copy_and_replace(const settings& record, const std::string& file_name) {
+    const std::string copy = file_name + ".tmp";
+    DeleteFileA(copy.c_str());
+    // Keys this program no longer reads stay, as they would in the file itself.
+    if (exists(file_name) && !CopyFileA(file_name.c_str(), copy.c_str(), FALSE))
+        return false;
+    bool written = write_keys(OPTION_SECTION, option_keys, record, copy);
+    written = write_user_functions(record, copy) && written;
+    written = write_keys(COLOR_SECTION, color_keys, record, copy) && written;
+    // The platform may hold the values in a cache: this puts them on the disk.
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, copy.c_str());
+    if (written && MoveFileExA(copy.c_str(), file_name.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    DeleteFileA(copy.c_str());
+    return false;
 }
 
 } // namespace
@@ -167,8 +207,7 @@ void load_settings(settings& record, const std::string& file_name) {
     read_keys(COLOR_SECTION, color_keys, record, file_name);
 }
 
-void save_settings(const settings& record, const std::string& file_name) {
-    write_keys(OPTION_SECTION, option_keys, record, file_name);
-    write_user_functions(record, file_name);
-    write_keys(COLOR_SECTION, color_keys, record, file_name);
+// A read-only file is the user's wish that it stay as it is.
+bool save_settings(const settings& record, const std::string& file_name) {
+    return !is_read_only(file_name) && write_copy_and_replace(record, file_name);
 }

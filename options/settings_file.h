@@ -15,6 +15,9 @@ constexpr std::size_t SHORTCUT_KEY_LIMIT = 256;
 void load_settings(settings& record, const std::string& file_name);
 
 // Writes every field, one value per call, into sections "Option",
-// "User Function" and "Color & Style". Write failures are ignored: the
-// program goes on with the record in memory.
-void save_settings(const settings& record, const std::string& file_name);
+// "User Function" and "Color & Style" of a copy of the file beside it, which
+// replaces the file only when every value was written. False when the file
+// could not be saved (read-only file, folder not writable, disk full, file
+// locked): the old file is then exactly as it was, and the program goes on
+// with the record in memory.
+bool save_settings(const settings& record, const std::string& file_name);

@@ -4,7 +4,8 @@
 #   1. the portable code natively under AddressSanitizer + UBSan,
 #   2. the Windows build: the release program's size, then its tests under Wine
 #      on Xvfb (engine, framework, settings, windows, the program's resources),
-#   3. the fuzz target for a bounded time,
+#      and the long-use run, which prints its object and memory counts,
+#   3. the fuzz targets (engine, file loaders) for a bounded time,
 #   4. the end-to-end tests that type into the real Tarvik.exe.
 # Exits non-zero when anything fails.
 set -uo pipefail
@@ -46,7 +47,9 @@ stage "native tests (ASan+UBSan)" ctest --test-dir build/native --output-on-fail
 stage "differential model" python3 tests/model/differential_test.py --cli build/native/cli/tarvik-cli
 stage "windows build" scripts/build.sh windows
 stage "release size" check_release_size
-stage "windows tests (Wine)" ctest --test-dir build/windows --output-on-failure --timeout 600
+stage "windows tests (Wine)" ctest --test-dir build/windows --output-on-failure --timeout 600 -E '^long_use'
+# Its own stage, shown in full: it prints the object and memory counts.
+stage "long use (Wine)" ctest --test-dir build/windows -R '^long_use' -V --timeout 600
 [ -x scripts/fuzz.sh ] && stage "fuzzing" scripts/fuzz.sh 60
 if cmake --build build/windows --target help 2>/dev/null | grep -q '^Tarvik:'; then
   stage "end-to-end (Wine, real keys)" tests/e2e/run.sh

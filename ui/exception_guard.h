@@ -7,9 +7,10 @@
 // through guarded(), which catches everything and gives the message its
 // default processing instead.
 
-// What becomes of an exception caught at a procedure's boundary. Called from
-// inside the catch block, so std::current_exception() names it. The one place
-// to report such exceptions (for now nothing is reported).
+// What becomes of an exception caught at a procedure's boundary or in the
+// message loop. Called from inside the catch block, so the exception is the
+// current one: a line with the time and its description goes to "Tarvik.log"
+// beside the program (kept under 64 KiB).
 void on_caught_exception() noexcept;
 
 // body's result, or fallback's when body throws. fallback runs outside the

@@ -17,6 +17,19 @@ std::string load_text(UINT id)
     return text;
 }
 
+namespace {
+
+message_box_function shown_with = MessageBoxA;
+
+} // namespace
+
+message_box_function set_message_box_function(message_box_function show)
+{
+    const message_box_function previous = shown_with;
+    shown_with = show ? show : MessageBoxA;
+    return previous;
+}
+
 int message_box(HWND owner, UINT text_id, UINT type)
 {
     return message_box(owner, load_text(text_id), type);
@@ -27,7 +40,7 @@ int message_box(HWND owner, const std::string& text, UINT type)
     std::string caption = load_text(IDS_APP_TITLE);
     if (caption.empty())
         caption = "Tarvik";
-    return MessageBoxA(owner, text.c_str(), caption.c_str(), type);
+    return shown_with(owner, text.c_str(), caption.c_str(), type);
 }
 
 popup_menu::popup_menu(UINT menu_id)

@@ -20,6 +20,12 @@ int message_box(HWND owner, UINT text_id, UINT type);
 // The same with a text built by the caller (a file name filled in, say).
 int message_box(HWND owner, const std::string& text, UINT type);
 
+// The function the two above show their boxes with, MessageBoxA unless
+// replaced (a test records the boxes instead of answering them); nullptr
+// restores MessageBoxA. Returns the function replaced.
+using message_box_function = int(WINAPI*)(HWND, LPCSTR, LPCSTR, UINT);
+message_box_function set_message_box_function(message_box_function show);
+
 // A menu resource loaded for one context menu and destroyed with the object.
 // The menu's first submenu is what is shown.
 class popup_menu {

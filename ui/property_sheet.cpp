@@ -24,15 +24,23 @@ INT_PTR property_sheet::run(DWORD flags, HWND parent, int icon_id, const char* c
 
     PROPSHEETHEADERA header{};
     header.dwSize = sizeof header;
-    header.dwFlags = flags | PSH_PROPSHEETPAGE | PSH_USEICONID;
+    // The icon is loaded here and destroyed after the sheet: given by id,
+    // some systems load a new copy for every sheet and never destroy it.
+    const auto icon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(icon_id), IMAGE_ICON,
+                                                    GetSystemMetrics(SM_CXSMICON),
+                                                    GetSystemMetrics(SM_CYSMICON), 0));
+    header.dwFlags = flags | PSH_PROPSHEETPAGE | (icon ? PSH_USEHICON : 0);
     header.hwndParent = parent;
     header.hInstance = instance;
-    header.pszIcon = MAKEINTRESOURCEA(icon_id);
+    header.hIcon = icon;
     header.pszCaption = caption;
     header.nPages = static_cast<UINT>(records.size());
     // An out-of-range start page opens the first one.
     bool start_exists = start_page >= 0 && static_cast<std::size_t>(start_page) < records.size();
     header.nStartPage = start_exists ? static_cast<UINT>(start_page) : 0;
     header.ppsp = records.data();
-    return PropertySheetA(&header);
+    const INT_PTR result = PropertySheetA(&header);
+    if (icon)
+        DestroyIcon(icon);
+    return result;
 }

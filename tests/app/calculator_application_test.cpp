@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
+#include <stdexcept>
 #include <string>
 
 #include "app/hotkey.h"
 #include "options/settings_file.h"
+#include "resources/resource.h"
 
 namespace {
 
@@ -128,6 +131,54 @@ INSTANTIATE_TEST_SUITE_P(begin_show, first_start, testing::Bool(),
                          [](const testing::TestParamInfo<bool>& parameter) {
                              return std::string(parameter.param ? "shown" : "hidden");
                          });
+
+// A window of a class outside the framework (a control of some library)
+// has no guard at its procedure: what it throws reaches the message loop,
+// which logs it and goes on; the exit that follows still saves the files.
+HWND exiting_window = nullptr;
+LRESULT CALLBACK throwing_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_APP) {
+        PostMessageA(exiting_window, WM_COMMAND, IDM_EXIT, 0);
+        throw std::runtime_error("unguarded failure");
+    }
+    return DefWindowProcA(window, message, wparam, lparam);
+}
+
+TEST(message_loop, logs_an_exception_and_goes_on_to_save_the_files) {
+    calculator_application program(GetModuleHandleA(nullptr), "", SW_SHOWNORMAL);
+    std::string directory;
+    program.module_directory(directory);
+    remove_program_files(directory);
+    DeleteFileA((directory + "Tarvik.log").c_str());
+    settings record;
+    record.show_tray = false;
+    save_settings(record, directory + "Tarvik.ini");
+
+    ASSERT_TRUE(program.init_instance());
+    exiting_window = program.calculator_window().handle();
+    HWND owner = GetWindow(exiting_window, GW_OWNER);
+    WNDCLASSA type{};
+    type.lpfnWndProc = throwing_procedure;
+    type.hInstance = GetModuleHandleA(nullptr);
+    type.lpszClassName = "tarvik_test_unguarded";
+    RegisterClassA(&type);
+    HWND unguarded = CreateWindowExA(0, type.lpszClassName, "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                     type.hInstance, nullptr);
+    PostMessageA(unguarded, WM_APP, 0, 0);
+    EXPECT_EQ(program.run(), 0);
+    program.exit_instance();
+    DestroyWindow(owner);
+    DestroyWindow(unguarded);
+
+    std::ifstream log(directory + "Tarvik.log", std::ios::binary);
+    std::string line;
+    EXPECT_TRUE(std::getline(log, line));
+    EXPECT_NE(line.find("unguarded failure"), std::string::npos) << line;
+    log.close();
+    EXPECT_NE(GetFileAttributesA((directory + "history.txt").c_str()), INVALID_FILE_ATTRIBUTES);
+    remove_program_files(directory);
+    DeleteFileA((directory + "Tarvik.log").c_str());
+}
 
 // A second start finds the running calculator by class and title, shows it
 // and ends without creating anything of its own.

@@ -247,6 +247,9 @@ TEST_F(desktop_test, right_click_tracks_the_menu_for_a_hidden_window) {
     SetTimer(nullptr, 0, 50, read_tracked_menu);
     SendMessageA(main(), TRAY_MESSAGE, 0, WM_RBUTTONDOWN);
     EXPECT_EQ(tracked_items, (std::vector<UINT>{IDM_SHOW, IDM_TOGGLE_TRAY, 0, IDM_OPTIONS, IDM_ABOUT, 0, IDM_HELP, IDM_EXIT}));
+    // The message after the menu, without which the next right click misses.
+    MSG after{};
+    EXPECT_TRUE(PeekMessageA(&after, main(), WM_NULL, WM_NULL, PM_REMOVE));
 }
 
 TEST_F(desktop_test, right_click_tracks_the_menu_for_a_visible_window) {
@@ -257,6 +260,44 @@ TEST_F(desktop_test, right_click_tracks_the_menu_for_a_visible_window) {
     SendMessageA(main(), TRAY_MESSAGE, 0, WM_RBUTTONDOWN);
     EXPECT_EQ(tracked_items, (std::vector<UINT>{IDM_HIDE, IDM_TOGGLE_TRAY, 0, IDM_OPTIONS, IDM_ABOUT, 0, IDM_HELP, IDM_EXIT}));
 }
+
+// The shell restarted: it broadcasts "TaskbarCreated" to every top-level
+// window, having forgotten every icon.
+class shell_restart : public desktop_test, public testing::WithParamInterface<bool> {
+protected:
+    bool icon_known() {
+        NOTIFYICONDATAA record{};
+        record.cbSize = NOTIFYICONDATAA_V1_SIZE;
+        record.hWnd = main();
+        record.uID = 0;
+        return Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
+    }
+    void forget_icon() {
+        NOTIFYICONDATAA record{};
+        record.cbSize = NOTIFYICONDATAA_V1_SIZE;
+        record.hWnd = main();
+        record.uID = 0;
+        Shell_NotifyIconA(NIM_DELETE, &record);
+    }
+};
+
+TEST_P(shell_restart, brings_the_icon_back_only_when_show_tray_is_on) {
+    const bool show_tray = GetParam();
+    start([&](settings& record) { record.show_tray = show_tray; });
+    ASSERT_EQ(icon_known(), show_tray);
+    forget_icon();
+    ASSERT_FALSE(icon_known());
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0, SMTO_ABORTIFHUNG, 2000,
+                        &result);
+    pump_messages();
+    EXPECT_EQ(icon_known(), show_tray);
+    forget_icon();
+}
+INSTANTIATE_TEST_SUITE_P(desktop, shell_restart, testing::Bool(),
+                         [](const testing::TestParamInfo<bool>& parameter) {
+                             return std::string(parameter.param ? "show_tray_on" : "show_tray_off");
+                         });
 
 // ------------------------------------------------------------------- hotkey
 

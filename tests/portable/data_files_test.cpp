@@ -19,6 +19,13 @@
 #include <string>
 #include <vector>
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -364,6 +371,54 @@ TEST_P(failed_save_test, keeps_the_old_file) {
 INSTANTIATE_TEST_SUITE_P(ways, failed_save_test,
                          testing::Values(failure::temporary_not_creatable, failure::target_not_replaceable,
                                          failure::folder_missing));
+
+#ifndef _WIN32
+// Makes the folder unwritable: its permissions, and for a user whom they do
+// not stop (root) its immutable flag. False when neither works here.
+bool set_immutable(const fs::path& folder, bool immutable) {
+    const int handle = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (handle < 0)
+        return false;
+    int flags = 0;
+    bool set = ioctl(handle, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = immutable ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+    set = set && ioctl(handle, FS_IOC_SETFLAGS, &flags) == 0;
+    close(handle);
+    return set;
+}
+
+bool make_read_only(const fs::path& folder, bool read_only) {
+    std::error_code ignored;
+    if (!read_only)
+        set_immutable(folder, false);
+    fs::permissions(folder, read_only ? fs::perms::owner_read | fs::perms::owner_exec : fs::perms::owner_all,
+                    ignored);
+    if (read_only)
+        set_immutable(folder, true);
+    const fs::path probe = folder / "probe";
+    const bool writable = std::ofstream(probe).good();
+    fs::remove(probe, ignored);
+    return !writable;
+}
+
+TEST_F(data_files_test, a_read_only_folder_keeps_the_old_files) {
+    write_bytes(path("history.txt"), "1+2 = 3\r\n");
+    write_bytes(path("var.txt"), "x = 1\r\n");
+    if (!make_read_only(folder_, true))
+        GTEST_SKIP() << "this user can write into any folder";
+    history_store history;
+    history.add("5", "5");
+    cal::calculator calc;
+    calc.set_variable("y", 2);
+    const bool history_saved = save_history(path("history.txt"), history);
+    const bool variables_saved = save_variables(path("var.txt"), calc, 10, 10);
+    make_read_only(folder_, false);
+    EXPECT_FALSE(history_saved);
+    EXPECT_FALSE(variables_saved);
+    EXPECT_EQ(read_bytes(path("history.txt")), "1+2 = 3\r\n");
+    EXPECT_EQ(read_bytes(path("var.txt")), "x = 1\r\n");
+}
+#endif
 
 TEST_F(data_files_test, a_failed_writer_removes_its_temporary_file) {
     const std::string target = path("var.txt");

@@ -2,6 +2,7 @@
 // message gets its default processing and the program goes on.
 #include <windows.h>
 
+#include <fstream>
 #include <new>
 #include <string>
 
@@ -53,6 +54,28 @@ TEST_F(exception_guard_test, a_throwing_handler_falls_back_to_the_default_proces
 
     throwing_dialog thrower_dialog;
     EXPECT_EQ(ended_by_test, thrower_dialog.run_modal(IDD_TEST_DIALOG, nullptr));
+}
+
+// "Tarvik.log" beside the program (here the test program) tells of each one.
+TEST_F(exception_guard_test, a_caught_exception_is_logged_beside_the_program)
+{
+    char program[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, program, MAX_PATH);
+    std::string log = program;
+    log = log.substr(0, log.find_last_of('\\') + 1) + "Tarvik.log";
+    DeleteFileA(log.c_str());
+
+    throwing_window thrower;
+    ASSERT_TRUE(thrower.create(0, test_class_name, "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr));
+    SendMessageA(thrower.handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("set"));
+    DestroyWindow(thrower.handle());
+
+    std::ifstream in(log, std::ios::binary);
+    std::string line;
+    ASSERT_TRUE(std::getline(in, line));
+    EXPECT_NE(line.find("exception caught: std::bad_alloc"), std::string::npos) << line;
+    in.close();
+    DeleteFileA(log.c_str());
 }
 
 }  // namespace
