@@ -15,8 +15,7 @@ constexpr const char* HIDDEN_OWNER_CLASS = "tarvikdummywnd";
 
 } // namespace
 
-calculator_application::calculator_application(HINSTANCE instance, const char* command_line,
-                                               int show_command)
+calculator_application::calculator_application(HINSTANCE instance, const char* command_line, int show_command)
     : application(instance, command_line, show_command) {}
 
 bool calculator_application::show_running_copy() const {
@@ -41,8 +40,7 @@ bool calculator_application::init_common_controls() {
 
 bool calculator_application::create_hidden_owner() {
     register_class(HIDDEN_OWNER_CLASS, 0, nullptr, nullptr, nullptr, nullptr);
-    return hidden_owner_.create(0, HIDDEN_OWNER_CLASS, "", WS_OVERLAPPEDWINDOW, 0, 0, 0, 0, nullptr,
-                                nullptr);
+    return hidden_owner_.create(0, HIDDEN_OWNER_CLASS, "", WS_OVERLAPPEDWINDOW, 0, 0, 0, 0, nullptr, nullptr);
 }
 
 bool calculator_application::init_instance() {

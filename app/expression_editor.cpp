@@ -14,14 +14,12 @@
 namespace {
 
 framed_edit::look initial_look() {
-    return {rgb(255, 255, 255), rgb(0, 0, 0), GetSysColor(COLOR_BTNSHADOW), 0,
-            "HGP創英角ﾎﾟｯﾌﾟ体", 9};
+    return {rgb(255, 255, 255), rgb(0, 0, 0), GetSysColor(COLOR_BTNSHADOW), 0, "HGP創英角ﾎﾟｯﾌﾟ体", 9};
 }
 
 // The characters that continue a committed answer as "ans" followed by them.
 bool is_operator_continuing_answer(UINT character) {
-    return character == '%' || character == '*' || character == '+' || character == '-' ||
-           character == '/';
+    return character == '%' || character == '*' || character == '+' || character == '-' || character == '/';
 }
 
 // The clipboard's text, empty when there is none or it cannot be opened.
@@ -40,11 +38,9 @@ std::wstring clipboard_text(HWND owner) {
 }
 
 // The character of a key without Shift ("A" to "Z" for letters), or 0.
-UINT unshifted_character(UINT virtual_key) {
-    return LOWORD(MapVirtualKeyA(virtual_key, MAPVK_VK_TO_CHAR));
-}
+UINT unshifted_character(UINT virtual_key) { return LOWORD(MapVirtualKeyA(virtual_key, MAPVK_VK_TO_CHAR)); }
 
-}  // namespace
+} // namespace
 
 expression_editor::expression_editor(expression_editor_owner& owner)
     : framed_edit(initial_look()), owner_(owner) {}
@@ -61,17 +57,12 @@ void expression_editor::on_key_down(UINT virtual_key, UINT repeat, UINT flags) {
     switch (virtual_key) {
     case VK_ESCAPE:
     case VK_PRIOR:
-    case VK_NEXT:
-        owner_.editor_key_down(virtual_key, repeat, flags);
-        return;
+    case VK_NEXT: owner_.editor_key_down(virtual_key, repeat, flags); return;
     case VK_HOME:
     case VK_END:
     case VK_LEFT:
-    case VK_RIGHT:
-        owner_.set_answer_state(edited);
-        break;
-    default:
-        break;
+    case VK_RIGHT: owner_.set_answer_state(edited); break;
+    default: break;
     }
     framed_edit::on_key_down(virtual_key, repeat, flags);
 }
@@ -99,14 +90,9 @@ void expression_editor::on_char(UINT character, UINT key_data) {
 
 LRESULT expression_editor::dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
-    case WM_PASTE:
-        on_paste();
-        return 0;
-    case WM_CUT:
-        on_cut();
-        return 0;
-    default:
-        return framed_edit::dispatch(message, wparam, lparam);
+    case WM_PASTE: on_paste(); return 0;
+    case WM_CUT: on_cut(); return 0;
+    default: return framed_edit::dispatch(message, wparam, lparam);
     }
 }
 
@@ -255,8 +241,7 @@ void expression_editor::emphasise_units(int index, int count) {
     HDC dc = GetDC(handle());
     if (!dc)
         return;
-    HGDIOBJ old_font =
-        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(handle(), WM_GETFONT, 0, 0)));
+    HGDIOBJ old_font = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(handle(), WM_GETFONT, 0, 0)));
     SetBkMode(dc, TRANSPARENT);
     if (text.counts_bytes)
         TextOutA(dc, x + 1, y, text.bytes.c_str() + index, count);
@@ -271,9 +256,7 @@ void expression_editor::replace_selection(const char* text) {
     SendMessageA(handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text));
 }
 
-void expression_editor::set_caret(int position) {
-    SendMessageA(handle(), EM_SETSEL, position, position);
-}
+void expression_editor::set_caret(int position) { SendMessageA(handle(), EM_SETSEL, position, position); }
 
 int expression_editor::selection_start() const {
     DWORD start = 0;

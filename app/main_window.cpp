@@ -48,8 +48,8 @@ bool main_window::create(HWND owner) {
     register_class(class_name.c_str(), CS_HREDRAW | CS_VREDRAW, nullptr, nullptr,
                    LoadCursorA(nullptr, IDC_ARROW), nullptr);
     return window::create(0, class_name.c_str(), title.c_str(),
-                          WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_THICKFRAME, 500, 300, 150,
-                          100, owner, nullptr);
+                          WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_THICKFRAME, 500, 300, 150, 100, owner,
+                          nullptr);
 }
 
 std::string main_window::file_path(const char* name) const { return files_directory_ + name; }
@@ -157,7 +157,8 @@ void main_window::on_destroy() {
             RECT r{};
             if (GetWindowRect(handle(), &r))
                 settings_.window_rect = {static_cast<std::int32_t>(r.left), static_cast<std::int32_t>(r.top),
-                                         static_cast<std::int32_t>(r.right), static_cast<std::int32_t>(r.bottom)};
+                                         static_cast<std::int32_t>(r.right),
+                                         static_cast<std::int32_t>(r.bottom)};
         },
         [] {});
     guarded([&] { save_files(); }, [] {});
@@ -265,14 +266,9 @@ void main_window::on_key_down(UINT virtual_key, UINT, UINT) {
         else
             replace_expression("");
         break;
-    case VK_PRIOR:
-        show_variables();
-        break;
-    case VK_NEXT:
-        show_history();
-        break;
-    default:
-        break;
+    case VK_PRIOR: show_variables(); break;
+    case VK_NEXT: show_history(); break;
+    default: break;
     }
 }
 
@@ -301,36 +297,20 @@ void main_window::on_command(UINT notify_code, UINT id, HWND control) {
 
 void main_window::handle_command(UINT id) {
     switch (id) {
-    case IDM_EXIT:
-        DestroyWindow(handle());
-        break;
-    case IDM_TOGGLE_TRAY:
-        flip_tray();
-        break;
-    case IDM_HIDE:
-        ShowWindow(handle(), SW_HIDE);
-        break;
+    case IDM_EXIT: DestroyWindow(handle()); break;
+    case IDM_TOGGLE_TRAY: flip_tray(); break;
+    case IDM_HIDE: ShowWindow(handle(), SW_HIDE); break;
     case IDM_DEGREE:
     case IDM_RADIAN:
-    case IDM_GRAD:
-        change_angle_mode(static_cast<int>(id - IDM_DEGREE));
-        break;
+    case IDM_GRAD: change_angle_mode(static_cast<int>(id - IDM_DEGREE)); break;
     case IDM_REAL:
     case IDM_ANGLE_TIME:
     case IDM_BINARY:
     case IDM_OCTAL:
-    case IDM_HEX:
-        change_answer_mode(static_cast<int>(id - IDM_REAL));
-        break;
-    case IDM_ABOUT:
-        show_about_box();
-        break;
-    case IDM_HISTORY:
-        show_history();
-        break;
-    case IDM_EXPRESSION_VARIABLES:
-        show_variables();
-        break;
+    case IDM_HEX: change_answer_mode(static_cast<int>(id - IDM_REAL)); break;
+    case IDM_ABOUT: show_about_box(); break;
+    case IDM_HISTORY: show_history(); break;
+    case IDM_EXPRESSION_VARIABLES: show_variables(); break;
     case IDM_OPTIONS:
         if (run_options_sheet()) {
             apply_settings();
@@ -339,17 +319,10 @@ void main_window::handle_command(UINT id) {
             report_unsaved(handle(), unsaved);
         }
         break;
-    case IDM_SHOW:
-        show_and_focus();
-        break;
-    case IDM_TOPMOST:
-        flip_topmost();
-        break;
-    case IDM_HELP:
-        open_help();
-        break;
-    default:
-        break;
+    case IDM_SHOW: show_and_focus(); break;
+    case IDM_TOPMOST: flip_topmost(); break;
+    case IDM_HELP: open_help(); break;
+    default: break;
     }
 }
 

@@ -48,9 +48,8 @@ void main_window::on_get_min_max_info(MINMAXINFO* info) {
         window::on_get_min_max_info(info);
         return;
     }
-    const window_size minimum =
-        minimum_tracking_size(frame_width(), editor_.preferred_height(), answer_.preferred_height(),
-                              system_dpi_scale());
+    const window_size minimum = minimum_tracking_size(frame_width(), editor_.preferred_height(),
+                                                      answer_.preferred_height(), system_dpi_scale());
     info->ptMinTrackSize.x = minimum.width;
     info->ptMinTrackSize.y = minimum.height;
 }

@@ -83,17 +83,10 @@ void main_window::apply_answer_settings() {
 // The answer's text colour for what it shows.
 void main_window::apply_answer_look(answer_look look) {
     switch (look) {
-    case answer_look::answer:
-        answer_.set_text_colour(colour(settings_.ans_font_color));
-        break;
-    case answer_look::interim:
-        answer_.set_incomplete_colour(colour(settings_.ans_nc_color));
-        break;
-    case answer_look::error:
-        answer_.set_error_colour(colour(settings_.ans_error_color));
-        break;
-    case answer_look::unchanged:
-        break;
+    case answer_look::answer: answer_.set_text_colour(colour(settings_.ans_font_color)); break;
+    case answer_look::interim: answer_.set_incomplete_colour(colour(settings_.ans_nc_color)); break;
+    case answer_look::error: answer_.set_error_colour(colour(settings_.ans_error_color)); break;
+    case answer_look::unchanged: break;
     }
 }
 
@@ -115,11 +108,11 @@ void main_window::load_icon() {
     release_icon();
     const int size = system_dpi_scale()(ICON_SIZE);
     if (!settings_.main_icon_file.empty())
-        icon_ = static_cast<HICON>(LoadImageA(nullptr, settings_.main_icon_file.c_str(), IMAGE_ICON,
-                                              size, size, LR_LOADFROMFILE));
+        icon_ = static_cast<HICON>(
+            LoadImageA(nullptr, settings_.main_icon_file.c_str(), IMAGE_ICON, size, size, LR_LOADFROMFILE));
     if (!icon_)
-        icon_ = static_cast<HICON>(LoadImageA(program_instance(), MAKEINTRESOURCEA(IDI_PROGRAM),
-                                              IMAGE_ICON, size, size, 0));
+        icon_ = static_cast<HICON>(
+            LoadImageA(program_instance(), MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON, size, size, 0));
 }
 
 void main_window::apply_topmost() {

@@ -20,8 +20,8 @@ bool flush_and_replace(std::FILE* file, const std::string& temporary, const std:
     const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
     ok = ok && handle != INVALID_HANDLE_VALUE && FlushFileBuffers(handle);
     ok = (std::fclose(file) == 0) && ok;
-    return ok && MoveFileExA(temporary.c_str(), target.c_str(),
-                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    return ok &&
+           MoveFileExA(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 #else
     ok = ok && fsync(fileno(file)) == 0;
     ok = (std::fclose(file) == 0) && ok;

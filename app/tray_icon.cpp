@@ -36,8 +36,8 @@ bool tray_icon::add() const {
     record.uCallbackMessage = TRAY_MESSAGE;
     // The notification area shows small icons: the image of the system's
     // small-icon size, which follows the DPI.
-    record.hIcon = static_cast<HICON>(LoadImageA(program_instance(), MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON,
-                                                 GetSystemMetrics(SM_CXSMICON),
+    record.hIcon = static_cast<HICON>(LoadImageA(program_instance(), MAKEINTRESOURCEA(IDI_PROGRAM),
+                                                 IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                                  GetSystemMetrics(SM_CYSMICON), 0));
     const std::string tip = tip_text();
     // The first version's tip field holds 64 bytes with the terminator.
@@ -67,19 +67,13 @@ void tray_icon::fit_menu(HMENU items, bool window_visible, bool hotkey_registere
         DeleteMenu(items, IDM_TOGGLE_TRAY, MF_BYCOMMAND);
 }
 
-void tray_icon::on_message(WPARAM icon_id, LPARAM mouse_message, HWND editor,
-                           bool hotkey_registered) const {
+void tray_icon::on_message(WPARAM icon_id, LPARAM mouse_message, HWND editor, bool hotkey_registered) const {
     if (icon_id != TRAY_ICON_ID)
         return;
     switch (static_cast<UINT>(mouse_message)) {
-    case WM_LBUTTONDOWN:
-        bring_up(editor);
-        break;
-    case WM_RBUTTONDOWN:
-        open_menu(hotkey_registered);
-        break;
-    default:
-        break;
+    case WM_LBUTTONDOWN: bring_up(editor); break;
+    case WM_RBUTTONDOWN: open_menu(hotkey_registered); break;
+    default: break;
     }
 }
 

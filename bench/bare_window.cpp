@@ -15,11 +15,8 @@ LRESULT CALLBACK bare_procedure(HWND window, UINT message, WPARAM wparam, LPARAM
         EndPaint(window, &paint);
         return 0;
     }
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
-    default:
-        return DefWindowProcA(window, message, wparam, lparam);
+    case WM_DESTROY: PostQuitMessage(0); return 0;
+    default: return DefWindowProcA(window, message, wparam, lparam);
     }
 }
 

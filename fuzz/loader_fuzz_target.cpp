@@ -40,7 +40,8 @@ std::vector<std::string> values(std::string_view text, std::size_t limit) {
     std::size_t start = 0;
     while (start <= text.size() && lines.size() < limit) {
         const std::size_t end = text.find('\n', start);
-        std::string_view line = text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+        std::string_view line = text.substr(start, end == std::string_view::npos ? std::string_view::npos
+                                                                                 : end - start);
         lines.emplace_back(line.substr(0, line.find('\r')));
         if (end == std::string_view::npos)
             break;
@@ -62,7 +63,8 @@ void load_history_text(const std::string& text) {
     check(history.size() <= HISTORY_LIMIT);
     for (const history_entry& entry : history) {
         check(entry.expression.size() <= LINE_LENGTH_LIMIT && entry.answer.size() <= LINE_LENGTH_LIMIT);
-        check(entry.expression.find('\n') == std::string::npos && entry.answer.find('\n') == std::string::npos);
+        check(entry.expression.find('\n') == std::string::npos &&
+              entry.answer.find('\n') == std::string::npos);
     }
 }
 
@@ -99,7 +101,8 @@ void load_user_function_text(std::string_view text) {
     check(table.size() <= keys.size());
     for (std::size_t i = 0; i < table.size(); ++i) {
         check(call_for_key(table, table[i].key) == &table[i].call);
-        check(table[i].call.caret_back >= 0 && static_cast<std::size_t>(table[i].call.caret_back) <= table[i].call.text.size());
+        check(table[i].call.caret_back >= 0 &&
+              static_cast<std::size_t>(table[i].call.caret_back) <= table[i].call.text.size());
     }
 }
 

@@ -143,8 +143,8 @@ std::size_t read_count(const char* key, std::size_t limit, const std::string& fi
 void read_user_functions(settings& record, const std::string& file_name) {
     record.user_function_texts.assign(read_count("Size", USER_FUNCTION_LIMIT, file_name), std::string());
     for (std::size_t i = 0; i < record.user_function_texts.size(); ++i)
-        read_profile_string(USER_FUNCTION_SECTION, numbered_key('f', i).c_str(), "", record.user_function_texts[i],
-                            file_name);
+        read_profile_string(USER_FUNCTION_SECTION, numbered_key('f', i).c_str(), "",
+                            record.user_function_texts[i], file_name);
 
     record.shortcut_keys.assign(read_count("KeySize", SHORTCUT_KEY_LIMIT, file_name), shortcut_key());
     std::string text;
@@ -158,13 +158,16 @@ void read_user_functions(settings& record, const std::string& file_name) {
 // the file; the counts keep them from being read.
 bool write_user_functions(const settings& record, const std::string& file_name) {
     const auto& texts = record.user_function_texts;
-    bool written = write_profile_int(USER_FUNCTION_SECTION, "Size", static_cast<int>(texts.size()), file_name);
+    bool written = write_profile_int(USER_FUNCTION_SECTION, "Size", static_cast<int>(texts.size()),
+                                     file_name);
     for (std::size_t i = 0; i < texts.size(); ++i)
-        written = write_profile_string(USER_FUNCTION_SECTION, numbered_key('f', i).c_str(), texts[i], file_name) &&
+        written = write_profile_string(USER_FUNCTION_SECTION, numbered_key('f', i).c_str(), texts[i],
+                                       file_name) &&
                   written;
 
     const auto& keys = record.shortcut_keys;
-    written = write_profile_int(USER_FUNCTION_SECTION, "KeySize", static_cast<int>(keys.size()), file_name) && written;
+    written = write_profile_int(USER_FUNCTION_SECTION, "KeySize", static_cast<int>(keys.size()), file_name) &&
+              written;
     for (std::size_t i = 0; i < keys.size(); ++i)
         written = write_profile_string(USER_FUNCTION_SECTION, numbered_key('k', i).c_str(), keys[i].to_text(),
                                        file_name) &&
@@ -193,7 +196,8 @@ bool write_copy_and_replace(const settings& record, const std::string& file_name
     written = write_keys(COLOR_SECTION, color_keys, record, copy) && written;
     // The platform may hold the values in a cache: this puts them on the disk.
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, copy.c_str());
-    if (written && MoveFileExA(copy.c_str(), file_name.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (written &&
+        MoveFileExA(copy.c_str(), file_name.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
     DeleteFileA(copy.c_str());
     return false;

@@ -16,8 +16,7 @@ void on_caught_exception() noexcept;
 // body's result, or fallback's when body throws. fallback runs outside the
 // catch block; it is the message's default processing and must not throw.
 template <typename Body, typename Fallback>
-auto guarded(Body&& body, Fallback&& fallback) noexcept -> decltype(body())
-{
+auto guarded(Body&& body, Fallback&& fallback) noexcept -> decltype(body()) {
     try {
         return std::forward<Body>(body)();
     } catch (...) {

@@ -6,9 +6,7 @@
 #include "ui/program_resources.h"
 #include "ui/property_page.h"
 
-INT_PTR property_sheet::run(DWORD flags, HWND parent, int icon_id, const char* caption,
-                            int start_page)
-{
+INT_PTR property_sheet::run(DWORD flags, HWND parent, int icon_id, const char* caption, int start_page) {
     // A sheet without pages has nothing to show and no way to be closed.
     if (pages_.empty())
         return -1;

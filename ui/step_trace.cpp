@@ -8,7 +8,7 @@ namespace {
 
 struct trace_file {
     HANDLE file = INVALID_HANDLE_VALUE;
-    ULONGLONG process_start = 0;  // 100 ns units, like FILETIME
+    ULONGLONG process_start = 0; // 100 ns units, like FILETIME
 
     trace_file() {
         char path[MAX_PATH];

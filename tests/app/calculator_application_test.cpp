@@ -186,8 +186,8 @@ TEST(second_start, shows_the_running_copy_and_creates_nothing) {
     calculator_application second(GetModuleHandleA(nullptr), "", SW_SHOWNORMAL);
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
-    const std::string directory =
-        std::string(temp) + "tarvik_app_" + std::to_string(GetCurrentProcessId()) + "\\";
+    const std::string directory = std::string(temp) + "tarvik_app_" + std::to_string(GetCurrentProcessId()) +
+                                  "\\";
     CreateDirectoryA(directory.c_str(), nullptr);
     settings record;
     record.show_tray = false;

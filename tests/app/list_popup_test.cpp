@@ -93,7 +93,7 @@ protected:
         std::string history;
         for (int i = 1; i <= 60; ++i)
             history += std::to_string(i) + "+0 = " + std::to_string(i) + "\r\n";
-        write_file("history.txt", history + "\r\n");  // the newest entry is empty
+        write_file("history.txt", history + "\r\n"); // the newest entry is empty
         write_file("var.txt", "b = 2\r\na = 0.5\r\nB = -2.5\r\n");
 
         owner_ = std::make_unique<main_window>(folder_.string() + "\\");
@@ -161,7 +161,7 @@ TEST_F(list_popup_test, history_rows_are_newest_first_below_the_editor) {
     EXPECT_EQ(GetDlgCtrlID(list()), 0);
 
     ASSERT_EQ(row_count(), 50);
-    EXPECT_EQ(row(0), " = ");  // the empty last line of the file
+    EXPECT_EQ(row(0), " = "); // the empty last line of the file
     EXPECT_EQ(row(1), "60+0 = 60");
     EXPECT_EQ(row(49), "12+0 = 12");
     EXPECT_TRUE(popup_->list().scroll_bar_shown());
@@ -192,7 +192,7 @@ TEST_F(list_popup_test, enter_uses_the_selected_entry_and_only_a_selected_one) {
     ASSERT_TRUE(popup_->open(history_list));
     pump_messages();
     press(VK_RETURN);
-    EXPECT_TRUE(popup_->is_open());  // nothing selected: Enter does nothing
+    EXPECT_TRUE(popup_->is_open()); // nothing selected: Enter does nothing
 
     select(2);
     press(VK_RETURN);
@@ -279,10 +279,9 @@ TEST_F(list_popup_test, bar_and_list_move_together) {
         int expected_top;
     };
     const scroll_case cases[] = {
-        {SB_LINEDOWN, 0, 1}, {SB_LINEUP, 5, 4},
-        {SB_LINEUP, 0, 0},        // stays at the top
-        {SB_THUMBPOSITION, 7, 7}, // ignored
-        {SB_ENDSCROLL, 3, 3},     // ignored
+        {SB_LINEDOWN, 0, 1},      {SB_LINEUP, 5, 4}, {SB_LINEUP, 0, 0}, // stays at the top
+        {SB_THUMBPOSITION, 7, 7},                                       // ignored
+        {SB_ENDSCROLL, 3, 3},                                           // ignored
     };
     ASSERT_TRUE(popup_->open(history_list));
     pump_messages();
@@ -291,7 +290,8 @@ TEST_F(list_popup_test, bar_and_list_move_together) {
         SendMessageA(list(), WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, c.start), 0);
         ASSERT_EQ(SendMessageA(list(), LB_GETTOPINDEX, 0, 0), c.start);
         SendMessageA(list(), WM_VSCROLL, MAKEWPARAM(c.code, 0), 0);
-        EXPECT_EQ(SendMessageA(list(), LB_GETTOPINDEX, 0, 0), c.expected_top) << c.code << " from " << c.start;
+        EXPECT_EQ(SendMessageA(list(), LB_GETTOPINDEX, 0, 0), c.expected_top)
+            << c.code << " from " << c.start;
         EXPECT_EQ(GetScrollPos(list(), SB_VERT), c.expected_top) << c.code << " from " << c.start;
     }
 }
@@ -320,7 +320,8 @@ shown_menu track_context_menu(HWND list, HWND popup) {
     std::thread reader([&] {
         for (int tries = 0; tries < 500; ++tries) {
             HWND menu_window = FindWindowA("#32768", nullptr);
-            HMENU menu = menu_window ? reinterpret_cast<HMENU>(SendMessageA(menu_window, MN_GETHMENU, 0, 0)) : nullptr;
+            HMENU menu = menu_window ? reinterpret_cast<HMENU>(SendMessageA(menu_window, MN_GETHMENU, 0, 0))
+                                     : nullptr;
             if (menu) {
                 for (int i = 0; i < GetMenuItemCount(menu); ++i) {
                     char text[64] = {};
@@ -381,20 +382,38 @@ TEST_F(list_popup_test, deletions_ask_and_keep_store_and_list_in_step) {
         UINT command;
         int button;
         const char* question;
-        std::vector<std::string> first_rows;  // the rows left, from the top
+        std::vector<std::string> first_rows; // the rows left, from the top
     };
     const deletion_case cases[] = {
-        {history_list, IDM_LIST_DELETE, IDNO, "選択された計算履歴を削除してよろしいですか？",
+        {history_list,
+         IDM_LIST_DELETE,
+         IDNO,
+         "選択された計算履歴を削除してよろしいですか？",
          {" = ", "60+0 = 60", "59+0 = 59"}},
-        {history_list, IDM_LIST_DELETE, IDYES, "選択された計算履歴を削除してよろしいですか？",
+        {history_list,
+         IDM_LIST_DELETE,
+         IDYES,
+         "選択された計算履歴を削除してよろしいですか？",
          {" = ", "59+0 = 59", "58+0 = 58"}},
-        {history_list, IDM_LIST_DELETE_ALL, IDNO, "全ての計算履歴を削除してよろしいですか？",
+        {history_list,
+         IDM_LIST_DELETE_ALL,
+         IDNO,
+         "全ての計算履歴を削除してよろしいですか？",
          {" = ", "59+0 = 59", "58+0 = 58"}},
-        {variable_list, IDM_LIST_DELETE, IDNO, "選択された変数を削除してよろしいですか？",
+        {variable_list,
+         IDM_LIST_DELETE,
+         IDNO,
+         "選択された変数を削除してよろしいですか？",
          {"B = -2.5", "a = 0.5", "ans = 0", "b = 2"}},
-        {variable_list, IDM_LIST_DELETE, IDYES, "選択された変数を削除してよろしいですか？",
+        {variable_list,
+         IDM_LIST_DELETE,
+         IDYES,
+         "選択された変数を削除してよろしいですか？",
          {"B = -2.5", "ans = 0", "b = 2"}},
-        {variable_list, IDM_LIST_DELETE_ALL, IDNO, "全ての変数を削除してよろしいですか？",
+        {variable_list,
+         IDM_LIST_DELETE_ALL,
+         IDNO,
+         "全ての変数を削除してよろしいですか？",
          {"B = -2.5", "ans = 0", "b = 2"}},
         {history_list, IDM_LIST_DELETE_ALL, IDYES, "全ての計算履歴を削除してよろしいですか？", {}},
     };
@@ -433,9 +452,9 @@ TEST_F(list_popup_test, deletions_ask_and_keep_store_and_list_in_step) {
             else
                 EXPECT_EQ(rows[i].substr(0, store[i].size() + 3), store[i] + " = ") << label << " row " << i;
         }
-        const std::vector<std::string> top(rows.begin(),
-                                           rows.begin() + static_cast<std::ptrdiff_t>(
-                                                              std::min(rows.size(), c.first_rows.size())));
+        const std::vector<std::string> top(
+            rows.begin(),
+            rows.begin() + static_cast<std::ptrdiff_t>(std::min(rows.size(), c.first_rows.size())));
         EXPECT_EQ(top, c.first_rows) << label;
         popup_->close();
     }
@@ -534,7 +553,7 @@ TEST_F(list_popup_test, page_keys_during_a_deletion_open_no_second_popup) {
 // A history entry brings back its stored answer, not a fresh evaluation; a
 // variable's name goes in at the editor's selection.
 TEST_F(list_popup_test, picking_an_entry_fills_the_editor) {
-    SendMessageA(owner_->handle(), WM_COMMAND, MAKEWPARAM(IDM_HEX, 0), 0);  // 60+0 would show 0x3C
+    SendMessageA(owner_->handle(), WM_COMMAND, MAKEWPARAM(IDM_HEX, 0), 0); // 60+0 would show 0x3C
     ASSERT_TRUE(popup_->open(history_list));
     pump_messages();
     select(1);
@@ -550,7 +569,7 @@ TEST_F(list_popup_test, picking_an_entry_fills_the_editor) {
     SendMessageA(owner_->editor().handle(), EM_SETSEL, 2, 3);
     ASSERT_TRUE(popup_->open(variable_list));
     pump_messages();
-    select(1);  // a
+    select(1); // a
     SendMessageA(popup_->handle(), WM_COMMAND, MAKEWPARAM(popup_list_box::CONTROL_ID, LBN_DBLCLK),
                  reinterpret_cast<LPARAM>(list()));
     pump_messages();

@@ -61,7 +61,6 @@ protected:
         calculator->engine().get_variable("ans", value);
         return value;
     }
-
 };
 
 TEST_F(main_window_test, starts_edited_with_ans_zero_shown) {
@@ -196,16 +195,19 @@ TEST_F(main_window_test, alt_x_and_alt_z_work_through_the_editor) {
     EXPECT_EQ(editor_text(), "()");
     DWORD start_pos = 0;
     DWORD end_pos = 0;
-    SendMessageA(editor(), EM_GETSEL, reinterpret_cast<WPARAM>(&start_pos), reinterpret_cast<LPARAM>(&end_pos));
+    SendMessageA(editor(), EM_GETSEL, reinterpret_cast<WPARAM>(&start_pos),
+                 reinterpret_cast<LPARAM>(&end_pos));
     EXPECT_EQ(start_pos, 1u);
 
     set_expression("(1+(2))");
     SendMessageA(editor(), EM_SETSEL, 0, 0);
     SendMessageA(editor(), WM_SYSKEYDOWN, 'Z', 1 << 29);
-    SendMessageA(editor(), EM_GETSEL, reinterpret_cast<WPARAM>(&start_pos), reinterpret_cast<LPARAM>(&end_pos));
+    SendMessageA(editor(), EM_GETSEL, reinterpret_cast<WPARAM>(&start_pos),
+                 reinterpret_cast<LPARAM>(&end_pos));
     EXPECT_EQ(start_pos, 6u);
     SendMessageA(editor(), WM_SYSKEYDOWN, 'Z', 1 << 29);
-    SendMessageA(editor(), EM_GETSEL, reinterpret_cast<WPARAM>(&start_pos), reinterpret_cast<LPARAM>(&end_pos));
+    SendMessageA(editor(), EM_GETSEL, reinterpret_cast<WPARAM>(&start_pos),
+                 reinterpret_cast<LPARAM>(&end_pos));
     EXPECT_EQ(start_pos, 0u);
 }
 
@@ -318,20 +320,20 @@ TEST_P(hit_test_cases, give_drag_size_and_client_areas) {
     // 1000 stands for the right border, just outside the client area.
     POINT point{p.x == 1000 ? client.right + 1 : p.x, p.y};
     ClientToScreen(calculator->handle(), &point);
-    EXPECT_EQ(SendMessageA(calculator->handle(), WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y)),
-              p.expected);
+    EXPECT_EQ(SendMessageA(calculator->handle(), WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y)), p.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    points, hit_test_cases,
-    testing::Values(hit_point{"icon", 5, 5, false, HTCLIENT},
-                    hit_point{"grip", 8, 60, false, HTCAPTION},
-                    hit_point{"right_margin_of_the_grip", 16, 30, false, HTCAPTION},
-                    hit_point{"left_border", -2, 40, false, HTLEFT},
-                    hit_point{"left_border_fixed_size", -2, 40, true, HTCAPTION},
-                    hit_point{"right_border", 1000, 40, false, HTRIGHT},
-                    hit_point{"right_border_fixed_size", 1000, 40, true, HTCAPTION}),
-    [](const testing::TestParamInfo<hit_point>& test) { return std::string(test.param.name); });
+INSTANTIATE_TEST_SUITE_P(points, hit_test_cases,
+                         testing::Values(hit_point{"icon", 5, 5, false, HTCLIENT},
+                                         hit_point{"grip", 8, 60, false, HTCAPTION},
+                                         hit_point{"right_margin_of_the_grip", 16, 30, false, HTCAPTION},
+                                         hit_point{"left_border", -2, 40, false, HTLEFT},
+                                         hit_point{"left_border_fixed_size", -2, 40, true, HTCAPTION},
+                                         hit_point{"right_border", 1000, 40, false, HTRIGHT},
+                                         hit_point{"right_border_fixed_size", 1000, 40, true, HTCAPTION}),
+                         [](const testing::TestParamInfo<hit_point>& test) {
+                             return std::string(test.param.name);
+                         });
 
 TEST_F(main_window_test, out_of_range_settings_fall_back_to_their_defaults) {
     start([](settings& s) {
@@ -539,25 +541,35 @@ TEST(main_menu, items_in_order_with_their_texts_and_commands) {
         const char* text;
         UINT id; // 0: separator, UINT(-1): submenu
     };
-    const std::vector<item> top = {
-        {"隠す(&D)", IDM_HIDE}, {"常に表示(&T)", IDM_TOPMOST}, {"", 0}, {"結果表示(&S)", UINT(-1)},
-        {"角度(&A)", UINT(-1)}, {"", 0}, {"計算履歴(&H)", IDM_HISTORY}, {"", 0},
-        {"オプション(&O)", IDM_OPTIONS}, {"アイコンを表示(&I)", IDM_TOGGLE_TRAY}, {"", 0}, {"ヘルプ(&P)", IDM_HELP},
-        {"終了(&X)", IDM_EXIT}};
+    const std::vector<item> top = {{"隠す(&D)", IDM_HIDE},
+                                   {"常に表示(&T)", IDM_TOPMOST},
+                                   {"", 0},
+                                   {"結果表示(&S)", UINT(-1)},
+                                   {"角度(&A)", UINT(-1)},
+                                   {"", 0},
+                                   {"計算履歴(&H)", IDM_HISTORY},
+                                   {"", 0},
+                                   {"オプション(&O)", IDM_OPTIONS},
+                                   {"アイコンを表示(&I)", IDM_TOGGLE_TRAY},
+                                   {"", 0},
+                                   {"ヘルプ(&P)", IDM_HELP},
+                                   {"終了(&X)", IDM_EXIT}};
     ASSERT_EQ(GetMenuItemCount(popup), static_cast<int>(top.size()));
     for (UINT i = 0; i < top.size(); ++i) {
         EXPECT_EQ(item_text(popup, i), sjis(top[i].text)) << i;
         EXPECT_EQ(GetMenuItemID(popup, static_cast<int>(i)), top[i].id) << i;
     }
-    const std::vector<item> forms = {{"実数(&D)", IDM_REAL}, {"角度/時間(&A)", IDM_ANGLE_TIME}, {"", 0},
-                                     {"2進数(&B)", IDM_BINARY}, {"8進数(&O)", IDM_OCTAL}, {"16進数(&H)", IDM_HEX}};
+    const std::vector<item> forms = {
+        {"実数(&D)", IDM_REAL},    {"角度/時間(&A)", IDM_ANGLE_TIME}, {"", 0},
+        {"2進数(&B)", IDM_BINARY}, {"8進数(&O)", IDM_OCTAL},          {"16進数(&H)", IDM_HEX}};
     HMENU form_menu = GetSubMenu(popup, 3);
     ASSERT_EQ(GetMenuItemCount(form_menu), static_cast<int>(forms.size()));
     for (UINT i = 0; i < forms.size(); ++i) {
         EXPECT_EQ(item_text(form_menu, i), sjis(forms[i].text)) << i;
         EXPECT_EQ(GetMenuItemID(form_menu, static_cast<int>(i)), forms[i].id) << i;
     }
-    const std::vector<item> angles = {{"度(&D)", IDM_DEGREE}, {"ラジアン(&R)", IDM_RADIAN}, {"グラジアン(&G)", IDM_GRAD}};
+    const std::vector<item> angles = {
+        {"度(&D)", IDM_DEGREE}, {"ラジアン(&R)", IDM_RADIAN}, {"グラジアン(&G)", IDM_GRAD}};
     HMENU angle_menu = GetSubMenu(popup, 4);
     ASSERT_EQ(GetMenuItemCount(angle_menu), static_cast<int>(angles.size()));
     for (UINT i = 0; i < angles.size(); ++i) {
@@ -576,7 +588,8 @@ TEST(accelerators, ctrl_letters_switch_the_answer_form) {
     const struct {
         WORD key;
         WORD command;
-    } expected[] = {{'D', IDM_REAL}, {'A', IDM_ANGLE_TIME}, {'B', IDM_BINARY}, {'O', IDM_OCTAL}, {'H', IDM_HEX}};
+    } expected[] = {
+        {'D', IDM_REAL}, {'A', IDM_ANGLE_TIME}, {'B', IDM_BINARY}, {'O', IDM_OCTAL}, {'H', IDM_HEX}};
     for (int i = 0; i < count; ++i) {
         EXPECT_EQ(entries[i].key, expected[i].key) << i;
         EXPECT_EQ(entries[i].cmd, expected[i].command) << i;

@@ -55,9 +55,7 @@ protected:
 
     void set_fault(const std::string& path, fault kind) {
         switch (kind) {
-        case read_only_file:
-            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
-            break;
+        case read_only_file: SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY); break;
         case locked_file:
             lock_ = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
             ASSERT_NE(lock_, INVALID_HANDLE_VALUE);
@@ -127,7 +125,9 @@ INSTANTIATE_TEST_SUITE_P(
                     save_failure_case{"failing_history", "history.txt", temporary_blocked},
                     save_failure_case{"failing_variables", "var.txt", temporary_blocked},
                     save_failure_case{"failing_settings", "Tarvik.ini", temporary_blocked}),
-    [](const testing::TestParamInfo<save_failure_case>& parameter) { return std::string(parameter.param.name); });
+    [](const testing::TestParamInfo<save_failure_case>& parameter) {
+        return std::string(parameter.param.name);
+    });
 
 // A "Tarvik.ini" the user made read-only stays so: confirming the options
 // twice and leaving tell of it once, and the file is never touched.

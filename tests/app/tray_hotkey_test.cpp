@@ -175,10 +175,22 @@ TEST_P(tray_menu, offers_what_fits_the_window_and_the_hotkey) {
 
 INSTANTIATE_TEST_SUITE_P(
     desktop, tray_menu,
-    testing::Values(menu_case{"hidden", false, true, {IDM_SHOW, IDM_TOGGLE_TRAY, 0, IDM_OPTIONS, IDM_ABOUT, 0, IDM_HELP, IDM_EXIT}},
-                    menu_case{"visible", true, true, {IDM_HIDE, IDM_TOGGLE_TRAY, 0, IDM_OPTIONS, IDM_ABOUT, 0, IDM_HELP, IDM_EXIT}},
-                    menu_case{"hidden_without_hotkey", false, false, {IDM_SHOW, 0, IDM_OPTIONS, IDM_ABOUT, 0, IDM_HELP, IDM_EXIT}},
-                    menu_case{"visible_without_hotkey", true, false, {IDM_HIDE, 0, IDM_OPTIONS, IDM_ABOUT, 0, IDM_HELP, IDM_EXIT}}),
+    testing::Values(menu_case{"hidden",
+                              false,
+                              true,
+                              {IDM_SHOW, IDM_TOGGLE_TRAY, 0, IDM_OPTIONS, IDM_ABOUT, 0, IDM_HELP, IDM_EXIT}},
+                    menu_case{"visible",
+                              true,
+                              true,
+                              {IDM_HIDE, IDM_TOGGLE_TRAY, 0, IDM_OPTIONS, IDM_ABOUT, 0, IDM_HELP, IDM_EXIT}},
+                    menu_case{"hidden_without_hotkey",
+                              false,
+                              false,
+                              {IDM_SHOW, 0, IDM_OPTIONS, IDM_ABOUT, 0, IDM_HELP, IDM_EXIT}},
+                    menu_case{"visible_without_hotkey",
+                              true,
+                              false,
+                              {IDM_HIDE, 0, IDM_OPTIONS, IDM_ABOUT, 0, IDM_HELP, IDM_EXIT}}),
     [](const testing::TestParamInfo<menu_case>& param) { return std::string(param.param.name); });
 
 TEST(tray_menu_texts, are_the_japanese_items) {
@@ -246,7 +258,8 @@ TEST_F(desktop_test, right_click_tracks_the_menu_for_a_hidden_window) {
     tracked_items.clear();
     SetTimer(nullptr, 0, 50, read_tracked_menu);
     SendMessageA(main(), TRAY_MESSAGE, 0, WM_RBUTTONDOWN);
-    EXPECT_EQ(tracked_items, (std::vector<UINT>{IDM_SHOW, IDM_TOGGLE_TRAY, 0, IDM_OPTIONS, IDM_ABOUT, 0, IDM_HELP, IDM_EXIT}));
+    EXPECT_EQ(tracked_items, (std::vector<UINT>{IDM_SHOW, IDM_TOGGLE_TRAY, 0, IDM_OPTIONS, IDM_ABOUT, 0,
+                                                IDM_HELP, IDM_EXIT}));
     // The message after the menu, without which the next right click misses.
     MSG after{};
     EXPECT_TRUE(PeekMessageA(&after, main(), WM_NULL, WM_NULL, PM_REMOVE));
@@ -258,7 +271,8 @@ TEST_F(desktop_test, right_click_tracks_the_menu_for_a_visible_window) {
     tracked_items.clear();
     SetTimer(nullptr, 0, 50, read_tracked_menu);
     SendMessageA(main(), TRAY_MESSAGE, 0, WM_RBUTTONDOWN);
-    EXPECT_EQ(tracked_items, (std::vector<UINT>{IDM_HIDE, IDM_TOGGLE_TRAY, 0, IDM_OPTIONS, IDM_ABOUT, 0, IDM_HELP, IDM_EXIT}));
+    EXPECT_EQ(tracked_items, (std::vector<UINT>{IDM_HIDE, IDM_TOGGLE_TRAY, 0, IDM_OPTIONS, IDM_ABOUT, 0,
+                                                IDM_HELP, IDM_EXIT}));
 }
 
 // The shell restarted: it broadcasts "TaskbarCreated" to every top-level
@@ -288,8 +302,8 @@ TEST_P(shell_restart, brings_the_icon_back_only_when_show_tray_is_on) {
     forget_icon();
     ASSERT_FALSE(icon_known());
     DWORD_PTR result = 0;
-    SendMessageTimeoutA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0, SMTO_ABORTIFHUNG, 2000,
-                        &result);
+    SendMessageTimeoutA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0, SMTO_ABORTIFHUNG,
+                        2000, &result);
     pump_messages();
     EXPECT_EQ(icon_known(), show_tray);
     forget_icon();
@@ -341,7 +355,8 @@ TEST_F(desktop_test, a_taken_hotkey_is_reported_and_the_tray_icon_takes_over) {
 
     ASSERT_EQ(shown_messages.size(), 1u);
     EXPECT_EQ(shown_messages[0].owner, main());
-    EXPECT_EQ(shown_messages[0].text, sjis("ホットキーの登録に失敗しました。他のホットキーを設定してください。"));
+    EXPECT_EQ(shown_messages[0].text,
+              sjis("ホットキーの登録に失敗しました。他のホットキーを設定してください。"));
     EXPECT_EQ(shown_messages[0].caption, "Tarvik");
     EXPECT_EQ(shown_messages[0].type, static_cast<UINT>(MB_OK | MB_ICONERROR));
     EXPECT_FALSE(calculator->hotkey_registered());
@@ -429,8 +444,8 @@ protected:
     }
     // A window in this thread standing in for the receiving application.
     HWND target_at(int x, int y, int width = 300, int height = 200) {
-        target = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, x, y, width, height, nullptr, nullptr,
-                                 nullptr, nullptr);
+        target = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, x, y, width, height, nullptr,
+                                 nullptr, nullptr, nullptr);
         return target;
     }
     void TearDown() override {

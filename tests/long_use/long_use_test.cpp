@@ -116,7 +116,8 @@ TEST(long_use_counters, see_a_deliberate_leak) {
         brushes.push_back(CreateSolidBrush(RGB(i, 0, 0)));
     std::vector<HWND> windows;
     for (int i = 0; i < 5; ++i)
-        windows.push_back(CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr));
+        windows.push_back(
+            CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr));
     auto memory = std::make_unique<char[]>(16 << 20);
     for (std::size_t i = 0; i < (16u << 20); i += 4096)
         memory[i] = 1;
@@ -169,8 +170,8 @@ protected:
         calculator_ = std::make_unique<main_window>(directory_);
         ASSERT_TRUE(calculator_->create(nullptr));
         // Another application's window, in front whenever the calculator is hidden.
-        other_ = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 600, 600, 100, 50, nullptr, nullptr,
-                                 nullptr, nullptr);
+        other_ = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 600, 600, 100, 50, nullptr,
+                                 nullptr, nullptr, nullptr);
     }
     void TearDown() override {
         if (calculator_ && IsWindow(calculator_->handle()))

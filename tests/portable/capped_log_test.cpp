@@ -49,10 +49,13 @@ TEST_P(capped_log_test, stays_under_its_cap_and_keeps_the_newest_lines) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    appends, capped_log_test,
-    testing::Values(log_case{"few_lines_all_kept", 5, 10, 4096}, log_case{"many_lines_wrap", 5000, 40, 4096},
-                    log_case{"lines_of_half_the_cap", 20, 2046, 4096}, log_case{"a_line_past_the_cap", 3, 10000, 4096}),
-    [](const testing::TestParamInfo<log_case>& parameter) { return std::string(parameter.param.name); });
+INSTANTIATE_TEST_SUITE_P(appends, capped_log_test,
+                         testing::Values(log_case{"few_lines_all_kept", 5, 10, 4096},
+                                         log_case{"many_lines_wrap", 5000, 40, 4096},
+                                         log_case{"lines_of_half_the_cap", 20, 2046, 4096},
+                                         log_case{"a_line_past_the_cap", 3, 10000, 4096}),
+                         [](const testing::TestParamInfo<log_case>& parameter) {
+                             return std::string(parameter.param.name);
+                         });
 
 } // namespace

@@ -84,16 +84,16 @@ TEST_P(split_line_test, splits_at_the_last_space_or_equals_sign) {
 
 INSTANTIATE_TEST_SUITE_P(
     lines, split_line_test,
-    testing::Values(split_case{"1+2 = 3", "1+2", "3"},          // as written
-                    split_case{"3*4 = 1,234", "3*4", "1,234"},  // grouping commas stay
-                    split_case{"x = y = 5", "x = y", "5"},      // the last " = " counts
-                    split_case{"1+2  = 3", "1+2 ", "3"},        // trailing blank of the expression
-                    split_case{"", "", ""},                     // empty line: " = "
-                    split_case{"abc", "abc", "abc"},            // no separator: whole line both sides
-                    split_case{"a=5", "a=5", "5"},              // separator before position 2
+    testing::Values(split_case{"1+2 = 3", "1+2", "3"},         // as written
+                    split_case{"3*4 = 1,234", "3*4", "1,234"}, // grouping commas stay
+                    split_case{"x = y = 5", "x = y", "5"},     // the last " = " counts
+                    split_case{"1+2  = 3", "1+2 ", "3"},       // trailing blank of the expression
+                    split_case{"", "", ""},                    // empty line: " = "
+                    split_case{"abc", "abc", "abc"},           // no separator: whole line both sides
+                    split_case{"a=5", "a=5", "5"},             // separator before position 2
                     split_case{"=", "=", ""}, split_case{" ", " ", ""},
-                    split_case{"x =5", "", "5"},               // p = 2: nothing on the left
-                    split_case{"ab = ", "ab", ""}));           // value missing
+                    split_case{"x =5", "", "5"},     // p = 2: nothing on the left
+                    split_case{"ab = ", "ab", ""})); // value missing
 
 // ------------------------------------------------------------------ read_line
 
@@ -122,12 +122,10 @@ TEST_P(read_line_test, gives_whole_terminated_lines_without_their_ends) {
 
 INSTANTIATE_TEST_SUITE_P(
     files, read_line_test,
-    testing::Values(read_case{"crlf", "a\r\nb\r\n", {"a", "b"}},
-                    read_case{"lf", "a\nb\n", {"a", "b"}},
+    testing::Values(read_case{"crlf", "a\r\nb\r\n", {"a", "b"}}, read_case{"lf", "a\nb\n", {"a", "b"}},
                     read_case{"mixed", "a\r\nb\n", {"a", "b"}},
                     read_case{"unterminated_last", "a\r\nb", {"a"}},
-                    read_case{"only_unterminated", "abc", {}},
-                    read_case{"empty_file", "", {}},
+                    read_case{"only_unterminated", "abc", {}}, read_case{"empty_file", "", {}},
                     read_case{"empty_lines", "\r\n\n", {"", ""}},
                     read_case{"one_cr_dropped", "a\r\r\n", {"a\r"}},
                     read_case{"nul_bytes", std::string("a\0b\r\n", 5), {std::string("a\0b", 3)}},
@@ -193,7 +191,7 @@ TEST_F(data_files_test, a_huge_history_keeps_only_its_last_entries) {
     std::string text;
     for (int i = 0; i < 100000; ++i)
         text += "1+" + std::to_string(i) + " = " + std::to_string(i + 1) + "\r\n";
-    text += std::string(2 * 1024 * 1024, 'y') + " = 1\r\n";  // a two-megabyte line
+    text += std::string(2 * 1024 * 1024, 'y') + " = 1\r\n"; // a two-megabyte line
     write_bytes(path("history.txt"), text);
     history_store history;
     ASSERT_TRUE(load_history(path("history.txt"), history));
@@ -251,7 +249,7 @@ TEST_F(data_files_test, values_come_back_rounded_to_the_precision_written) {
     ASSERT_TRUE(loaded.get_variable("x", x));
     ASSERT_TRUE(loaded.get_variable("y", y));
     EXPECT_DOUBLE_EQ(x, 1.2345678901);
-    EXPECT_DOUBLE_EQ(y, 1.2345678901e20);  // the mantissa's digits, in exponent form
+    EXPECT_DOUBLE_EQ(y, 1.2345678901e20); // the mantissa's digits, in exponent form
 }
 
 struct value_case {
@@ -279,15 +277,14 @@ TEST_P(variable_line_test, loads_finite_values_and_skips_the_rest) {
 INSTANTIATE_TEST_SUITE_P(
     values, variable_line_test,
     testing::Values(value_case{"x = 2.5", true, 2.5}, value_case{"x = -1.5e-3", true, -1.5e-3},
-                    value_case{"x = 12abc", true, 12},   // conversion stops at the first misfit
-                    value_case{"x = abc", true, 0},      // nothing fits: 0
-                    value_case{"x = ", true, 0},
-                    value_case{"x = \t+7", true, 7},    // leading blanks skipped
-                    value_case{"x = 1e-400", true, 0},   // underflows to zero
+                    value_case{"x = 12abc", true, 12}, // conversion stops at the first misfit
+                    value_case{"x = abc", true, 0},    // nothing fits: 0
+                    value_case{"x = ", true, 0}, value_case{"x = \t+7", true, 7}, // leading blanks skipped
+                    value_case{"x = 1e-400", true, 0},                            // underflows to zero
                     value_case{"x = nan", false, 0}, value_case{"x = -nan", false, 0},
                     value_case{"x = inf", false, 0}, value_case{"x = -inf", false, 0},
                     value_case{"x = 1e999", false, 0}, value_case{"x = -1e999", false, 0},
-                    value_case{"x = 1e-310", false, 0}));  // subnormal
+                    value_case{"x = 1e-310", false, 0})); // subnormal
 
 TEST_F(data_files_test, a_variable_line_without_separator_loads_by_the_splitting_rule) {
     write_bytes(path("var.txt"), "42\r\nz = 1\r\nw = 2");
@@ -297,7 +294,7 @@ TEST_F(data_files_test, a_variable_line_without_separator_loads_by_the_splitting
     EXPECT_TRUE(calc.get_variable("42", value));
     EXPECT_EQ(value, 42);
     EXPECT_TRUE(calc.get_variable("z", value));
-    EXPECT_FALSE(calc.get_variable("w", value));  // unterminated last line
+    EXPECT_FALSE(calc.get_variable("w", value)); // unterminated last line
     EXPECT_EQ(calc.variables.size(), 2u);
 }
 
@@ -341,9 +338,7 @@ TEST_P(failed_save_test, keeps_the_old_file) {
         write_bytes(target, old_text);
         target = path("history.txt");
         break;
-    case failure::folder_missing:
-        target = (folder_ / "missing" / "history.txt").string();
-        break;
+    case failure::folder_missing: target = (folder_ / "missing" / "history.txt").string(); break;
     }
     history_store history;
     history.add("5", "5");
@@ -362,9 +357,7 @@ TEST_P(failed_save_test, keeps_the_old_file) {
         EXPECT_EQ(read_bytes((folder_ / "history.txt" / "inner.txt").string()), old_text);
         EXPECT_FALSE(fs::exists(safe_file_writer::temporary_path(target)));
         break;
-    case failure::folder_missing:
-        EXPECT_FALSE(fs::exists(folder_ / "missing"));
-        break;
+    case failure::folder_missing: EXPECT_FALSE(fs::exists(folder_ / "missing")); break;
     }
 }
 

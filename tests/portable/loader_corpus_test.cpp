@@ -85,7 +85,9 @@ TEST_P(loader_corpus, every_loader_takes_the_file_within_its_limits) {
 }
 
 INSTANTIATE_TEST_SUITE_P(hostile_files, loader_corpus, testing::ValuesIn(corpus_files()),
-                         [](const testing::TestParamInfo<std::string>& parameter) { return parameter.param; });
+                         [](const testing::TestParamInfo<std::string>& parameter) {
+                             return parameter.param;
+                         });
 
 // Values at the edges of what a double holds: only those an expression
 // could produce are loaded.
@@ -95,10 +97,10 @@ TEST(loader_limits, variable_values_at_the_edges_load_only_when_finite_and_norma
     const struct {
         const char* name;
         bool loaded;
-    } expected[] = {{"max", true},      {"over", false},     {"normal_min", true}, {"subnormal", false},
-                    {"inf", false},     {"nan", false},      {"minus_inf", false}, {"big", false},
-                    {"neg_zero", true}, {"empty", true},     {"hex", true},
-                    {"v", false},       {"spaces in name", true}};
+    } expected[] = {{"max", true},           {"over", false}, {"normal_min", true}, {"subnormal", false},
+                    {"inf", false},          {"nan", false},  {"minus_inf", false}, {"big", false},
+                    {"neg_zero", true},      {"empty", true}, {"hex", true},        {"v", false},
+                    {"spaces in name", true}};
     for (const auto& row : expected) {
         double value = 0;
         EXPECT_EQ(calc.get_variable(row.name, value), row.loaded) << row.name;
@@ -142,8 +144,8 @@ TEST(loader_limits, reading_stops_after_the_line_limit) {
 }
 
 TEST(loader_limits, an_overlong_user_function_text_is_skipped_and_counted) {
-    const std::vector<std::string> texts = {"sq(x)=x*x", "long(x)=" + std::string(USER_FUNCTION_TEXT_LIMIT, '1'),
-                                            "cube(x)=x*x*x"};
+    const std::vector<std::string> texts = {
+        "sq(x)=x*x", "long(x)=" + std::string(USER_FUNCTION_TEXT_LIMIT, '1'), "cube(x)=x*x*x"};
     cal::calculator calc;
     EXPECT_EQ(define_user_functions(calc, texts), 1u);
     EXPECT_EQ(calc.user_functions.size(), 2u);

@@ -25,14 +25,12 @@ protected:
 // Throws on one command, ends on another: both posted while it runs.
 class throwing_dialog : public dialog {
 protected:
-    bool on_init_dialog(HWND, LPARAM) override
-    {
+    bool on_init_dialog(HWND, LPARAM) override {
         PostMessageA(handle(), WM_COMMAND, throwing_command, 0);
         PostMessageA(handle(), WM_COMMAND, end_command, 0);
         return true;
     }
-    void on_command(UINT, UINT id, HWND) override
-    {
+    void on_command(UINT, UINT id, HWND) override {
         if (id == throwing_command)
             throw std::bad_alloc();
         if (id == end_command)
@@ -42,8 +40,7 @@ protected:
 
 using exception_guard_test = ui_test;
 
-TEST_F(exception_guard_test, a_throwing_handler_falls_back_to_the_default_processing)
-{
+TEST_F(exception_guard_test, a_throwing_handler_falls_back_to_the_default_processing) {
     throwing_window thrower;
     ASSERT_TRUE(thrower.create(0, test_class_name, "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr));
     EXPECT_EQ(TRUE, SendMessageA(thrower.handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("set")));
@@ -57,8 +54,7 @@ TEST_F(exception_guard_test, a_throwing_handler_falls_back_to_the_default_proces
 }
 
 // "Tarvik.log" beside the program (here the test program) tells of each one.
-TEST_F(exception_guard_test, a_caught_exception_is_logged_beside_the_program)
-{
+TEST_F(exception_guard_test, a_caught_exception_is_logged_beside_the_program) {
     char program[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, program, MAX_PATH);
     std::string log = program;
@@ -78,4 +74,4 @@ TEST_F(exception_guard_test, a_caught_exception_is_logged_beside_the_program)
     DeleteFileA(log.c_str());
 }
 
-}  // namespace
+} // namespace
