@@ -40,11 +40,22 @@ answer_background() {
 
 # The main window's menu from a right click on its grip, "オプション(&O)", then
 # the fourth page.
+sheet_shown() {
+  for _ in $(seq 12); do probe_ok item-rect "$sheet_title" 1 && return 0; sleep 0.25; done
+  return 1
+}
 open_format_page() {
-  local l t r b; read -r l t r b <<<"$(probe rect)"
-  xdotool mousemove $((l + 8)) $(((t + b) / 2)) click 3
-  sleep 0.6
-  press o
+  local l t r b attempt; read -r l t r b <<<"$(probe rect)"
+  # A Wine server that has just started (after another scenario restarted
+  # it) can drop the first keys: ask again until the sheet is there.
+  for attempt in 1 2 3; do
+    focus_tarvik
+    xdotool mousemove $((l + 8)) $(((t + b) / 2)) click 3
+    sleep 0.6
+    press o
+    sheet_shown && break
+    press Escape
+  done
   wait_until "the options sheet" probe_ok item-rect "$sheet_title" 1 || return 1
   # With no window manager nobody gives the new window the keyboard.
   local id; id=$(xdotool search --name "^$sheet_title\$" 2>/dev/null | head -1)
