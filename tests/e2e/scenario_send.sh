@@ -23,7 +23,13 @@ focus_notepad() {
 }
 stop_notepad() {
   xdotool search --class notepad 2>/dev/null | while read -r w; do xdotool windowclose "$w" 2>/dev/null; done
+  # Only the notepads of this prefix: other checkouts may test side by side.
+  local p
+  for p in $(pgrep -f 'notepad\.exe'); do
+    grep -qz "^WINEPREFIX=$WINEPREFIX\$" "/proc/$p/environ" 2>/dev/null && kill "$p" 2>/dev/null
+  done
   kill "$notepad_pid" 2>/dev/null || true
+  wait_until "notepad to end" bash -c '! xdotool search --class notepad >/dev/null 2>&1'
   sleep 0.5
 }
 # The calculator's left edge is at notepad's caret on its first text line, and
