@@ -45,15 +45,7 @@ sheet_step click_in_colour_dialog(int id) {
     };
 }
 
-class format_options : public calculator_window_fixture {
-protected:
-    void run_options(std::vector<sheet_step> steps) {
-        sheet_script script(std::move(steps));
-        SendMessageA(calculator->handle(), WM_COMMAND, IDM_OPTIONS, 0);
-        EXPECT_TRUE(script.all_steps_ran());
-        EXPECT_FALSE(script.cancelled_for_hanging());
-    }
-};
+class format_options : public calculator_window_fixture {};
 
 COLORREF pixel_of(HWND window, int x, int y) {
     HDC dc = GetWindowDC(window);

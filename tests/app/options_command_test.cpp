@@ -29,12 +29,6 @@ std::string read_file(const std::string& path) {
 
 class options_command : public calculator_window_fixture {
 protected:
-    void run_options(std::vector<sheet_step> steps) {
-        sheet_script script(std::move(steps));
-        SendMessageA(calculator->handle(), WM_COMMAND, IDM_OPTIONS, 0);
-        EXPECT_TRUE(script.all_steps_ran());
-        EXPECT_FALSE(script.cancelled_for_hanging());
-    }
     std::string committed_answer(const char* expression) {
         HWND editor = calculator->editor().handle();
         SendMessageA(editor, EM_SETSEL, 0, -1);
