@@ -1,6 +1,7 @@
 #include "options/settings_file.h"
 
 #include "ui/profile.h"
+#include "ui/profile_section.h"
 
 #include <windows.h>
 
@@ -83,22 +84,16 @@ struct overloaded : handlers... {
     using handlers::operator()...;
 };
 
-void read_keys(const char* section, std::span<const profile_key> keys, settings& record,
-               const std::string& file_name) {
+void read_keys(const profile_section& section, std::span<const profile_key> keys, settings& record) {
     settings defaults;
     for (const profile_key& key : keys) {
-        std::visit(overloaded{
-                       [&](int_field field) {
-                           read_profile_int(section, key.name, field(defaults), field(record), file_name);
-                       },
-                       [&](bool_field field) {
-                           read_profile_bool(section, key.name, field(defaults), field(record), file_name);
-                       },
-                       [&](string_field field) {
-                           read_profile_string(section, key.name, field(defaults), field(record), file_name);
-                       },
-                   },
-                   key.field);
+        std::visit(
+            overloaded{
+                [&](int_field field) { field(record) = section.read_int(key.name, field(defaults)); },
+                [&](bool_field field) { field(record) = section.read_bool(key.name, field(defaults)); },
+                [&](string_field field) { field(record) = section.read_string(key.name, field(defaults)); },
+            },
+            key.field);
     }
 }
 
@@ -132,26 +127,23 @@ std::string numbered_key(char prefix, std::size_t index) {
 }
 
 // A negative count reads as an empty list.
-std::size_t read_count(const char* key, std::size_t limit, const std::string& file_name) {
-    int count = 0;
-    read_profile_int(USER_FUNCTION_SECTION, key, 0, count, file_name);
+std::size_t read_count(const profile_section& section, const char* key, std::size_t limit) {
+    const int count = section.read_int(key, 0);
     if (count < 0)
         return 0;
     return static_cast<std::size_t>(count) < limit ? static_cast<std::size_t>(count) : limit;
 }
 
 void read_user_functions(settings& record, const std::string& file_name) {
-    record.user_function_texts.assign(read_count("Size", USER_FUNCTION_LIMIT, file_name), std::string());
+    const profile_section section(USER_FUNCTION_SECTION, file_name);
+    record.user_function_texts.assign(read_count(section, "Size", USER_FUNCTION_LIMIT), std::string());
     for (std::size_t i = 0; i < record.user_function_texts.size(); ++i)
-        read_profile_string(USER_FUNCTION_SECTION, numbered_key('f', i).c_str(), "",
-                            record.user_function_texts[i], file_name);
+        record.user_function_texts[i] = section.read_string(numbered_key('f', i).c_str(), "");
 
-    record.shortcut_keys.assign(read_count("KeySize", SHORTCUT_KEY_LIMIT, file_name), shortcut_key());
-    std::string text;
-    for (std::size_t i = 0; i < record.shortcut_keys.size(); ++i) {
-        read_profile_string(USER_FUNCTION_SECTION, numbered_key('k', i).c_str(), "", text, file_name);
-        record.shortcut_keys[i] = shortcut_key::from_text(text);
-    }
+    record.shortcut_keys.assign(read_count(section, "KeySize", SHORTCUT_KEY_LIMIT), shortcut_key());
+    for (std::size_t i = 0; i < record.shortcut_keys.size(); ++i)
+        record.shortcut_keys[i] = shortcut_key::from_text(
+            section.read_string(numbered_key('k', i).c_str(), ""));
 }
 
 // Keys numbered beyond the current counts, left from a longer list, stay in
@@ -206,9 +198,9 @@ bool write_copy_and_replace(const settings& record, const std::string& file_name
 } // namespace
 
 void load_settings(settings& record, const std::string& file_name) {
-    read_keys(OPTION_SECTION, option_keys, record, file_name);
+    read_keys(profile_section(OPTION_SECTION, file_name), option_keys, record);
     read_user_functions(record, file_name);
-    read_keys(COLOR_SECTION, color_keys, record, file_name);
+    read_keys(profile_section(COLOR_SECTION, file_name), color_keys, record);
 }
 
 // A read-only file is the user's wish that it stay as it is.

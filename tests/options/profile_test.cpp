@@ -1,6 +1,9 @@
 #include "ui/profile.h"
+#include "ui/profile_section.h"
 
 #include "ini_test_file.h"
+
+#include <windows.h>
 
 #include <climits>
 
@@ -18,9 +21,7 @@ TEST_F(profile_test, integers_are_written_as_signed_decimal_and_read_back) {
         auto sections = parse_ini(read_raw());
         ASSERT_EQ(sections.size(), 1u);
         EXPECT_EQ(sections[0].entries.at(0).second, c.text);
-        int read = 12345;
-        EXPECT_EQ(read_profile_int("Section", "Value", 7, read, path()), c.value);
-        EXPECT_EQ(read, c.value);
+        EXPECT_EQ(profile_section("Section", path()).read_int("Value", 7), c.value);
     }
 }
 
@@ -39,50 +40,68 @@ TEST_F(profile_test, booleans_are_yes_or_no_and_only_exact_yes_is_true) {
                  {"1", false},  {"true", false}, {"", false},    {"Yes please", false}};
     for (const auto& c : cases) {
         write_profile_string("S", "Flag", c.stored, path());
-        for (bool default_flag : {false, true}) {
-            bool flag = !c.expected;
-            read_profile_bool("S", "Flag", default_flag, flag, path());
-            EXPECT_EQ(flag, c.expected) << "stored \"" << c.stored << "\"";
-        }
+        for (bool default_flag : {false, true})
+            EXPECT_EQ(profile_section("S", path()).read_bool("Flag", default_flag), c.expected)
+                << "stored \"" << c.stored << "\"";
     }
 }
 
 TEST_F(profile_test, missing_file_section_or_key_reads_the_default) {
-    int number = 0;
-    std::string text;
-    bool flag = false;
-    EXPECT_EQ(read_profile_int("S", "Missing", -5, number, path()), -5);
-    read_profile_string("S", "Missing", "fallback", text, path());
-    EXPECT_EQ(text, "fallback");
-    read_profile_bool("S", "Missing", true, flag, path());
-    EXPECT_TRUE(flag);
-    read_profile_bool("S", "Missing", false, flag, path());
-    EXPECT_FALSE(flag);
+    const profile_section no_file("S", path());
+    EXPECT_EQ(no_file.read_int("Missing", -5), -5);
+    EXPECT_EQ(no_file.read_string("Missing", "fallback"), "fallback");
+    EXPECT_TRUE(no_file.read_bool("Missing", true));
+    EXPECT_FALSE(no_file.read_bool("Missing", false));
 
     write_profile_int("Other", "Present", 3, path());
-    EXPECT_EQ(read_profile_int("S", "Present", 9, number, path()), 9);
-    EXPECT_EQ(read_profile_int("Other", "Missing", 9, number, path()), 9);
-    read_profile_string("Other", "Missing", "", text, path());
-    EXPECT_EQ(text, "");
+    EXPECT_EQ(profile_section("S", path()).read_int("Present", 9), 9);
+    EXPECT_EQ(profile_section("Other", path()).read_int("Missing", 9), 9);
+    EXPECT_EQ(profile_section("Other", path()).read_string("Missing", ""), "");
 }
 
 TEST_F(profile_test, section_and_key_names_ignore_letter_case) {
     write_raw("[option]\r\nanswer mode=3\r\n");
-    int number = 0;
-    EXPECT_EQ(read_profile_int("Option", "Answer Mode", 0, number, path()), 3);
+    EXPECT_EQ(profile_section("Option", path()).read_int("Answer Mode", 0), 3);
     write_profile_int("OPTION", "ANSWER MODE", 4, path());
     auto sections = parse_ini(read_raw());
     ASSERT_EQ(sections.size(), 1u);
     EXPECT_EQ(sections[0].entries.size(), 1u) << "the existing key is replaced in place";
-    EXPECT_EQ(read_profile_int("Option", "Answer Mode", 0, number, path()), 4);
+    EXPECT_EQ(profile_section("Option", path()).read_int("Answer Mode", 0), 4);
 }
 
-TEST_F(profile_test, a_present_key_without_a_number_reads_as_zero) {
-    write_raw("[S]\r\nWord=abc\r\nMixed=12abc\r\nNegative=-40\r\n");
-    int number = 0;
-    EXPECT_EQ(read_profile_int("S", "Word", 7, number, path()), 0);
-    EXPECT_EQ(read_profile_int("S", "Mixed", 7, number, path()), 12);
-    EXPECT_EQ(read_profile_int("S", "Negative", 7, number, path()), -40);
+// Values as a hand-edited file may hold them, read as the platform's
+// single-value reads read them.
+TEST_F(profile_test, hand_written_values_read_as_the_platform_reads_them) {
+    write_raw("[S]\r\nWord=abc\r\nMixed=12abc\r\nNegative=-40\r\nPlus= +7\r\nEmpty=\r\nQuoted=\"8\"\r\n"
+              "Wrapped=4294967297\r\n  Spaced Key  =  two words  \r\nFirst=1\r\nfirst=2\r\nNo value\r\n"
+              "Single='a b'\r\nHalf=\"c\r\nLone=\"\r\n");
+    const profile_section section("S", path());
+    const struct {
+        const char* key;
+        int number;
+        const char* text;
+    } cases[] = {{"Word", 0, "abc"},
+                 {"Mixed", 12, "12abc"},
+                 {"Negative", -40, "-40"},
+                 {"Plus", 7, "+7"},
+                 {"Empty", 9, ""},
+                 {"Quoted", 8, "8"},
+                 {"Wrapped", 1, "4294967297"},
+                 {"Spaced Key", 0, "two words"},
+                 {"FIRST", 1, "1"},
+                 {"No value", 9, "-"},
+                 {"Single", 0, "a b"},
+                 {"Half", 0, "\"c"},
+                 {"Lone", 0, "\""}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(section.read_int(c.key, 9), c.number) << c.key;
+        EXPECT_EQ(section.read_string(c.key, "-"), c.text) << c.key;
+        // The single-value reads of the platform agree.
+        char text[64];
+        GetPrivateProfileStringA("S", c.key, "-", text, sizeof text, path().c_str());
+        EXPECT_EQ(std::string(text), c.text) << c.key;
+        EXPECT_EQ(static_cast<int>(GetPrivateProfileIntA("S", c.key, 9, path().c_str())), c.number) << c.key;
+    }
 }
 
 TEST_F(profile_test, a_line_break_in_a_value_cannot_add_keys_or_sections) {
@@ -112,16 +131,14 @@ std::string text_of_length(std::size_t length) {
 TEST_P(profile_string_length_test, stored_values_come_back_whole) {
     const std::string value = text_of_length(GetParam());
     EXPECT_TRUE(write_profile_string("S", "Text", value, path()));
-    std::string text = "old";
-    read_profile_string("S", "Text", "", text, path());
+    const std::string text = profile_section("S", path()).read_string("Text", "");
     ASSERT_EQ(text.size(), value.size());
     EXPECT_TRUE(text == value);
 }
 
 TEST_P(profile_string_length_test, defaults_come_back_whole) {
     const std::string fallback = text_of_length(GetParam());
-    std::string text = "old";
-    read_profile_string("S", "Missing", fallback, text, path());
+    const std::string text = profile_section("S", path()).read_string("Missing", fallback);
     ASSERT_EQ(text.size(), fallback.size());
     EXPECT_TRUE(text == fallback);
 }
