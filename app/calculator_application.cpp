@@ -7,6 +7,7 @@
 #include "resources/resource.h"
 #include "ui/exception_guard.h"
 #include "ui/step_trace.h"
+#include "ui/visual_styles.h"
 #include "ui/window_procedure.h"
 
 namespace {
@@ -31,7 +32,10 @@ bool calculator_application::show_running_copy() const {
     return true;
 }
 
+// The first call into comctl32 binds the delay-loaded library: inside the
+// scope it is version 6, whose functions the sheets and lists then use.
 bool calculator_application::init_common_controls() {
+    const visual_styles_scope themed;
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof controls;
     controls.dwICC = 0xFF;

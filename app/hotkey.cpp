@@ -3,6 +3,7 @@
 #include "app/placement.h"
 #include "resources/resource.h"
 #include "ui/program_resources.h"
+#include "ui/visual_styles.h"
 
 namespace {
 
@@ -40,6 +41,7 @@ void report_hotkey_failure(HWND owner) {
     std::string caption = load_text(IDS_APP_TITLE);
     if (caption.empty())
         caption = "Tarvik";
+    const visual_styles_scope themed;
     hotkey_message_box(owner, load_text(IDS_HOTKEY_FAILED).c_str(), caption.c_str(), MB_OK | MB_ICONERROR);
 }
 

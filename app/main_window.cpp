@@ -108,7 +108,9 @@ bool main_window::on_create(CREATESTRUCTA*) {
     answer_.create(handle());
     ShowWindow(editor_.handle(), SW_SHOW);
     ShowWindow(answer_.handle(), SW_SHOW);
-    SetFocus(editor_.handle());
+    // The editor takes the focus when the window is activated (on_activate):
+    // focusing it in a window not yet shown set up the input method before
+    // the first show, a cost the start-up does not need.
     trace_step("controls created");
 
     load_settings(settings_, settings_file());

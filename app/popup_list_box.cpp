@@ -4,11 +4,13 @@
 
 #include "resources/resource.h"
 #include "ui/program_resources.h"
+#include "ui/visual_styles.h"
 
 bool popup_list_box::create(HWND parent, int width, int height, colour_value scroll_background) {
     scroll_bar_shown_ = false;
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS |
                         LBS_NOTIFY;
+    const visual_styles_scope themed;
     if (!create_list_box_control(0, "", style, 0, 0, width, height, parent,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(CONTROL_ID))))
         return false;

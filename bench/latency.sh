@@ -14,11 +14,11 @@
 # Not a test: it is run by hand or by scripts/bench.sh. It fails loudly when
 # a measurement cannot be taken.
 #
-# Usage: bench/latency.sh [RUNS] [EVALUATIONS]     (defaults 9 and 10000)
+# Usage: bench/latency.sh [RUNS] [EVALUATIONS]     (defaults 15 and 10000)
 # Needs a Windows build (scripts/build.sh windows); TARVIK_BUILD names another.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-runs=${1:-9}
+runs=${1:-15}
 evaluations=${2:-10000}
 build="${TARVIK_BUILD:-$root/build/windows}"
 out="$root/build/latency"
@@ -101,6 +101,13 @@ for _ in $(seq "$runs"); do
 done
 bare_start=$(printf '%s\n' "${bare_starts[@]}" | median)
 tarvik_start=$(printf '%s\n' "${tarvik_starts[@]}" | median)
+# Wine's own start-up time drifts over a run and varies from one start to the
+# next by more than the program's part of it; each Tarvik start is also set
+# against the bare start just before it, and the median of those ratios given.
+paired_ratio=$(for i in "${!bare_starts[@]}"; do ratio "${tarvik_starts[$i]}" "${bare_starts[$i]}"; echo; done | median)
+quartiles() { sort -n | awk '{ v[NR] = $1 } END { printf "%s-%s", v[int((NR + 3) / 4)], v[int((3 * NR + 3) / 4)] }'; }
+bare_spread=$(printf '%s\n' "${bare_starts[@]}" | quartiles)
+tarvik_spread=$(printf '%s\n' "${tarvik_starts[@]}" | quartiles)
 bare_kb=$(printf '%s\n' "${bare_memory[@]}" | median)
 tarvik_kb=$(printf '%s\n' "${tarvik_memory[@]}" | median)
 
@@ -160,6 +167,7 @@ stop_tarvik "$tarvik_pid"; stop_bare "$bare_pid"
 mb() { awk -v k="$1" 'BEGIN { printf "%.1f MB", k / 1024 }'; }
 echo
 echo "(a) start to first visible window: Tarvik $tarvik_start ms, bare window $bare_start ms, ratio $(ratio "$tarvik_start" "$bare_start")"
+echo "    middle half of the starts: Tarvik $tarvik_spread ms, bare window $bare_spread ms; median of paired ratios $paired_ratio"
 echo "    Tarvik's steps in one traced start (ms since the process was created):"
 printf '%s\n' "$start_steps" | sed 's/^/      /'
 echo "(b) hotkey to visible window: $(printf '%s\n' "${hotkey_runs[@]}" | median) ms (own time $hotkey_own ms)"

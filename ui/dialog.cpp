@@ -2,6 +2,7 @@
 
 #include "ui/exception_guard.h"
 #include "ui/program_resources.h"
+#include "ui/visual_styles.h"
 #include "ui/window_procedure.h"
 
 INT_PTR CALLBACK dialog_procedure(HWND handle, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -31,6 +32,7 @@ void dialog::on_cancel() {}
 void dialog::on_close() { on_cancel(); }
 
 INT_PTR dialog::run_modal(int template_id, HWND parent) {
+    const visual_styles_scope themed;
     return DialogBoxParamA(program_instance(), MAKEINTRESOURCEA(template_id), parent, dialog_procedure,
                            reinterpret_cast<LPARAM>(this));
 }

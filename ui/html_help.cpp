@@ -4,6 +4,7 @@
 
 #include "ui/application.h"
 #include "ui/html_help_library.h"
+#include "ui/visual_styles.h"
 
 std::string help_file_beside(const char* file, const std::string& directory) {
     std::string path = file ? file : "";
@@ -20,5 +21,6 @@ HWND html_help(HWND caller, const char* file, UINT command, DWORD_PTR data) {
     if (application* app = application::current())
         app->module_directory(directory);
     const std::string path = help_file_beside(file, directory);
+    const visual_styles_scope themed;
     return engine.call(caller, path.c_str(), command, data);
 }

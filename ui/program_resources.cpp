@@ -2,6 +2,7 @@
 
 #include "resources/resource.h"
 #include "ui/application.h"
+#include "ui/visual_styles.h"
 
 HINSTANCE program_instance() {
     application* app = application::current();
@@ -33,6 +34,7 @@ int message_box(HWND owner, const std::string& text, UINT type) {
     std::string caption = load_text(IDS_APP_TITLE);
     if (caption.empty())
         caption = "Tarvik";
+    const visual_styles_scope themed;
     return shown_with(owner, text.c_str(), caption.c_str(), type);
 }
 

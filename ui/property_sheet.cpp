@@ -5,6 +5,7 @@
 
 #include "ui/program_resources.h"
 #include "ui/property_page.h"
+#include "ui/visual_styles.h"
 
 INT_PTR property_sheet::run(DWORD flags, HWND parent, int icon_id, const char* caption, int start_page) {
     // A sheet without pages has nothing to show and no way to be closed.
@@ -37,7 +38,10 @@ INT_PTR property_sheet::run(DWORD flags, HWND parent, int icon_id, const char* c
     bool start_exists = start_page >= 0 && static_cast<std::size_t>(start_page) < records.size();
     header.nStartPage = start_exists ? static_cast<UINT>(start_page) : 0;
     header.ppsp = records.data();
-    const INT_PTR result = PropertySheetA(&header);
+    const INT_PTR result = [&] {
+        const visual_styles_scope themed;
+        return PropertySheetA(&header);
+    }();
     if (icon)
         DestroyIcon(icon);
     return result;

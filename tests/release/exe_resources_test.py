@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Reads the resources back from the built Tarvik.exe (its PE resource
 section, as the loader and Explorer see them) and checks what the program
-relies on outside its own code: the manifest the loader reads at start, the
-images of the program icon that Explorer, Alt+Tab and the notification area
+relies on outside its own code: the manifest the loader reads at start and
+the one of common controls 6 that the program activates around its dialogs,
+the images of the program icon that Explorer, Alt+Tab and the notification area
 choose from, and the version Explorer shows, which must be the project's.
 
 Usage: exe_resources_test.py TARVIK.EXE RESOURCE.H VERSION
@@ -17,6 +18,7 @@ RT_GROUP_ICON = 14
 RT_VERSION = 16
 RT_MANIFEST = 24
 CREATEPROCESS_MANIFEST_RESOURCE_ID = 1
+ISOLATIONAWARE_MANIFEST_RESOURCE_ID = 2
 
 ASM_V1 = '{urn:schemas-microsoft-com:asm.v1}'
 COMPATIBILITY = '{urn:schemas-microsoft-com:compatibility.v1}'
@@ -73,22 +75,34 @@ def read_resources(image):
     return resources
 
 
-def check_manifest(resources, version):
-    data = resources.get((RT_MANIFEST, CREATEPROCESS_MANIFEST_RESOURCE_ID))
+def parsed_manifest(resources, name):
+    data = resources.get((RT_MANIFEST, name))
     if data is None:
-        return ['no manifest (RT_MANIFEST 1)']
+        return None, [f'no manifest (RT_MANIFEST {name})']
     try:
-        assembly = ElementTree.fromstring(data)
+        return ElementTree.fromstring(data), []
     except ElementTree.ParseError as error:
-        return [f'the manifest is not well-formed XML: {error}']
-    problems = []
+        return None, [f'manifest {name} is not well-formed XML: {error}']
+
+
+def common_controls_versions(assembly):
+    return [identity.get('version') for identity in assembly.iter(ASM_V1 + 'assemblyIdentity')
+            if identity.get('name') == 'Microsoft.Windows.Common-Controls']
+
+
+def check_manifest(resources, version):
+    controls, problems = parsed_manifest(resources, ISOLATIONAWARE_MANIFEST_RESOURCE_ID)
+    if controls is not None and common_controls_versions(controls) != ['6.0.0.0']:
+        problems.append('the second manifest does not ask for common controls 6.0.0.0')
+    assembly, unreadable = parsed_manifest(resources, CREATEPROCESS_MANIFEST_RESOURCE_ID)
+    if assembly is None:
+        return problems + unreadable
     program = assembly.find(ASM_V1 + 'assemblyIdentity')
     if program is None or program.get('version') != version + '.0':
         problems.append(f'the manifest does not name the program version {version}.0')
-    controls = [identity for identity in assembly.iter(ASM_V1 + 'assemblyIdentity')
-                if identity.get('name') == 'Microsoft.Windows.Common-Controls']
-    if [identity.get('version') for identity in controls] != ['6.0.0.0']:
-        problems.append('the manifest does not ask for common controls 6.0.0.0')
+    # Common controls at process start would load comctl32 before the first window.
+    if common_controls_versions(assembly):
+        problems.append('the process manifest asks for common controls')
     supported = {os.get('Id') for os in assembly.iter(COMPATIBILITY + 'supportedOS')}
     problems += [f'the manifest does not name {name} as supported'
                  for name, guid in SUPPORTED_OS.items() if guid not in supported]

@@ -107,8 +107,8 @@ TEST_F(dialog_test, item_operations_read_and_write_the_dialog_items) {
         checked_none = self.find_checked_radio(IDC_TEST_RADIO_A, IDC_TEST_RADIO_C);
         // One button checked: whether checking a second auto radio button of
         // the group unchecks the first depends on the button implementation
-        // (Wine's common controls 6, which the program's manifest linked in
-        // here brings, does), so the test leaves it alone.
+        // (Wine's common controls 6, which a dialog runs with, does), so the
+        // test leaves it alone.
         EXPECT_TRUE(self.check_button(IDC_TEST_RADIO_B, BST_CHECKED));
         checked = self.find_checked_radio(IDC_TEST_RADIO_A, IDC_TEST_RADIO_C);
         self.get_item_text(9999, radio_none); // no such item: empty text
