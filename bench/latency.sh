@@ -77,8 +77,12 @@ start() {
 }
 start_bare() { start bare wine "$out/bare_window.exe"; }
 start_tarvik() { start Tarvik env -C "$run_dir" "$@" wine "$run_dir/Tarvik.exe"; }
-stop_bare() { kill "$1"; wait_gone "$1"; }
-stop_tarvik() { probe close >/dev/null || true; wait_gone "$1"; }
+# The Wine server and desktop go on tidying up for a moment after a process
+# ends (a killed one most of all), and a start in that moment is slower:
+# each program is started on a settled system, as at a user's desktop.
+settle() { sleep 1; }
+stop_bare() { kill "$1"; wait_gone "$1"; settle; }
+stop_tarvik() { probe close >/dev/null || true; wait_gone "$1"; settle; }
 
 median() { sort -n | awk '{ v[NR] = $1 } END { if (NR == 0) exit 1; print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
