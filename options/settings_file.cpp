@@ -134,8 +134,7 @@ std::size_t read_count(const profile_section& section, const char* key, std::siz
     return static_cast<std::size_t>(count) < limit ? static_cast<std::size_t>(count) : limit;
 }
 
-void read_user_functions(settings& record, const std::string& file_name) {
-    const profile_section section(USER_FUNCTION_SECTION, file_name);
+void read_user_functions(const profile_section& section, settings& record) {
     record.user_function_texts.assign(read_count(section, "Size", USER_FUNCTION_LIMIT), std::string());
     for (std::size_t i = 0; i < record.user_function_texts.size(); ++i)
         record.user_function_texts[i] = section.read_string(numbered_key('f', i).c_str(), "");
@@ -199,7 +198,7 @@ bool write_copy_and_replace(const settings& record, const std::string& file_name
 
 void load_settings(settings& record, const std::string& file_name) {
     read_keys(profile_section(OPTION_SECTION, file_name), option_keys, record);
-    read_user_functions(record, file_name);
+    read_user_functions(profile_section(USER_FUNCTION_SECTION, file_name), record);
     read_keys(profile_section(COLOR_SECTION, file_name), color_keys, record);
 }
 

@@ -38,10 +38,8 @@ INT_PTR property_sheet::run(DWORD flags, HWND parent, int icon_id, const char* c
     bool start_exists = start_page >= 0 && static_cast<std::size_t>(start_page) < records.size();
     header.nStartPage = start_exists ? static_cast<UINT>(start_page) : 0;
     header.ppsp = records.data();
-    const INT_PTR result = [&] {
-        const visual_styles_scope themed;
-        return PropertySheetA(&header);
-    }();
+    const visual_styles_scope themed;
+    const INT_PTR result = PropertySheetA(&header);
     if (icon)
         DestroyIcon(icon);
     return result;
