@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/sent_text.h"
+#include "calc/sent_text.h"
 #include "ui/text.h"
 
 namespace {

@@ -17,11 +17,6 @@ framed_edit::look initial_look() {
     return {rgb(255, 255, 255), rgb(0, 0, 0), GetSysColor(COLOR_BTNSHADOW), 0, "HGP創英角ﾎﾟｯﾌﾟ体", 9};
 }
 
-// The characters that continue a committed answer as "ans" followed by them.
-bool is_operator_continuing_answer(UINT character) {
-    return character == '%' || character == '*' || character == '+' || character == '-' || character == '/';
-}
-
 // The clipboard's text, empty when there is none or it cannot be opened.
 std::wstring clipboard_text(HWND owner) {
     std::wstring text;
@@ -61,7 +56,7 @@ void expression_editor::on_key_down(UINT virtual_key, UINT repeat, UINT flags) {
     case VK_HOME:
     case VK_END:
     case VK_LEFT:
-    case VK_RIGHT: owner_.set_answer_state(edited); break;
+    case VK_RIGHT: owner_.caret_moved(); break;
     default: break;
     }
     framed_edit::on_key_down(virtual_key, repeat, flags);
@@ -166,7 +161,7 @@ void expression_editor::on_context_menu(HWND, int x, int y) {
 // expression. The main window sees the change and leaves the committed state.
 void expression_editor::start_from_committed_answer(UINT character) {
     SendMessageA(handle(), EM_SETSEL, 0, -1);
-    if (is_operator_continuing_answer(character)) {
+    if (owner_.continues_answer(character)) {
         replace_selection("ans");
         set_caret(3);
     } else {

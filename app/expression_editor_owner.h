@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "app/answer_state.h"
+#include "calc/answer_state.h"
 #include "app/function_keys.h"
 
 // What the expression editor needs from the window that owns it (the main
@@ -11,7 +11,10 @@
 class expression_editor_owner {
 public:
     virtual answer_state current_answer_state() const = 0;
-    virtual void set_answer_state(answer_state state) = 0;
+    // The caret moved sideways: the committed text is about to be edited.
+    virtual void caret_moved() = 0;
+    // Whether the typed character continues the committed answer as "ans".
+    virtual bool continues_answer(unsigned character) const = 0;
 
     // Enter: evaluate and commit, or send the committed answer.
     virtual void commit() = 0;

@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "app/list_kind.h"
+#include "calc/list_kind.h"
 #include "app/list_popup_owner.h"
 #include "app/popup_list_box.h"
 #include "ui/font.h"

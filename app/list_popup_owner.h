@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/list_kind.h"
+#include "calc/list_kind.h"
 #include "ui/colour.h"
 
 // What the list popup needs from the window it drops down from: where it

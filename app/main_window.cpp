@@ -2,14 +2,10 @@
 
 #include <utility>
 
-#include "app/history_file.h"
 #include "app/main_menu.h"
 #include "app/placement.h"
 #include "app/placement_arithmetic.h"
-#include "app/settings_ranges.h"
-#include "app/variable_file.h"
 #include "app/window_layout.h"
-#include "options/settings_file.h"
 #include "options/settings_path.h"
 #include "resources/resource.h"
 #include "ui/exception_guard.h"
@@ -26,19 +22,12 @@ UINT deletion_question(list_kind kind, bool all) {
     return all ? IDS_DELETE_ALL_VARIABLES : IDS_DELETE_VARIABLE;
 }
 
-// A save's result; false when it threw (a file too large for memory), which
-// is logged like any exception caught at a boundary.
-template <typename Save>
-bool saved(Save&& save) {
-    return guarded(std::forward<Save>(save), [] { return false; });
-}
-
 } // namespace
 
 main_window::main_window() : main_window(settings_folder()) {}
 
 main_window::main_window(std::string files_directory)
-    : editor_(*this), answer_(*this), popup_(*this), files_directory_(std::move(files_directory)) {}
+    : editor_(*this), answer_(*this), popup_(*this), files_(std::move(files_directory)) {}
 
 main_window::~main_window() { release_icon(); }
 
@@ -50,55 +39,6 @@ bool main_window::create(HWND owner) {
     return window::create(0, class_name.c_str(), title.c_str(),
                           WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_THICKFRAME, 500, 300, 150, 100, owner,
                           nullptr);
-}
-
-std::string main_window::file_path(const char* name) const { return files_directory_ + name; }
-
-std::string main_window::settings_file() const { return file_path(load_text(IDS_SETTINGS_FILE).c_str()); }
-
-// Values the program could not use stay in the file as the user wrote them.
-bool main_window::save_settings_file() {
-    file_settings_ = settings_to_store(settings_, file_settings_);
-    return save_settings(file_settings_, settings_file());
-}
-
-// Every file is tried, even after one that threw; the ones that fail keep
-// their old contents, and the user learns which they are in one message.
-void main_window::save_files() {
-    std::vector<std::string> unsaved;
-    // Before the start has read history and variables, the session's empty
-    // lists must not replace the files.
-    if (files_loaded_) {
-        const std::string history_path = file_path("history.txt");
-        note_saving(history_path, saved([&] { return save_history(history_path, session_.history()); }),
-                    unsaved);
-        const std::string variables_path = file_path("var.txt");
-        note_saving(variables_path, saved([&] {
-                        return save_variables(variables_path, session_.engine(), settings_.precision,
-                                              settings_.exp_translate);
-                    }),
-                    unsaved);
-    }
-    note_saving(settings_file(), saved([&] { return save_settings_file(); }), unsaved);
-    // At exit the window is on its way out and hidden, and a box it owned
-    // could stay hidden with it: the message stands on its own.
-    report_unsaved(nullptr, unsaved);
-}
-
-void main_window::note_saving(const std::string& path, bool saved, std::vector<std::string>& unsaved) {
-    if (saved)
-        reported_unsaved_.erase(path);
-    else if (reported_unsaved_.insert(path).second)
-        unsaved.push_back(path);
-}
-
-void main_window::report_unsaved(HWND owner, const std::vector<std::string>& unsaved) {
-    if (unsaved.empty())
-        return;
-    std::string text = load_text(IDS_FILES_NOT_SAVED) + "\r\n";
-    for (const std::string& path : unsaved)
-        text += "\r\n" + path;
-    message_box(owner, text, MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
 }
 
 // ---------------------------------------------------------------- creation
@@ -113,9 +53,8 @@ bool main_window::on_create(CREATESTRUCTA*) {
     // the first show, a cost the start-up does not need.
     trace_step("controls created");
 
-    load_settings(settings_, settings_file());
+    files_.load_settings(settings_);
     trace_step("settings read");
-    file_settings_ = settings_;
     move_to_stored_rectangle();
     apply_window_settings();
     // The height now fits the fonts; it may have grown off the screen.
@@ -125,10 +64,7 @@ bool main_window::on_create(CREATESTRUCTA*) {
 }
 
 void main_window::finish_start() {
-    load_history(file_path("history.txt"), session_.history());
-    load_variables(file_path("var.txt"), session_.engine());
-    session_.reset_ans();
-    files_loaded_ = true;
+    files_.load_lists(session_);
     trace_step("history and variables loaded");
 
     if (settings_.show_tray)
@@ -163,7 +99,7 @@ void main_window::on_destroy() {
                                          static_cast<std::int32_t>(r.bottom)};
         },
         [] {});
-    guarded([&] { save_files(); }, [] {});
+    guarded([&] { files_.save_all(session_, settings_); }, [] {});
     release_icon();
     PostQuitMessage(0);
 }
@@ -316,9 +252,7 @@ void main_window::handle_command(UINT id) {
     case IDM_OPTIONS:
         if (run_options_sheet()) {
             apply_settings();
-            std::vector<std::string> unsaved;
-            note_saving(settings_file(), save_settings_file(), unsaved);
-            report_unsaved(handle(), unsaved);
+            files_.save_settings(settings_, handle());
         }
         break;
     case IDM_SHOW: show_and_focus(); break;
@@ -362,7 +296,6 @@ void main_window::insert_list_entry(list_kind kind, std::size_t index) {
         // The expression is evaluated as typed; the stored answer is shown.
         replace_expression(entry->expression.c_str());
         SetWindowTextA(answer_.handle(), entry->answer.c_str());
-        session_.set_state(edited);
         return;
     }
     if (const std::optional<std::string> name = session_.variable_name(index))

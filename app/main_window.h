@@ -2,11 +2,11 @@
 #include <windows.h>
 
 #include <cstddef>
-#include <set>
 #include <string>
 #include <vector>
 
-#include "app/calculator_session.h"
+#include "app/data_files.h"
+#include "calc/calculator_session.h"
 #include "app/list_popup.h"
 #include "app/list_popup_owner.h"
 #include "app/tray_icon.h"
@@ -46,7 +46,8 @@ public:
 
     // expression_editor_owner
     answer_state current_answer_state() const override { return session_.state(); }
-    void set_answer_state(answer_state state) override { session_.set_state(state); }
+    void caret_moved() override { session_.caret_moved(); }
+    bool continues_answer(unsigned character) const override { return session_.continues_answer(character); }
     void commit() override;
     void editor_key_down(UINT virtual_key, UINT repeat, UINT flags) override;
     void show_variables() override;
@@ -138,17 +139,11 @@ private:
     void apply_topmost();
     void fit_height();
     void redraw_all();
-    bool save_settings_file();
-    void save_files();
-    void note_saving(const std::string& path, bool saved, std::vector<std::string>& unsaved);
-    void report_unsaved(HWND owner, const std::vector<std::string>& unsaved);
 
     void flip_topmost();
     void flip_tray();
     void show_and_focus();
     void open_main_menu(int x, int y);
-    std::string file_path(const char* name) const;
-    std::string settings_file() const;
     bool confirm(HWND owner, UINT question);
     void move_to_stored_rectangle();
 
@@ -171,23 +166,15 @@ private:
     answer_display answer_;
     list_popup popup_;
     calculator_session session_;
-    // The options sheet owns the record of the values the program works with;
-    // the window works on it. The file keeps values the program could not use.
-    options_sheet options_;
-    settings& settings_ = options_.current_settings();
-    settings file_settings_;
+    // The record of the values the program works with; the options sheet
+    // edits it.
+    settings settings_;
+    options_sheet options_{settings_};
+    data_files files_;
     HWND send_target_ = nullptr;
     bool hotkey_registered_ = true;
-    // Until the history and variables are read, exit must not write the
-    // files over with empty lists.
-    bool files_loaded_ = false;
     colour_value back_colour_ = 0;
     colour_value frame_colour_ = 0;
     int frame_style_ = 0;
     HICON icon_ = nullptr;
-
-    std::string files_directory_;
-    // Files the user has been told could not be saved, so that a file that
-    // stays unwritable (a read-only "Tarvik.ini") is reported only once.
-    std::set<std::string> reported_unsaved_;
 };

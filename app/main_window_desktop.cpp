@@ -7,7 +7,7 @@
 #include "app/answer_sender.h"
 #include "app/hotkey.h"
 #include "app/tray_icon.h"
-#include "ui/about_box.h"
+#include "app/about_box.h"
 #include "ui/html_help.h"
 #include "ui/step_trace.h"
 

@@ -2,7 +2,7 @@
 // the colours, the icon and the topmost flag.
 #include "app/main_window.h"
 
-#include "app/settings_ranges.h"
+#include "options/settings_ranges.h"
 #include "app/window_layout.h"
 #include "resources/resource.h"
 #include "ui/program_resources.h"

@@ -3,13 +3,15 @@
 #include <string>
 #include <string_view>
 
+#include "calc/text_file_writer.h"
+
 // Writes a file so that it is never lost or left half written: the text goes
 // to a temporary file beside the target, and only a completely written and
 // flushed temporary file replaces the target. A failure at any step (folder
 // not writable, disk full, target locked) leaves the old file exactly as it
 // was and removes the temporary file. A target the user marked read-only is
 // not replaced either: the write fails before anything is written.
-class safe_file_writer {
+class safe_file_writer final : public text_file_writer {
 public:
     explicit safe_file_writer(std::string target);
     ~safe_file_writer();
@@ -20,10 +22,10 @@ public:
     static std::string temporary_path(const std::string& target);
 
     // Appends bytes as they are (binary: line ends are written by the caller).
-    void write(std::string_view bytes);
+    void write(std::string_view bytes) override;
     // Flushes the text to the disk and puts it in the target's place; false
     // when any step failed, in which case the target is untouched.
-    bool commit();
+    bool commit() override;
 
 private:
     void discard();

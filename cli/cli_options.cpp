@@ -1,19 +1,26 @@
 #include "cli/cli_options.h"
 
+#include "engine/setting_range.h"
+
 #include <charconv>
+#include <string>
 #include <string_view>
 
 namespace cli {
 
 namespace {
 
-bool parse_int(std::string_view text, int low, int high, int& value) {
+bool parse_int(std::string_view text, const cal::setting_range& range, int& value) {
     int parsed = 0;
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), parsed);
-    if (ec != std::errc() || end != text.data() + text.size() || parsed < low || parsed > high)
+    if (ec != std::errc() || end != text.data() + text.size() || !range.contains(parsed))
         return false;
     value = parsed;
     return true;
+}
+
+std::string range_text(const cal::setting_range& range) {
+    return std::to_string(range.low) + " to " + std::to_string(range.high);
 }
 
 } // namespace
@@ -78,15 +85,17 @@ bool parse_arguments(int argc, char** argv, cli_options& options, std::string& e
         } else if (arg == "--precision") {
             if (!value_of(arg, value))
                 return false;
-            if (!parse_int(value, 0, 15, options.answer.precision)) {
-                error = "--precision takes a number from 0 to 15, not '" + std::string(value) + "'";
+            if (!parse_int(value, cal::precision_range, options.answer.precision)) {
+                error = "--precision takes a number from " + range_text(cal::precision_range) + ", not '" +
+                        std::string(value) + "'";
                 return false;
             }
         } else if (arg == "--exp") {
             if (!value_of(arg, value))
                 return false;
-            if (!parse_int(value, 2, 15, options.answer.exp_translate)) {
-                error = "--exp takes a number from 2 to 15, not '" + std::string(value) + "'";
+            if (!parse_int(value, cal::exponent_range, options.answer.exp_translate)) {
+                error = "--exp takes a number from " + range_text(cal::exponent_range) + ", not '" +
+                        std::string(value) + "'";
                 return false;
             }
         } else if (arg == "--function") {

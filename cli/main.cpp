@@ -2,39 +2,74 @@
 #include "cli/cli_options.h"
 #include "cli/console_text.h"
 #include "cli/line_reader.h"
-#include "cli/session.h"
+#include "calc/calculator_session.h"
 
 #include <cstdio>
+#include <new>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace {
 
-// "error <position> <length> <message>": the machine protocol's error line.
-std::string protocol_error(const cli::commit_result& r) {
-    return "error " + std::to_string(r.position) + " " + std::to_string(r.length) + " " +
-           cli::message_for_output(r.message);
+// A line that failed as a whole: the engine ran out of memory.
+shown_answer out_of_memory() {
+    shown_answer failed;
+    failed.text = "out of memory";
+    failed.look = answer_look::error;
+    return failed;
 }
 
-std::string answer_text(const cli::commit_result& r, bool raw) {
-    return raw ? cli::raw_number(r.value) : r.answer;
+// Every line is committed by the calculator window's own rule: evaluate
+// (assignments take effect, and stay when a later part of the line fails),
+// format by the answer form, then set "ans" (rounded as shown when Ans
+// rounding is on). A failed evaluation or formatting leaves "ans" as it was.
+shown_answer commit(calculator_session& session, std::string_view line) {
+    try {
+        return session.commit(line);
+    } catch (const std::bad_alloc&) {
+        return out_of_memory();
+    }
 }
+
+std::optional<shown_answer> add_function(calculator_session& session, std::string_view text) {
+    try {
+        return session.add_function(text);
+    } catch (const std::bad_alloc&) {
+        return out_of_memory();
+    }
+}
+
+session_settings settings_for(const cli::cli_options& options) {
+    session_settings values;
+    values.answer = options.answer;
+    values.angle_mode = options.angle_mode;
+    return values;
+}
+
+// "error <position> <length> <message>": the machine protocol's error line.
+std::string protocol_error(const shown_answer& r) {
+    return "error " + std::to_string(r.error_position) + " " + std::to_string(r.error_length) + " " +
+           cli::message_for_output(r.text);
+}
+
+std::string answer_text(const shown_answer& r, bool raw) { return raw ? cli::raw_number(r.value) : r.text; }
 
 // The human form of an error: the message, the expression and a marker line
 // under the bytes it points at.
-void print_error(const cli::commit_result& r, std::string_view expression) {
-    cli::write_line(stderr, cli::message_for_output(r.message));
+void print_error(const shown_answer& r, std::string_view expression) {
+    cli::write_line(stderr, cli::message_for_output(r.text));
     std::string shown(expression);
     for (char& c : shown)
         if (c == '\0' || c == '\r' || c == '\n')
             c = ' ';
     cli::write_line(stderr, "  " + shown);
-    if (r.position < 0)
+    if (r.error_position < 0)
         return;
     // One column per character: UTF-8 continuation bytes take none; a tab stays
     // a tab so that the marker lines up.
     std::string marker = "  ";
-    auto position = static_cast<std::size_t>(r.position);
+    auto position = static_cast<std::size_t>(r.error_position);
     for (std::size_t i = 0; i < position && i < expression.size(); ++i) {
         auto byte = static_cast<unsigned char>(expression[i]);
         if (byte == '\t')
@@ -46,23 +81,22 @@ void print_error(const cli::commit_result& r, std::string_view expression) {
         marker.push_back(' ');
     std::size_t carets = 0;
     for (std::size_t i = position;
-         i < position + static_cast<std::size_t>(r.length > 0 ? r.length : 0) && i < expression.size(); ++i)
+         i < position + static_cast<std::size_t>(r.error_length > 0 ? r.error_length : 0) && i < expression.size(); ++i)
         if ((static_cast<unsigned char>(expression[i]) & 0xC0) != 0x80)
             ++carets;
     marker.append(carets ? carets : 1, '^');
     cli::write_line(stderr, marker);
 }
 
-bool add_functions(cli::session& session, const cli::cli_options& options) {
+bool add_functions(calculator_session& session, const cli::cli_options& options) {
     for (const std::string& text : options.functions) {
-        cli::commit_result error;
-        if (!session.add_function(text, error)) {
+        if (const std::optional<shown_answer> error = add_function(session, text)) {
             if (options.mode == cli::run_mode::batch) {
                 cli::set_binary_stdout(); // the protocol's lines end in LF on Windows too
-                cli::write_line(stdout, protocol_error(error));
+                cli::write_line(stdout, protocol_error(*error));
             } else {
                 std::fputs("tarvik-cli: --function: ", stderr);
-                print_error(error, text);
+                print_error(*error, text);
             }
             return false;
         }
@@ -70,14 +104,14 @@ bool add_functions(cli::session& session, const cli::cli_options& options) {
     return true;
 }
 
-int run_batch(cli::session& session, const cli::cli_options& options) {
+int run_batch(calculator_session& session, const cli::cli_options& options) {
     cli::set_binary_stdin();
     cli::set_binary_stdout();
     cli::line_reader reader(stdin);
     std::string line;
     while (reader.next(line)) {
-        cli::commit_result r = session.commit(line);
-        cli::write_line(stdout, r.ok ? "ok " + answer_text(r, options.raw) : protocol_error(r));
+        const shown_answer r = commit(session, line);
+        cli::write_line(stdout, !r.failed() ? "ok " + answer_text(r, options.raw) : protocol_error(r));
         std::fflush(stdout);
     }
     if (reader.failed()) {
@@ -87,11 +121,11 @@ int run_batch(cli::session& session, const cli::cli_options& options) {
     return 0;
 }
 
-int run_expressions(cli::session& session, const cli::cli_options& options) {
+int run_expressions(calculator_session& session, const cli::cli_options& options) {
     int status = 0;
     for (const std::string& expression : options.expressions) {
-        cli::commit_result r = session.commit(expression);
-        if (r.ok) {
+        const shown_answer r = commit(session, expression);
+        if (!r.failed()) {
             cli::write_line(stdout, answer_text(r, options.raw));
         } else {
             std::fflush(stdout);
@@ -102,7 +136,7 @@ int run_expressions(cli::session& session, const cli::cli_options& options) {
     return status;
 }
 
-int run_lines(cli::session& session, const cli::cli_options& options) {
+int run_lines(calculator_session& session, const cli::cli_options& options) {
     const bool prompt = cli::stdin_is_terminal();
     if (prompt)
         std::fputs("Tarvik calculator. Enter an expression; end with Ctrl+D (Ctrl+Z Enter on Windows).\n",
@@ -119,8 +153,8 @@ int run_lines(cli::session& session, const cli::cli_options& options) {
             break;
         if (prompt && line.empty())
             continue;
-        cli::commit_result r = session.commit(line);
-        if (r.ok) {
+        const shown_answer r = commit(session, line);
+        if (!r.failed()) {
             cli::write_line(stdout, answer_text(r, options.raw));
             std::fflush(stdout);
         } else {
@@ -156,7 +190,7 @@ int main(int argc, char** argv) {
         }
         return 0;
     }
-    cli::session session(options.answer, options.angle_mode);
+    calculator_session session(settings_for(options));
     if (!add_functions(session, options))
         return 2;
     switch (options.mode) {

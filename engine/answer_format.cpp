@@ -2,6 +2,7 @@
 
 #include "engine/formatter.h"
 #include "engine/int_conversion.h"
+#include "engine/setting_range.h"
 
 #include <charconv>
 #include <cmath>
@@ -13,18 +14,14 @@ namespace cal {
 std::string format_answer(double value, const answer_options& options) {
     switch (options.answer_mode) {
     case answer_form::angle_time:
-        return format_angle_time(value,
-                                 options.precision >= 0 && options.precision <= 15 ? options.precision : 10);
+        return format_angle_time(value, precision_range.usable(options.precision));
     case answer_form::binary: return format_binary(value);
     case answer_form::octal: return format_octal(value);
     case answer_form::hexadecimal: return format_hex(value);
     case answer_form::real:
     default: {
-        int precision = options.precision >= 0 && options.precision <= 15 ? options.precision : 10;
-        int exponent_digits = options.exp_translate >= 2 && options.exp_translate <= 15
-                                  ? options.exp_translate
-                                  : 10;
-        return format_real(value, precision, exponent_digits, options.comma);
+        return format_real(value, precision_range.usable(options.precision),
+                           exponent_range.usable(options.exp_translate), options.comma);
     }
     }
 }

@@ -2,6 +2,7 @@
 
 #include "engine/calculator_error.h"
 #include "engine/int_conversion.h"
+#include "engine/setting_range.h"
 
 #include <algorithm>
 #include <charconv>
@@ -267,9 +268,9 @@ std::string exponent_form(double x, int decimals, int exponent_digits) {
 } // namespace
 
 std::string format_real(double x, int decimals, int exponent_digits, bool grouping) {
-    decimals = std::clamp(decimals, 0, 15);
+    decimals = precision_range.clamped(decimals);
     if (exponent_digits != -1)
-        exponent_digits = std::clamp(exponent_digits, 2, 15);
+        exponent_digits = exponent_range.clamped(exponent_digits);
 
     if (std::isnan(x))
         return "nan";

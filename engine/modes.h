@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+#include "engine/setting_range.h"
+
 namespace cal {
 
 // The unit in which the trigonometric functions take and give angles.
@@ -14,11 +16,11 @@ enum class answer_form : std::int32_t { real = 0, angle_time = 1, binary = 2, oc
 // turns such a number into the enum; a number outside the range (a hand-edited
 // settings file) reads as the first unit or form.
 constexpr angle_unit angle_unit_from_number(std::int32_t number) {
-    return number >= 0 && number <= 2 ? static_cast<angle_unit>(number) : angle_unit::degree;
+    return static_cast<angle_unit>(angle_unit_range.usable(number));
 }
 
 constexpr answer_form answer_form_from_number(std::int32_t number) {
-    return number >= 0 && number <= 4 ? static_cast<answer_form>(number) : answer_form::real;
+    return static_cast<answer_form>(answer_form_range.usable(number));
 }
 
 } // namespace cal

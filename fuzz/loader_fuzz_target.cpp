@@ -7,11 +7,11 @@
 // Each loader must stay within its limits and report nothing as loaded that
 // it did not load.
 #include "app/function_keys.h"
-#include "app/history_file.h"
-#include "app/history_store.h"
-#include "app/line_reader.h"
-#include "app/user_function_loader.h"
-#include "app/variable_file.h"
+#include "calc/history_file.h"
+#include "calc/history_store.h"
+#include "calc/line_reader.h"
+#include "calc/user_function_loader.h"
+#include "calc/variable_file.h"
 #include "engine/calculator.h"
 #include "options/settings_file.h"
 #include "options/shortcut_key.h"

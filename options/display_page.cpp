@@ -11,10 +11,11 @@
 
 namespace {
 
-constexpr unsigned LOWEST_PRECISION = 0;
-constexpr unsigned HIGHEST_PRECISION = 15;
-constexpr unsigned LOWEST_EXPONENT = 2;
-constexpr unsigned HIGHEST_EXPONENT = 15;
+// An edit field holds no sign: the ranges start at 0 or above.
+constexpr unsigned LOWEST_PRECISION = cal::precision_range.low;
+constexpr unsigned HIGHEST_PRECISION = cal::precision_range.high;
+constexpr unsigned LOWEST_EXPONENT = cal::exponent_range.low;
+constexpr unsigned HIGHEST_EXPONENT = cal::exponent_range.high;
 
 // The switches of the page, each with the field it edits.
 struct page_switch {

@@ -7,6 +7,7 @@
 
 #include "options/colour_dialog.h"
 #include "options/font_choices.h"
+#include "options/settings_ranges.h"
 #include "resources/resource.h"
 #include "ui/html_help.h"
 #include "ui/program_resources.h"
@@ -51,10 +52,6 @@ int CALLBACK add_face_size(const LOGFONTA*, const TEXTMETRICA* metrics, DWORD ty
                                        enumeration->pixels_per_inch);
     return 1;
 }
-
-// Frame styles other than 0 and 1 are drawn sunken, so the sunken radio
-// stands for them.
-int usable_frame_style(int style) { return style == 0 || style == 1 ? style : 2; }
 
 } // namespace
 
@@ -211,7 +208,7 @@ void format_page::load_controls(int window) {
     const window_style& style = styles_[window];
     styles_.load_colours(window, current_);
     CheckRadioButton(handle(), IDC_FORMAT_FLAT, IDC_FORMAT_SUNKEN,
-                     IDC_FORMAT_FLAT + usable_frame_style(style.frame_style));
+                     IDC_FORMAT_FLAT + frame_style_range.usable(style.frame_style));
     if (has_font(window)) {
         select_font_name(style.font_name);
         refill_sizes(style.font_size);

@@ -36,7 +36,7 @@ BOOL CALLBACK find_sheet_window(HWND window, LPARAM search_address) {
 
 } // namespace
 
-options_sheet::options_sheet() {
+options_sheet::options_sheet(settings& record) : settings_(record) {
     add_page(&functions_);
     add_page(&display_);
     add_page(&transfer_);

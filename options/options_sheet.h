@@ -8,19 +8,19 @@
 #include "options/transfer_page.h"
 #include "ui/property_sheet.h"
 
-// The modal "Tarvik オプション" sheet and the settings record it edits. The
-// pages copy from the record when they open and write back only when the
-// sheet is confirmed, so Cancel leaves the record as it was.
+// The modal "Tarvik オプション" sheet over the settings record it edits (the
+// program's live record, which its owner keeps). The pages copy from the
+// record when they open and write back only when the sheet is confirmed, so
+// Cancel leaves the record as it was.
 class options_sheet : public property_sheet {
 public:
     // Publishes this sheet as the process's one options sheet.
-    options_sheet();
+    explicit options_sheet(settings& record);
     ~options_sheet() override;
     options_sheet(const options_sheet&) = delete;
     options_sheet& operator=(const options_sheet&) = delete;
 
-    // The process's options sheet, through which every part of the program
-    // reaches the settings; nullptr before one exists.
+    // The process's options sheet; nullptr before one exists.
     static options_sheet* current();
 
     settings& current_settings() { return settings_; }
@@ -38,7 +38,7 @@ public:
     void bring_to_front() const;
 
 private:
-    settings settings_;
+    settings& settings_;
     functions_page functions_{settings_};
     display_page display_{settings_};
     transfer_page transfer_{settings_};

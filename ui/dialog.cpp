@@ -1,5 +1,7 @@
 #include "ui/dialog.h"
 
+#include <utility>
+
 #include "ui/exception_guard.h"
 #include "ui/program_resources.h"
 #include "ui/visual_styles.h"
@@ -25,6 +27,14 @@ INT_PTR dialog::procedure_message(HWND handle, UINT message, WPARAM wparam, LPAR
                    [] { return INT_PTR{FALSE}; });
 }
 
+dialog::dialog() { set_previous_procedure(note_unhandled); }
+
+LRESULT CALLBACK dialog::note_unhandled(HWND handle, UINT, WPARAM, LPARAM) {
+    if (auto* object = static_cast<dialog*>(find_window_object(handle)))
+        object->unhandled_ = true;
+    return 0;
+}
+
 void dialog::on_ok() {}
 
 void dialog::on_cancel() {}
@@ -38,26 +48,37 @@ INT_PTR dialog::run_modal(int template_id, HWND parent) {
 }
 
 INT_PTR dialog::dialog_dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
+    // The initial focus: TRUE lets the dialog manager set it.
+    if (message == WM_INITDIALOG)
+        return on_init_dialog(reinterpret_cast<HWND>(wparam), lparam) ? TRUE : FALSE;
+    // A handler may send the dialog messages of its own.
+    const bool outer_unhandled = std::exchange(unhandled_, false);
+    const bool handled = crack(message, wparam, lparam) && !unhandled_;
+    unhandled_ = outer_unhandled;
+    return handled ? TRUE : FALSE;
+}
+
+bool dialog::crack(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
-    case WM_INITDIALOG: return on_init_dialog(reinterpret_cast<HWND>(wparam), lparam) ? TRUE : FALSE;
     case WM_COMMAND: {
         UINT notify_code = HIWORD(wparam);
         UINT id = LOWORD(wparam);
         on_command(notify_code, id, reinterpret_cast<HWND>(lparam));
-        if (notify_code == 0 && id == IDOK)
-            on_ok();
-        else if (notify_code == 0 && id == IDCANCEL)
-            on_cancel();
-        return TRUE;
+        // OK and Cancel are the dialog's own, even when nothing ends it.
+        if (notify_code == 0 && (id == IDOK || id == IDCANCEL)) {
+            id == IDOK ? on_ok() : on_cancel();
+            unhandled_ = false;
+        }
+        return true;
     }
-    case WM_DESTROY: on_destroy(); return TRUE;
-    case WM_CLOSE: on_close(); return TRUE;
-    case WM_SETFOCUS: on_set_focus(reinterpret_cast<HWND>(wparam)); return TRUE;
-    case WM_SHOWWINDOW: on_show_window(wparam != 0, static_cast<UINT>(lparam)); return TRUE;
-    case WM_DRAWITEM: on_draw_item(reinterpret_cast<DRAWITEMSTRUCT*>(lparam)); return TRUE;
-    case WM_NOTIFY: on_notify(static_cast<int>(wparam), reinterpret_cast<NMHDR*>(lparam)); return TRUE;
-    case WM_HELP: on_help(reinterpret_cast<HELPINFO*>(lparam)); return TRUE;
-    default: return FALSE;
+    case WM_DESTROY: on_destroy(); return true;
+    case WM_CLOSE: on_close(); return true;
+    case WM_SETFOCUS: on_set_focus(reinterpret_cast<HWND>(wparam)); return true;
+    case WM_SHOWWINDOW: on_show_window(wparam != 0, static_cast<UINT>(lparam)); return true;
+    case WM_DRAWITEM: on_draw_item(reinterpret_cast<DRAWITEMSTRUCT*>(lparam)); return true;
+    case WM_NOTIFY: on_notify(static_cast<int>(wparam), reinterpret_cast<NMHDR*>(lparam)); return true;
+    case WM_HELP: on_help(reinterpret_cast<HELPINFO*>(lparam)); return true;
+    default: return false;
     }
 }
 

@@ -7,12 +7,16 @@
 // overridden on_ok, Enter does nothing.
 class dialog : public window {
 public:
+    dialog();
+
     // Runs the dialog of the template id modally with this object; returns the
     // value it ended with (-1 when it could not be created).
     INT_PTR run_modal(int template_id, HWND parent);
 
     // The dialog cracker, used by dialog_procedure and page_procedure; the
-    // result goes back to the dialog manager.
+    // result goes back to the dialog manager: TRUE for a message a handler of
+    // the dialog took, FALSE for one left to the dialog manager's default
+    // (no handler, or one that handed the message on).
     INT_PTR dialog_dispatch(UINT message, WPARAM wparam, LPARAM lparam);
 
     // One message of dialog_procedure or page_procedure: attaches the object
@@ -39,6 +43,15 @@ protected:
     // (Handing WM_CLOSE to DefWindowProc would destroy a modal dialog under
     // the dialog manager and leave its owner disabled.)
     void on_close() override;
+
+private:
+    // The previous window procedure of a dialog. The default handlers hand
+    // their message on to it, which marks the message unhandled.
+    static LRESULT CALLBACK note_unhandled(HWND handle, UINT message, WPARAM wparam, LPARAM lparam);
+    // Cracks the message; false when dialog_dispatch does not crack it.
+    bool crack(UINT message, WPARAM wparam, LPARAM lparam);
+
+    bool unhandled_ = false;
 };
 
 // Modal dialogs: the object is the initialisation parameter of WM_INITDIALOG;

@@ -33,7 +33,8 @@ struct key_event {
 class fake_owner : public expression_editor_owner {
 public:
     answer_state current_answer_state() const override { return state; }
-    void set_answer_state(answer_state s) override { state = s; }
+    void caret_moved() override { state = edited; }
+    bool continues_answer(unsigned c) const override { return state == committed && operator_continues_answer(c); }
     void commit() override { ++commits; }
     void editor_key_down(UINT virtual_key, UINT repeat, UINT flags) override {
         keys.push_back({virtual_key, repeat, flags});
@@ -54,7 +55,7 @@ LRESULT CALLBACK parent_procedure(HWND window, UINT message, WPARAM wparam, LPAR
     if (message == WM_COMMAND && HIWORD(wparam) == EN_CHANGE) {
         auto* owner = reinterpret_cast<fake_owner*>(GetWindowLongPtrA(window, GWLP_USERDATA));
         if (owner)
-            owner->set_answer_state(edited);
+            owner->state = edited;
         return 0;
     }
     return DefWindowProcA(window, message, wparam, lparam);

@@ -56,7 +56,8 @@ protected:
 
 TEST_P(option_pages, edit_the_record_only_when_confirmed) {
     const page_case& c = GetParam();
-    options_sheet sheet;
+    settings record;
+    options_sheet sheet(record);
     if (c.before)
         c.before(sheet.current_settings());
     settings expected = sheet.current_settings();
@@ -324,7 +325,8 @@ INSTANTIATE_TEST_SUITE_P(
 // A fresh record shows on the transfer page as the defaults describe it.
 TEST(transfer_page_defaults, show_alt_space_the_caret_sending_and_activation) {
     application app{GetModuleHandleA(nullptr), "", SW_SHOWNORMAL};
-    options_sheet sheet;
+    settings record;
+    options_sheet sheet(record);
     LRESULT hotkey = -1;
     std::vector<UINT> checks;
     {
@@ -346,7 +348,8 @@ TEST(transfer_page_defaults, show_alt_space_the_caret_sending_and_activation) {
 TEST(options_sheet_reference, is_the_sheet_that_lives) {
     EXPECT_EQ(nullptr, options_sheet::current());
     {
-        options_sheet sheet;
+        settings record;
+        options_sheet sheet(record);
         EXPECT_EQ(&sheet, options_sheet::current());
     }
     EXPECT_EQ(nullptr, options_sheet::current());

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/settings_ranges.h"
-#include "app/user_function_loader.h"
+#include "options/settings_ranges.h"
+#include "calc/user_function_loader.h"
 #include "engine/calculator.h"
 #include "options/settings.h"
 

@@ -1,4 +1,4 @@
-#include "app/history_store.h"
+#include "calc/history_store.h"
 
 #include <gtest/gtest.h>
 

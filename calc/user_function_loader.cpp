@@ -1,4 +1,4 @@
-#include "app/user_function_loader.h"
+#include "calc/user_function_loader.h"
 
 #include "engine/calculator.h"
 

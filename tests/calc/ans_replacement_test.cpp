@@ -1,4 +1,4 @@
-#include "app/ans_replacement.h"
+#include "calc/ans_replacement.h"
 
 #include <gtest/gtest.h>
 

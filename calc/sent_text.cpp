@@ -1,4 +1,4 @@
-#include "app/sent_text.h"
+#include "calc/sent_text.h"
 
 after_send_action usable_after_send(std::int32_t value) {
     switch (value) {

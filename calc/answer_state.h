@@ -9,3 +9,9 @@ enum answer_state : std::int32_t {
     eval_failed = 2,   // Enter raised an error: Enter does nothing until an edit
     format_failed = 3, // re-showing ans in a new answer form failed
 };
+
+// The characters that, typed after a commit, continue the answer as "ans"
+// followed by them.
+constexpr bool operator_continues_answer(unsigned character) {
+    return character == '%' || character == '*' || character == '+' || character == '-' || character == '/';
+}

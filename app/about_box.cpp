@@ -1,4 +1,4 @@
-#include "ui/about_box.h"
+#include "app/about_box.h"
 
 #include <shellapi.h>
 

@@ -1,8 +1,7 @@
-#include "app/history_file.h"
+#include "calc/history_file.h"
 
-#include "app/history_store.h"
-#include "app/line_reader.h"
-#include "app/safe_file_writer.h"
+#include "calc/history_store.h"
+#include "calc/line_reader.h"
 
 #include <iterator>
 
@@ -24,8 +23,7 @@ bool load_history(const std::string& path, history_store& history) {
 
 void load_history(std::FILE* in, history_store& history) { for_each_split_line(in, adding_to(history)); }
 
-bool save_history(const std::string& path, const history_store& history) {
-    safe_file_writer file(path);
+bool save_history(text_file_writer& file, const history_store& history) {
     for (auto entry = history.rbegin(); entry != history.rend(); ++entry) {
         file.write(entry->expression);
         file.write(" = ");

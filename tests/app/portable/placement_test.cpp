@@ -5,7 +5,7 @@
 #include <climits>
 #include <cstdint>
 
-#include "app/sent_text.h"
+#include "calc/sent_text.h"
 
 namespace {
 

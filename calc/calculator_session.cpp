@@ -1,14 +1,16 @@
-#include "app/calculator_session.h"
+#include "calc/calculator_session.h"
 
 #include <algorithm>
 #include <iterator>
 #include <utility>
 
-#include "app/ans_replacement.h"
-#include "app/settings_ranges.h"
-#include "app/user_function_loader.h"
+#include "calc/ans_replacement.h"
+#include "calc/history_file.h"
+#include "calc/user_function_loader.h"
+#include "calc/variable_file.h"
 #include "engine/calculator_error.h"
 #include "engine/formatter.h"
+#include "engine/setting_range.h"
 
 namespace {
 
@@ -31,8 +33,8 @@ session_settings usable(session_settings values) {
     values.answer.answer_mode = cal::answer_form_from_number(
         static_cast<std::int32_t>(values.answer.answer_mode));
     values.angle_mode = cal::angle_unit_from_number(static_cast<std::int32_t>(values.angle_mode));
-    values.answer.precision = usable_precision(values.answer.precision);
-    values.answer.exp_translate = usable_exp_translate(values.answer.exp_translate);
+    values.answer.precision = cal::precision_range.usable(values.answer.precision);
+    values.answer.exp_translate = cal::exponent_range.usable(values.answer.exp_translate);
     return values;
 }
 
@@ -45,10 +47,22 @@ calculator_session::calculator_session(const session_settings& values) : setting
     reset_ans();
 }
 
-void calculator_session::configure(const session_settings& values) { settings_ = usable(values); }
+void calculator_session::configure(const session_settings& values) {
+    settings_ = usable(values);
+    engine_.angle_mode = settings_.angle_mode;
+}
 
 std::size_t calculator_session::define_functions(const std::vector<std::string>& texts) {
     return define_user_functions(engine_, texts);
+}
+
+std::optional<shown_answer> calculator_session::add_function(std::string_view text) {
+    try {
+        engine_.add_user_function(text);
+        return std::nullopt;
+    } catch (const cal::calculator_error& error) {
+        return error_shown(error);
+    }
 }
 
 double calculator_session::ans() const {
@@ -58,6 +72,21 @@ double calculator_session::ans() const {
 }
 
 void calculator_session::reset_ans() { engine_.set_variable("ans", 0.0); }
+
+bool calculator_session::load_history(const std::string& path) { return ::load_history(path, history_); }
+
+bool calculator_session::load_variables(const std::string& path) {
+    const bool loaded = ::load_variables(path, engine_);
+    reset_ans();
+    return loaded;
+}
+
+bool calculator_session::save_history(text_file_writer& file) const { return ::save_history(file, history_); }
+
+// The values are kept as the list shows them.
+bool calculator_session::save_variables(text_file_writer& file) const {
+    return ::save_variables(file, engine_, settings_.answer.precision, settings_.answer.exp_translate);
+}
 
 shown_answer calculator_session::shown(double value, answer_look look) const {
     shown_answer result;
@@ -77,9 +106,11 @@ shown_answer calculator_session::commit(std::string_view expression) {
         history_.add(std::move(entry), result.text);
         ans_text_ = without_commas(result.text);
         engine_.set_variable("ans", cal::ans_value(value, result.text, settings_.answer));
+        note_lists_changed();
         return result;
     } catch (const cal::calculator_error& error) {
         state_ = eval_failed;
+        note_lists_changed();
         return error_shown(error);
     }
 }
@@ -115,6 +146,21 @@ void calculator_session::change_angle_mode(cal::angle_unit unit) {
     state_ = edited;
     settings_.angle_mode = cal::angle_unit_from_number(static_cast<std::int32_t>(unit));
     engine_.angle_mode = settings_.angle_mode;
+}
+
+void calculator_session::on_lists_changed(std::function<void()> changed) {
+    lists_changed_ = std::move(changed);
+}
+
+void calculator_session::note_lists_changed() const {
+    if (lists_changed_)
+        lists_changed_();
+}
+
+void calculator_session::caret_moved() { state_ = edited; }
+
+bool calculator_session::continues_answer(unsigned character) const {
+    return state_ == committed && operator_continues_answer(character);
 }
 
 // ------------------------------------------------------------------- lists
@@ -163,5 +209,6 @@ bool calculator_session::delete_entries(list_kind kind, std::size_t index, bool 
     } else {
         engine_.erase_variable(*variable_name(index));
     }
+    note_lists_changed();
     return true;
 }

@@ -1,19 +1,22 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "app/history_store.h"
-#include "app/list_kind.h"
+#include "calc/answer_state.h"
+#include "calc/history_store.h"
+#include "calc/list_kind.h"
+#include "calc/text_file_writer.h"
 #include "engine/answer_format.h"
 #include "engine/calculator.h"
-#include "app/answer_state.h"
 
 // The settings the calculation follows, as plain values; the window fills
-// them from its settings record, tarvik-cli from its command line.
+// them from its settings record, tarvik-cli from its command line. A number
+// out of its range (engine/setting_range.h) falls back to its default.
 struct session_settings {
     cal::answer_options answer; // answer form, precision, commas, Ans rounding
     cal::angle_unit angle_mode = cal::angle_unit::degree;
@@ -50,12 +53,17 @@ public:
     calculator_session();
     explicit calculator_session(const session_settings& values);
 
-    // Takes new settings; a value out of its range falls back to its default.
-    // The answer form and the angle unit take effect through the mode changes.
+    // Takes new settings at once: angle unit, answer form, precision,
+    // exponent digits, commas, Ans rounding, Ans replacement and preview. A
+    // value out of its range falls back to its default. What is shown and the
+    // answer state change only through the mode changes below.
     void configure(const session_settings& values);
     // Replaces the user functions; a text the engine refuses is skipped.
     // Returns the number skipped.
     std::size_t define_functions(const std::vector<std::string>& texts);
+    // Adds one user function; when the engine refuses the text, the error to
+    // show (its position points into the text).
+    std::optional<shown_answer> add_function(std::string_view text);
 
     // Enter on an edited text: evaluates on the engine itself, so assignments
     // take effect (and stay when a later part fails). On success the answer
@@ -78,6 +86,14 @@ public:
     // A new angle unit: the next Enter evaluates again.
     void change_angle_mode(cal::angle_unit unit);
 
+    // The caret moved sideways in the expression: the user is about to edit
+    // the committed text, so the next Enter evaluates again.
+    void caret_moved();
+    // Whether typing the character now continues the committed answer as
+    // "ans" followed by it (an operator typed after a commit), rather than
+    // starting a new expression.
+    bool continues_answer(unsigned character) const;
+
     // The rows of a list as the popup shows them: history newest first,
     // variables in name order.
     std::vector<std::string> list_rows(list_kind kind) const;
@@ -89,24 +105,35 @@ public:
     // Deletes one entry (or all of the list); false when there is no such entry.
     bool delete_entries(list_kind kind, std::size_t index, bool all);
 
+    // The history and variable files ("history.txt", "var.txt"). Loading
+    // adds to what the session holds; false when the file does not open. Ans
+    // starts from 0 on every run, whatever the variable file kept. Saving
+    // writes the whole list through the writer; false when it failed.
+    bool load_history(const std::string& path);
+    bool load_variables(const std::string& path);
+    bool save_history(text_file_writer& file) const;
+    bool save_variables(text_file_writer& file) const;
+    // Called whenever the history or the variables may have changed (a
+    // commit, even a failed one, whose assignments stay; a deletion): the
+    // point where whoever keeps the files decides to save them.
+    void on_lists_changed(std::function<void()> changed);
+
     answer_state state() const { return state_; }
-    void set_state(answer_state state) { state_ = state; }
     const session_settings& current_settings() const { return settings_; }
     const history_store& history() const { return history_; }
-    history_store& history() { return history_; }
     const cal::calculator& engine() const { return engine_; }
-    cal::calculator& engine() { return engine_; }
     const std::string& ans_text() const { return ans_text_; }
     double ans() const;
-    // Ans starts from 0 on every run, whatever a variable file kept.
-    void reset_ans();
 
 private:
     shown_answer shown(double value, answer_look look) const;
+    void note_lists_changed() const;
+    void reset_ans();
 
     cal::calculator engine_;
     history_store history_;
     session_settings settings_;
     answer_state state_ = committed;
     std::string ans_text_ = "0";
+    std::function<void()> lists_changed_;
 };

@@ -2,7 +2,12 @@
 #include <cstdio>
 #include <string>
 
+#include "calc/text_file_writer.h"
+
 class history_store;
+
+// The file's name, beside the program.
+inline constexpr const char* HISTORY_FILE_NAME = "history.txt";
 
 // "history.txt": one line per entry, oldest first, each line
 // expression + " = " + answer ended by CR LF. No header, no escaping.
@@ -16,4 +21,4 @@ void load_history(std::FILE* in, history_store& history);
 
 // Replaces the file by the store's entries, oldest first. False when the
 // file could not be written; the old file is then left as it was.
-bool save_history(const std::string& path, const history_store& history);
+bool save_history(text_file_writer& file, const history_store& history);

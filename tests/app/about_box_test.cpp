@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "resources/resource.h"
-#include "ui/about_box.h"
+#include "app/about_box.h"
 #include "ui/program_resources.h"
-#include "ui_fixture.h"
+#include "ui/ui_fixture.h"
 
 namespace {
 

@@ -1,7 +1,6 @@
-#include "app/variable_file.h"
+#include "calc/variable_file.h"
 
-#include "app/line_reader.h"
-#include "app/safe_file_writer.h"
+#include "calc/line_reader.h"
 #include "engine/calculator.h"
 #include "engine/formatter.h"
 
@@ -35,8 +34,7 @@ bool load_variables(const std::string& path, cal::calculator& calc) {
 
 void load_variables(std::FILE* in, cal::calculator& calc) { for_each_split_line(in, setting_in(calc)); }
 
-bool save_variables(const std::string& path, const cal::calculator& calc, int precision, int exp_translate) {
-    safe_file_writer file(path);
+bool save_variables(text_file_writer& file, const cal::calculator& calc, int precision, int exp_translate) {
     for (const auto& [name, value] : calc.variables) {
         file.write(name);
         file.write(" = ");

@@ -1,4 +1,4 @@
-#include "app/settings_ranges.h"
+#include "options/settings_ranges.h"
 
 #include <gtest/gtest.h>
 
@@ -42,6 +42,7 @@ INSTANTIATE_TEST_SUITE_P(settings_ranges, stored_values,
                              store_case{"answer_mode_9", &settings::answer_mode, 9, 0, 9},
                              store_case{"angle_mode_minus_1", &settings::angle_mode, -1, 0, -1},
                              store_case{"frame_style_7", &settings::ans_frame_style, 7, 0, 7},
+                             store_case{"show_position_5", &settings::show_position, 5, 0, 5},
                              // ...until the user chooses another value.
                              store_case{"unusable_precision_changed", &settings::precision, 99, 12, 12},
                              store_case{"unusable_answer_mode_changed", &settings::answer_mode, 9, 4, 4},

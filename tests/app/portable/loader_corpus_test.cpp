@@ -1,11 +1,11 @@
 // The loaders against hostile files: the checked-in corpus the loader fuzz
 // target starts from, and files too large to check in, made here.
 #include "app/function_keys.h"
-#include "app/history_file.h"
-#include "app/history_store.h"
-#include "app/line_reader.h"
-#include "app/user_function_loader.h"
-#include "app/variable_file.h"
+#include "calc/history_file.h"
+#include "calc/history_store.h"
+#include "calc/line_reader.h"
+#include "calc/user_function_loader.h"
+#include "calc/variable_file.h"
 #include "engine/calculator.h"
 #include "options/shortcut_key.h"
 

@@ -1,4 +1,4 @@
-#include "app/line_reader.h"
+#include "calc/line_reader.h"
 
 #include <memory>
 #include <new>

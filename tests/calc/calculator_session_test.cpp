@@ -1,6 +1,6 @@
 // The calculator behind the window and tarvik-cli: what Enter, typing, the
 // mode commands and the lists do to the answer state, the history and Ans.
-#include "app/calculator_session.h"
+#include "calc/calculator_session.h"
 
 #include <gtest/gtest.h>
 
@@ -292,7 +292,7 @@ TEST(calculator_session, an_angle_unit_change_sets_the_engine_and_makes_enter_ev
     const std::int32_t modes[] = {1, 2, 0, 5};
     const std::int32_t expected[] = {1, 2, 0, 0};
     for (int i = 0; i < 4; ++i) {
-        session.set_state(committed);
+        session.commit("1");
         session.change_angle_mode(cal::angle_unit_from_number(modes[i]));
         EXPECT_EQ(session.engine().angle_mode, cal::angle_unit_from_number(expected[i])) << modes[i];
         EXPECT_EQ(session.current_settings().angle_mode, cal::angle_unit_from_number(expected[i]))

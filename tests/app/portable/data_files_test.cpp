@@ -1,10 +1,10 @@
 // "history.txt" and "var.txt": byte-exact formats, the line splitting rule,
 // replacement that never loses the old file, and hostile files.
-#include "app/history_file.h"
-#include "app/history_store.h"
-#include "app/line_reader.h"
+#include "calc/history_file.h"
+#include "calc/history_store.h"
+#include "calc/line_reader.h"
 #include "app/safe_file_writer.h"
-#include "app/variable_file.h"
+#include "calc/variable_file.h"
 #include "engine/calculator.h"
 
 #include <gtest/gtest.h>
@@ -29,6 +29,17 @@
 namespace {
 
 namespace fs = std::filesystem;
+
+// The formats written through the program's own writer, as the window saves them.
+bool save_history(const std::string& target, const history_store& history) {
+    safe_file_writer file(target);
+    return save_history(file, history);
+}
+
+bool save_variables(const std::string& target, const cal::calculator& calc, int precision, int exp_translate) {
+    safe_file_writer file(target);
+    return save_variables(file, calc, precision, exp_translate);
+}
 
 // A fresh folder per test, removed afterwards.
 class data_files_test : public testing::Test {

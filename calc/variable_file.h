@@ -2,9 +2,14 @@
 #include <cstdio>
 #include <string>
 
+#include "calc/text_file_writer.h"
+
 namespace cal {
 class calculator;
 }
+
+// The file's name, beside the program.
+inline constexpr const char* VARIABLE_FILE_NAME = "var.txt";
 
 // "var.txt": one line per variable in name order, name + " = " + the value
 // as shown without grouping commas, ended by CR LF. "ans" is written like
@@ -21,4 +26,4 @@ void load_variables(std::FILE* in, cal::calculator& calc);
 // the given display precision and exponent threshold; the values are
 // therefore kept only to that precision. False when the file could not be
 // written; the old file is then left as it was.
-bool save_variables(const std::string& path, const cal::calculator& calc, int precision, int exp_translate);
+bool save_variables(text_file_writer& file, const cal::calculator& calc, int precision, int exp_translate);

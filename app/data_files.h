@@ -1,0 +1,53 @@
+#pragma once
+#include <windows.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "calc/calculator_session.h"
+#include "options/settings.h"
+
+// The calculator's files in one folder: "Tarvik.ini", "history.txt" and
+// "var.txt". Reads them at the start and writes them back whole through the
+// safe writer, so that a failed save leaves the old file; a file that could
+// not be written is reported once, until it is written again.
+class data_files {
+public:
+    // The folder ends in a backslash.
+    explicit data_files(std::string directory);
+
+    // Reads the settings into the record, keeping the file's own values for
+    // settings_to_store.
+    void load_settings(settings& record);
+    // Reads the history and the variables into the session and starts
+    // following its changes.
+    void load_lists(calculator_session& session);
+
+    // The session's history or variables changed. The files are written at
+    // exit; saving after every change belongs here.
+    void lists_changed();
+
+    // Writes the settings and reports a failure over the owner.
+    void save_settings(const settings& working, HWND owner);
+    // Writes every file (the lists only once they were read, so that the
+    // empty lists of an interrupted start never replace them). The message
+    // about files that failed stands on its own: at exit the window that
+    // could own it is on its way out.
+    void save_all(const calculator_session& session, const settings& working);
+
+private:
+    std::string path(const char* name) const;
+    std::string settings_path() const;
+    bool write_settings(const settings& working);
+    void note_saving(const std::string& file, bool saved, std::vector<std::string>& unsaved);
+    void report_unsaved(HWND owner, const std::vector<std::string>& unsaved);
+
+    std::string directory_;
+    // The values as the file holds them: those the program could not use
+    // stay in the file as the user wrote them.
+    settings file_settings_;
+    bool lists_loaded_ = false;
+    bool lists_changed_ = false;
+    std::set<std::string> reported_unsaved_;
+};
