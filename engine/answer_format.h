@@ -2,6 +2,7 @@
 #include <string>
 
 #include "engine/modes.h"
+#include "engine/setting_range.h"
 
 namespace cal {
 
@@ -10,15 +11,15 @@ namespace cal {
 // and tarvik-cli.
 struct answer_options {
     answer_form answer_mode = answer_form::real;
-    int precision = 10;        // decimals, 0-15
-    int exp_translate = 10;    // exponent digits, 2-15
+    int precision = precision_range.fallback;    // decimals
+    int exp_translate = exponent_range.fallback; // exponent digits
     bool comma = false;        // grouping of the real form
     bool ans_precision = true; // "ans" takes the value as shown
 };
 
 // The answer text of value by the options. A form outside the enum falls back
-// to real; a precision outside 0-15 and an exp_translate outside 2-15 fall back
-// to 10. Raises calculator_error when the value does not fit the form.
+// to real; a precision or exp_translate outside its range (setting_range.h)
+// falls back to the range's default. Raises calculator_error when the value does not fit the form.
 std::string format_answer(double value, const answer_options& options);
 
 // The value that "ans" takes when "Ans Precision" is on, given the text shown

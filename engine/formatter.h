@@ -8,14 +8,14 @@ namespace cal {
 //
 // Non-finite and out-of-range arguments never crash or hang:
 // - format_real: NaN gives "nan", infinities "inf" and "-inf"; decimals is
-//   clamped to 0-15; exponent_digits is -1 (never the exponent form) or is
-//   clamped to 2-15.
+//   clamped to precision_range; exponent_digits is -1 (never the exponent
+//   form) or is clamped to exponent_range (setting_range.h).
 // - format_angle_time: NaN and infinities raise the range message.
 // - format_binary/octal/hex: NaN and +infinity raise the range message;
 //   -infinity has no lower bound and shows 0, as to_uint32 gives.
 
-// Fixed or exponent form. decimals: digits after the point (0-15);
-// exponent_digits: 2-15, or -1 for never the exponent form; grouping: "," every
+// Fixed or exponent form. decimals: digits after the point (precision_range);
+// exponent_digits: exponent_range, or -1 for never the exponent form; grouping: "," every
 // three digits of the integer part. Never raises.
 // Both forms round the value's 17-significant-digit decimal expansion half up;
 // the exponent form's mantissa is that expansion shifted by the exponent, and
