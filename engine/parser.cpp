@@ -13,17 +13,6 @@ namespace {
 
 std::int32_t to_i32(std::size_t value) { return static_cast<std::int32_t>(value); }
 
-char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool equal_ignoring_case(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    return true;
-}
-
 // Per "(" token: index of its matching ")" (or none), the commas directly
 // inside it and the other tokens (not "(" / ")") at any depth inside it.
 struct paren_info {
@@ -75,9 +64,8 @@ token_kind resolve_function_name(const token& t, const user_function_list& funct
     const int row = find_builtin_function(t.text);
     if (row >= 0)
         return builtin_function_kind(row);
-    for (std::size_t k = 0; k < functions.size(); ++k)
-        if (equal_ignoring_case(functions[k].name, t.text))
-            return user_function_kind(k);
+    if (const std::size_t k = functions.find(t.text); k != user_function_list::npos)
+        return user_function_kind(k);
     std::string message = messages::undefined_function_prefix;
     message += t.text;
     message += messages::undefined_function_suffix;
