@@ -43,7 +43,7 @@ mapfile -t target_objects < <(compile "$root/fuzz/fuzz_target.cpp")
 # The loaders are the window-free files of the program and the settings.
 mapfile -t loader_objects < <(compile "$root/fuzz/loader_fuzz_target.cpp" \
   "$root"/app/{line_reader,history_store,history_file,variable_file,safe_file_writer,user_function_loader,function_keys,function_template}.cpp \
-  "$root/options/shortcut_key.cpp")
+  "$root/options/shortcut_key.cpp" "$root/ui/temporary_name.cpp")
 "$cxx" "${flags[@]}" "${engine_objects[@]}" "${loader_objects[@]}" -o "$out/tarvik_loader_fuzz"
 
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

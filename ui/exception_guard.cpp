@@ -44,11 +44,17 @@ std::string time_stamp() {
 
 } // namespace
 
-// The program goes on; the log tells afterwards what went wrong. Nothing
-// here may throw: a failure to log is given up silently.
+void log_line(const std::string& text) noexcept {
+    try {
+        append_capped_line(log_path(), time_stamp() + text, LOG_CAP);
+    } catch (...) {
+    }
+}
+
+// The program goes on; the log tells afterwards what went wrong.
 void on_caught_exception() noexcept {
     try {
-        append_capped_line(log_path(), time_stamp() + current_exception_text(), LOG_CAP);
+        log_line(current_exception_text());
     } catch (...) {
     }
 }
