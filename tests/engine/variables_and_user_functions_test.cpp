@@ -406,6 +406,13 @@ std::vector<std::string> fan_out(int levels, int calls) { // each of w0 ... call
     return texts;
 }
 
+std::string nested_calls(const std::string& name, int depth, const std::string& argument) {
+    std::string text;
+    for (int i = 0; i < depth; ++i)
+        text += name + "(";
+    return text + argument + std::string(static_cast<std::size_t>(depth), ')');
+}
+
 struct limit_case {
     const char* label;
     std::vector<std::string> functions;
@@ -458,6 +465,16 @@ INSTANTIATE_TEST_SUITE_P(
                    too_much,
                    -1,
                    0},
-        limit_case{"the_budget_is_per_evaluation", fan_out(2, 500), "w0(1)+w0(1)", "", 0, 0, 1000}));
+        limit_case{"the_budget_is_per_evaluation", fan_out(2, 500), "w0(1)+w0(1)", "", 0, 0, 1000},
+        // The parser and the evaluator keep their own stacks: nesting within one
+        // expression takes no stack of the thread, however deep.
+        limit_case{"parentheses_nested_200000_deep",
+                   {},
+                   std::string(200000, '(') + "-1" + std::string(200000, ')'),
+                   "",
+                   0,
+                   0,
+                   -1},
+        limit_case{"built_in_calls_nested_100000_deep", {}, nested_calls("abs", 100000, "-1"), "", 0, 0, 1}));
 
 } // namespace
