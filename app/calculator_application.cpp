@@ -19,17 +19,22 @@ constexpr const char* HIDDEN_OWNER_CLASS = "tarvikdummywnd";
 calculator_application::calculator_application(HINSTANCE instance, const char* command_line, int show_command)
     : application(instance, command_line, show_command) {}
 
+// The program's folder in full (the ANSI form of a folder named outside the
+// code page would not name it).
+std::wstring calculator_application::program_folder() const {
+    std::wstring path(32768, L'\0');
+    const DWORD length = GetModuleFileNameW(instance(), path.data(), static_cast<DWORD>(path.size()));
+    path.resize(length < path.size() ? length : 0);
+    return path.substr(0, path.find_last_of(L'\\') + 1);
+}
+
+// A second start from the same folder brings the running calculator forward
+// and ends quietly.
 bool calculator_application::show_running_copy() const {
     std::string class_name = "tarvikwnd";
-    std::string title = "Tarvik";
     load_string_resource(IDS_WINDOW_CLASS, class_name);
-    load_string_resource(IDS_APP_TITLE, title);
-    HWND running = FindWindowA(class_name.c_str(), title.c_str());
-    if (!running)
-        return false;
-    ShowWindow(running, SW_SHOW);
-    SetForegroundWindow(running);
-    return true;
+    return single_instance::show_running_copy(program_folder(),
+                                              std::wstring(class_name.begin(), class_name.end()));
 }
 
 // The first call into comctl32 binds the delay-loaded library: inside the
@@ -48,9 +53,12 @@ bool calculator_application::create_hidden_owner() {
 }
 
 bool calculator_application::init_instance() {
-    // A second start brings the running calculator forward and ends quietly.
-    if (show_running_copy())
+    // Before anything else: the copies of one folder share its files.
+    instance_lock_ = std::make_unique<single_instance>(program_folder());
+    if (!instance_lock_->first()) {
+        show_running_copy();
         return false;
+    }
 
     accelerators_ = LoadAcceleratorsA(instance(), MAKEINTRESOURCEA(IDR_ACCELERATORS));
     if (!create_hidden_owner())

@@ -1,11 +1,15 @@
 #pragma once
 #include <windows.h>
 
+#include <memory>
+#include <string>
+
 #include "app/main_window.h"
+#include "app/single_instance.h"
 #include "ui/application.h"
 #include "ui/window.h"
 
-// The calculator's application: one running copy, the Ctrl accelerators for
+// The calculator's application: one running copy per folder, the Ctrl accelerators for
 // the answer forms, a hidden owner window (so the calculator has no taskbar
 // button) and the main window.
 class calculator_application : public application {
@@ -20,10 +24,13 @@ public:
     main_window& calculator_window() { return main_window_; }
 
 private:
+    std::wstring program_folder() const;
     bool show_running_copy() const;
     bool init_common_controls();
     bool create_hidden_owner();
 
+    // Held until the files are saved at the exit.
+    std::unique_ptr<single_instance> instance_lock_;
     HACCEL accelerators_ = nullptr;
     window hidden_owner_;
     main_window main_window_;

@@ -5,10 +5,12 @@
 #include <memory>
 
 #include "app/calculator_application.h"
+#include "ui/crash_log.h"
 #include "ui/exception_guard.h"
 #include "ui/step_trace.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int show_command) {
+    install_crash_log();
     trace_step("entry");
     auto program = std::make_unique<calculator_application>(instance, command_line, show_command);
     int exit_code = 0;

@@ -104,9 +104,17 @@ void main_window::on_destroy() {
     PostQuitMessage(0);
 }
 
+// The files are saved when the session asks, as the end may come without
+// another message; the calculator goes on until the end is certain, since the
+// shutdown may still be cancelled.
 bool main_window::on_query_end_session() {
-    DestroyWindow(handle());
+    guarded([&] { save_files(); }, [] {});
     return true;
+}
+
+void main_window::on_end_session(bool ending) {
+    if (ending)
+        DestroyWindow(handle());
 }
 
 // ------------------------------------------------------------- evaluation

@@ -114,6 +114,7 @@ protected:
     void on_nc_r_button_up(UINT hit_test, int x, int y) override;
     void on_paint() override;
     bool on_query_end_session() override;
+    void on_end_session(bool ending) override;
     void on_size(UINT type, UINT width, UINT height) override;
     void on_sys_color_change() override;
 

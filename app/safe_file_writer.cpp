@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "ui/temporary_name.h"
+
 #ifdef _WIN32
 #include <io.h>
 #include <windows.h>
@@ -53,7 +55,7 @@ safe_file_writer::safe_file_writer(std::string target)
 
 safe_file_writer::~safe_file_writer() { discard(); }
 
-std::string safe_file_writer::temporary_path(const std::string& target) { return target + ".tmp"; }
+std::string safe_file_writer::temporary_path(const std::string& target) { return temporary_name(target); }
 
 void safe_file_writer::write(std::string_view bytes) {
     if (failed_ || bytes.empty())

@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "engine/evaluation_limits.h"
 #include "engine/evaluator.h"
 #include "engine/messages.h"
 #include "engine/parser.h"
@@ -22,28 +23,36 @@ struct workspace {
 };
 
 thread_local std::vector<std::unique_ptr<workspace>> workspaces;
-thread_local std::size_t workspace_depth = 0;
+
+// Levels whose scratch lists are kept between evaluations: those of everyday
+// nesting. A deep evaluation gives back the rest when it ends.
+constexpr std::size_t kept_levels = 4;
 
 class workspace_lease {
 public:
-    workspace_lease() {
-        if (workspaces.size() <= workspace_depth)
-            workspaces.push_back(std::make_unique<workspace>());
-        space_ = workspaces[workspace_depth].get();
-        ++workspace_depth;
+    explicit workspace_lease(std::size_t depth) : depth_(depth) {
+        if (workspaces.size() <= depth_)
+            workspaces.resize(depth_ + 1);
+        if (!workspaces[depth_])
+            workspaces[depth_] = std::make_unique<workspace>();
+        space_ = workspaces[depth_].get();
     }
     ~workspace_lease() {
-        --workspace_depth;
         constexpr std::size_t keep = 1 << 14; // do not hold on to huge buffers
         if (space_->tokens.capacity() > keep || space_->prepared.capacity() > keep ||
             space_->stack.capacity() > keep)
             *space_ = workspace{};
+        if (depth_ == 0 && workspaces.size() > kept_levels) {
+            workspaces.resize(kept_levels);
+            workspaces.shrink_to_fit();
+        }
     }
     workspace_lease(const workspace_lease&) = delete;
     workspace_lease& operator=(const workspace_lease&) = delete;
     workspace& get() { return *space_; }
 
 private:
+    std::size_t depth_;
     workspace* space_;
 };
 
@@ -53,7 +62,8 @@ double calculator::calculate(std::string_view text) {
     if (text.empty())
         throw calculator_error(messages::empty_expression, 0, 0);
     expression.assign(text.data(), text.size()); // assign handles a text that views expression
-    workspace_lease lease;
+    evaluation_scope scope(expression.size());
+    workspace_lease lease(scope.depth());
     workspace& space = lease.get();
     space.tokens.reserve(expression.size() + 1); // at most one token per byte
     tokenize(expression, space.tokens);

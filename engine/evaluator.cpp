@@ -7,6 +7,7 @@
 #include "engine/builtin_functions.h"
 #include "engine/calculator.h"
 #include "engine/calculator_error.h"
+#include "engine/evaluation_limits.h"
 #include "engine/int_conversion.h"
 #include "engine/messages.h"
 #include "engine/parser.h"
@@ -167,6 +168,8 @@ private:
         double result;
         try {
             result = inner.calculate(function.definition);
+        } catch (const evaluation_limit_error& e) {
+            throw evaluation_limit_error(e.message(), t.position, static_cast<std::int32_t>(t.text.size()));
         } catch (const calculator_error& e) {
             std::string message = messages::user_function_error_prefix;
             message += t.text;

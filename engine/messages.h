@@ -49,4 +49,9 @@ inline constexpr const char* user_function_error_separator = ": ";
 inline constexpr const char* user_function_error_position = "[";
 inline constexpr const char* user_function_error_suffix = "文字目])";
 
+// The bounds of one evaluation
+inline constexpr const char* call_depth_prefix = "ユーザー関数の呼び出しの入れ子が ";
+inline constexpr const char* call_depth_suffix = " 段を超えました。";
+inline constexpr const char* work_budget_exceeded = "計算量が上限を超えたため、計算を打ち切りました。";
+
 } // namespace cal::messages

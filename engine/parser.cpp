@@ -13,16 +13,24 @@ namespace {
 
 std::int32_t to_i32(std::size_t value) { return static_cast<std::int32_t>(value); }
 
-char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+// A thread's scratch list is kept for the next expression, unless a huge one
+// made it large: that memory is given back when the expression is done.
+template <typename T>
+class scratch_list {
+public:
+    explicit scratch_list(std::vector<T>& list) : list_(list) { list_.clear(); }
+    ~scratch_list() {
+        if (list_.capacity() > (1u << 14))
+            std::vector<T>().swap(list_);
+    }
+    scratch_list(const scratch_list&) = delete;
+    scratch_list& operator=(const scratch_list&) = delete;
+    std::vector<T>& operator*() { return list_; }
+    std::vector<T>* operator->() { return &list_; }
 
-bool equal_ignoring_case(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    return true;
-}
+private:
+    std::vector<T>& list_;
+};
 
 // Per "(" token: index of its matching ")" (or none), the commas directly
 // inside it and the other tokens (not "(" / ")") at any depth inside it.
@@ -38,8 +46,9 @@ struct paren_info {
 // "*" is not counted: the count is of what was typed.
 void count_parenthesis_contents(const std::vector<token>& tokens, std::vector<paren_info>& parens) {
     // Scratch buffer: prepare_tokens never re-enters itself.
-    thread_local std::vector<std::size_t> open;
-    open.clear();
+    thread_local std::vector<std::size_t> open_list;
+    scratch_list<std::size_t> scratch(open_list);
+    std::vector<std::size_t>& open = *scratch;
     parens.clear();
     parens.resize(tokens.size());
     for (std::size_t i = 0; i < tokens.size(); ++i) {
@@ -75,9 +84,8 @@ token_kind resolve_function_name(const token& t, const user_function_list& funct
     const int row = find_builtin_function(t.text);
     if (row >= 0)
         return builtin_function_kind(row);
-    for (std::size_t k = 0; k < functions.size(); ++k)
-        if (equal_ignoring_case(functions[k].name, t.text))
-            return user_function_kind(k);
+    if (const std::size_t k = functions.find(t.text); k != user_function_list::npos)
+        return user_function_kind(k);
     std::string message = messages::undefined_function_prefix;
     message += t.text;
     message += messages::undefined_function_suffix;
@@ -155,17 +163,18 @@ void check_operator_after_close_paren(const token& previous, const token& t) {
 // Resolves the function names, checks each call's arguments and checks for an
 // operator missing after ")", raising the first fault in token order.
 void resolve_and_check_calls(std::vector<token>& tokens, const user_function_list& functions) {
-    std::vector<paren_info>* parens = nullptr; // counted at the first call only
+    thread_local std::vector<paren_info> paren_list; // prepare_tokens never re-enters itself
+    scratch_list<paren_info> parens(paren_list);
+    bool counted = false; // at the first call only
     const std::size_t n = tokens.size();
     for (std::size_t i = 0; i < n; ++i) {
         token& t = tokens[i];
         if (t.kind < token_kind::decimal_literal)
             continue; // operators and parentheses: nothing to check
         if (is_function_kind(t.kind)) {
-            if (!parens) {
-                thread_local std::vector<paren_info> scratch; // prepare_tokens never re-enters itself
-                parens = &scratch;
+            if (!counted) {
                 count_parenthesis_contents(tokens, *parens);
+                counted = true;
             }
             t.kind = resolve_function_name(t, functions);
             check_argument_count(tokens, i, function_arg_count(t.kind, functions), *parens);
@@ -215,8 +224,9 @@ std::int32_t level_of(token_kind kind) {
 void to_postfix(const std::vector<token>& tokens, std::vector<token>& out) {
     out.clear();
     out.reserve(tokens.size());
-    thread_local std::vector<token> stack; // to_postfix never re-enters itself
-    stack.clear();
+    thread_local std::vector<token> stack_list; // to_postfix never re-enters itself
+    scratch_list<token> scratch(stack_list);
+    std::vector<token>& stack = *scratch;
     for (const token& t : tokens) {
         if (t.kind == token_kind::close_paren) {
             while (true) {

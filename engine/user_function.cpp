@@ -92,18 +92,43 @@ const user_function& user_function_list::at(size_type index) const {
     return (*this)[index];
 }
 
+namespace {
+
+std::string lower_case(std::string_view name) {
+    std::string key(name);
+    for (char& c : key)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return key;
+}
+
+} // namespace
+
 void user_function_list::push_back(user_function function) {
     if (!items_) {
-        items_ = std::make_shared<vector_type>();
+        items_ = std::make_shared<store>();
     } else if (!removed_.empty() || items_.use_count() > 1) {
-        auto copy = std::make_shared<vector_type>();
-        copy->reserve(size() + 1);
+        user_function_list copy;
         for (const auto& f : *this)
-            copy->push_back(f);
-        items_ = std::move(copy);
-        removed_.clear();
+            copy.push_back(f);
+        *this = std::move(copy);
     }
-    items_->push_back(std::move(function));
+    items_->by_name[lower_case(function.name)].push_back(items_->functions.size());
+    items_->functions.push_back(std::move(function));
+}
+
+user_function_list::size_type user_function_list::find(std::string_view name) const {
+    if (!items_)
+        return npos;
+    const auto entry = items_->by_name.find(lower_case(name));
+    if (entry == items_->by_name.end())
+        return npos;
+    for (std::size_t base : entry->second) {
+        const auto hidden_before = std::lower_bound(removed_.begin(), removed_.end(), base);
+        if (hidden_before == removed_.end() || *hidden_before != base)
+            return base - static_cast<std::size_t>(hidden_before - removed_.begin());
+    }
+    return npos;
 }
 
 user_function_list user_function_list::without(size_type k) const {

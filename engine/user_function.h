@@ -1,7 +1,9 @@
 #pragma once
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -38,7 +40,7 @@ public:
         using reference = const user_function&;
 
         const_iterator() = default;
-        reference operator*() const { return (*list_->items_)[index_]; }
+        reference operator*() const { return list_->items_->functions[index_]; }
         pointer operator->() const { return &**this; }
         const_iterator& operator++() {
             ++index_;
@@ -76,7 +78,7 @@ public:
     bool empty() const { return size() == 0; }
 
     // The index-th visible record (0 <= index < size()).
-    const user_function& operator[](size_type index) const { return (*items_)[base_index(index)]; }
+    const user_function& operator[](size_type index) const { return items_->functions[base_index(index)]; }
     const user_function& at(size_type index) const;
 
     void push_back(user_function function);
@@ -88,14 +90,22 @@ public:
     // A copy of this list with the visible entry k removed (records shared).
     user_function_list without(size_type k) const;
 
+    static constexpr size_type npos = static_cast<size_type>(-1);
+    // The visible index of the first function named name (ASCII
+    // case-insensitive), or npos. Looked up by name, not by a walk over the
+    // list, so that thousands of functions cost nothing per call.
+    size_type find(std::string_view name) const;
+
 private:
-    using vector_type = std::vector<user_function>;
-    std::size_t base_size() const { return items_ ? items_->size() : 0; }
+    // The records and, per name in lower case, the indices of the records of
+    // that name, ascending.
+    struct store {
+        std::vector<user_function> functions;
+        std::map<std::string, std::vector<std::size_t>, std::less<>> by_name;
+    };
+    std::size_t base_size() const { return items_ ? items_->functions.size() : 0; }
     bool is_removed(std::size_t base) const {
-        for (auto r : removed_)
-            if (r == base)
-                return true;
-        return false;
+        return std::binary_search(removed_.begin(), removed_.end(), base);
     }
     std::size_t base_index(std::size_t visible) const {
         std::size_t base = visible;
@@ -105,7 +115,7 @@ private:
         return base;
     }
 
-    std::shared_ptr<vector_type> items_;
+    std::shared_ptr<store> items_;
     std::vector<std::size_t> removed_; // base indices hidden from this view, ascending
 };
 

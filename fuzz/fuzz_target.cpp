@@ -1,6 +1,8 @@
 // libFuzzer target: the engine's calculate (on a calculator holding a few
-// variables and user functions), the user-function parser, and the five
-// answer formatters with arbitrary doubles and settings.
+// variables and user functions, among them a chain of calls deeper than
+// allowed and a fan-out of calls beyond the work of one evaluation), the
+// user-function parser, and the five answer formatters with arbitrary doubles
+// and settings.
 //
 // Input:
 //   first byte 0xF0: formatters: 8 bytes of a double, then decimals, exponent
@@ -11,6 +13,7 @@
 #include "engine/answer_format.h"
 #include "engine/calculator.h"
 #include "engine/calculator_error.h"
+#include "engine/evaluation_limits.h"
 #include "engine/formatter.h"
 
 #include <cmath>
@@ -34,6 +37,17 @@ const cal::calculator& base_calculator() {
         for (const char* text : {"sq(x)=x*x//square", "f(a, b)=a*b+a", "g()=pi()*2", "rec(n)=rec(n)",
                                  "h(x)=sq(x)+f(x,1)", "ff(x)=1/x"})
             c.add_user_function(text);
+        // d0 calls d1 ... calls d260; fo0 calls fo1 100 times, which calls fo2 100 times.
+        for (std::size_t i = 0; i < 260; ++i)
+            c.add_user_function("d" + std::to_string(i) + "(x)=d" + std::to_string(i + 1) + "(x)+x");
+        c.add_user_function("d260(x)=x");
+        for (int i = 0; i < 2; ++i) {
+            std::string text = "fo" + std::to_string(i) + "(x)=fo" + std::to_string(i + 1) + "(x)";
+            for (int k = 1; k < 100; ++k)
+                text += "+fo" + std::to_string(i + 1) + "(x)";
+            c.add_user_function(text);
+        }
+        c.add_user_function("fo2(x)=x");
         return c;
     }();
     return calc;
@@ -77,6 +91,19 @@ void format_everything(double value, int decimals, int exponent_digits, bool gro
     }
 }
 
+// A bound of the evaluation is shown at the call typed in the expression (a
+// function name directly followed by "("), or nowhere when the expression
+// alone is more work than an evaluation may do.
+void check_limit_error(const cal::evaluation_limit_error& e, std::string_view text) {
+    if (e.position == -1) {
+        check(e.length == 0 &&
+              static_cast<std::int64_t>(text.size()) + cal::work_per_text > cal::work_budget);
+        return;
+    }
+    const auto end = static_cast<std::size_t>(e.position) + static_cast<std::size_t>(e.length);
+    check(e.position >= 0 && e.length > 0 && end < text.size() && text[end] == '(');
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -103,6 +130,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         double value = calc.calculate(text);
         format_everything(value, 10, 10, size % 2 == 0, static_cast<int>(size % 5));
+    } catch (const cal::evaluation_limit_error& e) {
+        check_limit_error(e, text);
     } catch (const cal::calculator_error& e) {
         check(e.position >= -1);
         check(e.length >= 0);

@@ -2,6 +2,7 @@
 
 #include "ui/profile.h"
 #include "ui/profile_section.h"
+#include "ui/temporary_name.h"
 
 #include <windows.h>
 
@@ -173,11 +174,23 @@ bool is_read_only(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
 }
 
+// The copy's bytes reach the disk before it replaces the file, so that a power
+// cut right after the save leaves the old file or the new one, not an empty one.
+bool flush_to_disk(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    const bool flushed = FlushFileBuffers(file) != FALSE;
+    CloseHandle(file);
+    return flushed;
+}
+
 // The values go one by one into the file, so a failure half-way (disk full)
 // would leave it half old and half new; they go to a copy instead, which
 // replaces the file in one step once all are written.
 bool write_copy_and_replace(const settings& record, const std::string& file_name) {
-    const std::string copy = file_name + ".tmp";
+    const std::string copy = temporary_name(file_name);
     DeleteFileA(copy.c_str());
     // Keys this program no longer reads stay, as they would in the file itself.
     if (exists(file_name) && !CopyFileA(file_name.c_str(), copy.c_str(), FALSE))
@@ -187,6 +200,7 @@ bool write_copy_and_replace(const settings& record, const std::string& file_name
     written = write_keys(COLOR_SECTION, color_keys, record, copy) && written;
     // The platform may hold the values in a cache: this puts them on the disk.
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, copy.c_str());
+    written = written && flush_to_disk(copy);
     if (written &&
         MoveFileExA(copy.c_str(), file_name.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;

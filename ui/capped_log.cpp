@@ -3,6 +3,10 @@
 #include <cstdio>
 #include <memory>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 // C stdio rather than streams: the program carries no iostreams and locales.
 
 namespace {
@@ -11,8 +15,18 @@ constexpr std::string_view LINE_END = "\r\n";
 
 using file_handle = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
+// The path is UTF-8: on Windows it is opened through the wide API, so that a
+// folder named outside the ANSI code page works.
 file_handle open_file(const std::string& path, const char* mode) {
+#ifdef _WIN32
+    const int length = MultiByteToWideChar(CP_UTF8, 0, path.c_str(), -1, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 1), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, path.c_str(), -1, wide.data(), length);
+    const std::wstring wide_mode(mode, mode + std::char_traits<char>::length(mode));
+    return {_wfopen(wide.c_str(), wide_mode.c_str()), &std::fclose};
+#else
     return {std::fopen(path.c_str(), mode), &std::fclose};
+#endif
 }
 
 // The file's size; 0 when it is missing.

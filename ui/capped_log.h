@@ -8,6 +8,6 @@
 // boundary), so the newest lines always stay. Lines end in CR LF; a line
 // longer than half the cap is cut to that length.
 
-// Appends one line; false when the file could not be written (the program
+// Appends one line to the file at path (UTF-8); false when the file could not be written (the program
 // goes on without its log).
 bool append_capped_line(const std::string& path, std::string_view line, std::size_t cap);

@@ -24,13 +24,18 @@ std::string current_exception_text() {
     }
 }
 
-// "Tarvik.log" beside the program, wherever it was started from.
+// "Tarvik.log" beside the program, wherever it was started from, in UTF-8:
+// the ANSI form of a folder named outside the code page would not name it.
 std::string log_path() {
-    char path[MAX_PATH + 1] = {};
-    const DWORD length = GetModuleFileNameA(program_instance(), path, MAX_PATH);
-    std::string text(path, length < MAX_PATH ? length : 0);
-    const auto folder_end = text.find_last_of('\\');
-    return (folder_end == std::string::npos ? std::string() : text.substr(0, folder_end + 1)) + "Tarvik.log";
+    wchar_t path[32768] = {};
+    const DWORD length = GetModuleFileNameW(program_instance(), path, 32768);
+    std::wstring text(path, length < 32768 ? length : 0);
+    text = text.substr(0, text.find_last_of(L'\\') + 1) + L"Tarvik.log";
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(size > 0 ? size : 1), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, utf8.data(), size, nullptr, nullptr);
+    utf8.resize(std::char_traits<char>::length(utf8.c_str()));
+    return utf8;
 }
 
 std::string time_stamp() {
@@ -44,11 +49,17 @@ std::string time_stamp() {
 
 } // namespace
 
-// The program goes on; the log tells afterwards what went wrong. Nothing
-// here may throw: a failure to log is given up silently.
+void log_line(const std::string& text) noexcept {
+    try {
+        append_capped_line(log_path(), time_stamp() + text, LOG_CAP);
+    } catch (...) {
+    }
+}
+
+// The program goes on; the log tells afterwards what went wrong.
 void on_caught_exception() noexcept {
     try {
-        append_capped_line(log_path(), time_stamp() + current_exception_text(), LOG_CAP);
+        log_line(current_exception_text());
     } catch (...) {
     }
 }

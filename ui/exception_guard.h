@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 #include <utility>
 
 // The window, dialog and page procedures are called by the system, which
@@ -12,6 +13,10 @@
 // current one: a line with the time and its description goes to "Tarvik.log"
 // beside the program (kept under 64 KiB).
 void on_caught_exception() noexcept;
+
+// Writes one line with the time to that log. Nothing here throws: a failure
+// to log is given up silently.
+void log_line(const std::string& text) noexcept;
 
 // body's result, or fallback's when body throws. fallback runs outside the
 // catch block; it is the message's default processing and must not throw.

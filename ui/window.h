@@ -119,6 +119,8 @@ protected:
     virtual void on_paint();
     virtual void on_parent_notify(UINT event, LPARAM lparam, UINT child_id);
     virtual bool on_query_end_session();
+    // ending: the session ends (false: a shutdown was cancelled).
+    virtual void on_end_session(bool ending);
     virtual void on_r_button_dbl_clk(UINT key_flags, int x, int y);
     virtual void on_r_button_down(UINT key_flags, int x, int y);
     virtual void on_r_button_up(UINT key_flags, int x, int y);

@@ -170,6 +170,7 @@ void window::on_parent_notify(UINT event, LPARAM lparam, UINT child_id) {
 }
 
 bool window::on_query_end_session() { return call_previous(WM_QUERYENDSESSION, 0, 0) == 1; }
+void window::on_end_session(bool ending) { call_previous(WM_ENDSESSION, ending ? TRUE : FALSE, 0); }
 
 void window::on_r_button_dbl_clk(UINT key_flags, int x, int y) {
     call_previous(WM_RBUTTONDBLCLK, key_flags, point_param(x, y));

@@ -33,6 +33,7 @@ LRESULT window::dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_PAINT: on_paint(); return 0;
     case WM_SYSCOLORCHANGE: on_sys_color_change(); return 0;
     case WM_QUERYENDSESSION: return as_result(on_query_end_session());
+    case WM_ENDSESSION: on_end_session(wparam != 0); return 0;
     case WM_ERASEBKGND: return as_result(on_erase_background(dc));
     case WM_WINDOWPOSCHANGING: return as_result(on_window_pos_changing(record<WINDOWPOS>(lparam)));
     case WM_INITDIALOG: return as_result(on_init_dialog(w_handle, lparam));

@@ -1,4 +1,5 @@
 #include "app/calculator_application.h"
+#include "app/single_instance.h"
 
 #include <gtest/gtest.h>
 
@@ -180,9 +181,14 @@ TEST(message_loop, logs_an_exception_and_goes_on_to_save_the_files) {
     DeleteFileA((directory + "Tarvik.log").c_str());
 }
 
-// A second start finds the running calculator by class and title, shows it
-// and ends without creating anything of its own.
+// A second start from the folder of a running copy (which holds the folder's
+// lock) finds that copy's calculator by its class and its program's folder,
+// shows it and ends without creating anything of its own.
 TEST(second_start, shows_the_running_copy_and_creates_nothing) {
+    wchar_t program[MAX_PATH];
+    const std::wstring path(program, GetModuleFileNameW(nullptr, program, MAX_PATH));
+    const single_instance first(path.substr(0, path.find_last_of(L'\\') + 1));
+    ASSERT_TRUE(first.first());
     calculator_application second(GetModuleHandleA(nullptr), "", SW_SHOWNORMAL);
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
@@ -210,6 +216,17 @@ TEST(second_start, shows_the_running_copy_and_creates_nothing) {
     }
     remove_program_files(directory);
     RemoveDirectoryA(directory.c_str());
+}
+
+} // namespace
+
+namespace {
+
+TEST(single_instance, one_lock_per_folder_whatever_its_case) {
+    const single_instance first(L"C:\\Tools\\Zoë\\Tarvik\\");
+    EXPECT_TRUE(first.first());
+    EXPECT_FALSE(single_instance(L"c:\\tools\\ZOË\\tarvik\\").first());
+    EXPECT_TRUE(single_instance(L"C:\\Tools\\Other\\").first());
 }
 
 } // namespace

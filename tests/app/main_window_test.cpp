@@ -445,11 +445,18 @@ TEST_F(main_window_test, ans_starts_at_zero_whatever_the_variable_file_held) {
     EXPECT_EQ(q, 7.0);
 }
 
-TEST_F(main_window_test, ending_the_session_destroys_the_window) {
+// The query saves and says yes; a cancelled shutdown leaves the calculator
+// running, and only the end of the session ends it.
+TEST_F(main_window_test, the_session_ends_it_only_when_the_end_is_certain) {
     start();
     EXPECT_EQ(SendMessageA(calculator->handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
-    EXPECT_FALSE(IsWindow(calculator->handle()));
+    EXPECT_TRUE(IsWindow(calculator->handle()));
     EXPECT_FALSE(read_file(directory + "Tarvik.ini").empty());
+    EXPECT_NE(GetFileAttributesA((directory + "history.txt").c_str()), INVALID_FILE_ATTRIBUTES);
+    SendMessageA(calculator->handle(), WM_ENDSESSION, FALSE, 0);
+    EXPECT_TRUE(IsWindow(calculator->handle()));
+    SendMessageA(calculator->handle(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_FALSE(IsWindow(calculator->handle()));
 }
 
 // The error's span is drawn once more one pixel to the right, so it holds

@@ -12,6 +12,7 @@
 #include "support/sheet_script.h"
 #include "support/sjis.h"
 #include "ui/program_resources.h"
+#include "ui/temporary_name.h"
 
 namespace {
 
@@ -62,7 +63,7 @@ protected:
             break;
         case temporary_blocked:
             // A folder where the new text would be written first.
-            ASSERT_TRUE(CreateDirectoryA((path + ".tmp").c_str(), nullptr));
+            ASSERT_TRUE(CreateDirectoryA(temporary_name(path).c_str(), nullptr));
             break;
         }
     }
@@ -70,7 +71,7 @@ protected:
         SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
         if (lock_ != INVALID_HANDLE_VALUE)
             CloseHandle(lock_);
-        RemoveDirectoryA((path + ".tmp").c_str());
+        RemoveDirectoryA(temporary_name(path).c_str());
     }
 
     message_box_function previous_ = nullptr;

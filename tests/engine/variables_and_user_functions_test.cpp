@@ -380,3 +380,101 @@ TEST(argument_count_test, nested_parentheses_are_not_arguments) {
 }
 
 } // namespace
+
+namespace {
+
+// User functions that call one another beyond the bounds of an evaluation.
+std::vector<std::string> chain(int count) { // c0 calls c1 ... calls c<count-1>
+    std::vector<std::string> texts;
+    for (int i = 0; i + 1 < count; ++i)
+        texts.push_back("c" + std::to_string(i) + "(x)=c" + std::to_string(i + 1) + "(x)+1");
+    texts.push_back("c" + std::to_string(count - 1) + "(x)=x");
+    return texts;
+}
+
+std::vector<std::string> reversed(std::vector<std::string> texts) { return {texts.rbegin(), texts.rend()}; }
+
+std::vector<std::string> fan_out(int levels, int calls) { // each of w0 ... calls the next `calls` times
+    std::vector<std::string> texts;
+    for (int i = 0; i + 1 < levels; ++i) {
+        std::string body;
+        for (int k = 0; k < calls; ++k)
+            body += (k ? "+w" : "w") + std::to_string(i + 1) + "(x)";
+        texts.push_back("w" + std::to_string(i) + "(x)=" + body);
+    }
+    texts.push_back("w" + std::to_string(levels - 1) + "(x)=x");
+    return texts;
+}
+
+std::string nested_calls(const std::string& name, int depth, const std::string& argument) {
+    std::string text;
+    for (int i = 0; i < depth; ++i)
+        text += name + "(";
+    return text + argument + std::string(static_cast<std::size_t>(depth), ')');
+}
+
+struct limit_case {
+    const char* label;
+    std::vector<std::string> functions;
+    std::string expression;
+    std::string message; // empty: the value is `value`
+    std::int32_t position;
+    std::int32_t length;
+    double value = 0;
+};
+
+std::ostream& operator<<(std::ostream& out, const limit_case& c) { return out << c.label; }
+
+class evaluation_limit_test : public testing::TestWithParam<limit_case> {};
+
+const char* const too_deep = "ユーザー関数の呼び出しの入れ子が 256 段を超えました。";
+const char* const too_much = "計算量が上限を超えたため、計算を打ち切りました。";
+
+TEST_P(evaluation_limit_test, fails_as_an_ordinary_error_and_leaves_the_calculator_usable) {
+    const auto& c = GetParam();
+    cal::calculator calc;
+    for (const auto& text : c.functions)
+        calc.add_user_function(text);
+    calc.set_variable("kept", 1);
+    if (c.message.empty()) {
+        EXPECT_EQ(calc.calculate(c.expression), c.value);
+    } else {
+        EXPECT_CALC_ERROR(calc, c.expression, c.message, c.position, c.length);
+    }
+    EXPECT_EQ(calc.calculate("kept + 1"), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    cases, evaluation_limit_test,
+    testing::Values(
+        limit_case{"chain_of_256", chain(256), "c0(1)", "", 0, 0, 256},
+        limit_case{"chain_of_257", chain(257), "1+C0(1)", too_deep, 2, 2},
+        limit_case{"chain_of_4096_listed_in_reverse", reversed(chain(4096)), "c0(1)", too_deep, 0, 2},
+        limit_case{"thirty_calling_the_next_twice", fan_out(30, 2), "2*w0(1)", too_much, 2, 2},
+        limit_case{"three_calling_the_next_3000_times", fan_out(3, 3000), "w0(1)", too_much, 0, 2},
+        limit_case{
+            "long_bodies",
+            {"big(x)=x" + std::string(200000, '+') + "x", "fan(x)=big(x)+big(x)+big(x)+big(x)+big(x)+big(x)"},
+            "fan(1)",
+            too_much,
+            0,
+            3},
+        limit_case{"an_expression_longer_than_the_budget",
+                   {},
+                   "1" + std::string(1000000, '+') + "1",
+                   too_much,
+                   -1,
+                   0},
+        limit_case{"the_budget_is_per_evaluation", fan_out(2, 500), "w0(1)+w0(1)", "", 0, 0, 1000},
+        // The parser and the evaluator keep their own stacks: nesting within one
+        // expression takes no stack of the thread, however deep.
+        limit_case{"parentheses_nested_200000_deep",
+                   {},
+                   std::string(200000, '(') + "-1" + std::string(200000, ')'),
+                   "",
+                   0,
+                   0,
+                   -1},
+        limit_case{"built_in_calls_nested_100000_deep", {}, nested_calls("abs", 100000, "-1"), "", 0, 0, 1}));
+
+} // namespace

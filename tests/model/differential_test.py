@@ -47,6 +47,13 @@ USER_FUNCTIONS = [
     "lit(x)=0x1fz + x",
     "ang(x)=asin(x)+acos(x)",
 ]
+# The bounds of an evaluation: d0 starts a chain of calls one level deeper
+# than allowed (d1 is just within it); fan0 calls fan1 a hundred times, which
+# calls fan2 a hundred times: more work than one evaluation may do.
+DEPTH_CHAIN = ["d%d(x)=d%d(x)+1" % (i, i + 1) for i in range(model.MAX_CALL_DEPTH)] + \
+    ["d%d(x)=x" % model.MAX_CALL_DEPTH]
+FAN_OUT = ["fan%d(x)=" % i + "+".join(["fan%d(x)" % (i + 1)] * 100) for i in range(2)] + ["fan2(x)=x"]
+USER_FUNCTIONS += DEPTH_CHAIN + FAN_OUT
 
 DEFINITIONS = [  # parser cases for a single --function
     "f(x)=x*2//twice", "g()=pi()*2", "area(w, h)=w*h", "f(x)=x //a//b", "f (x)=x", "1(x)=x",
@@ -211,7 +218,7 @@ EDGE_LINES = [
     "rand(), rnd(), rand()", "asg(3)", "asg(3), z", "tw(1, 0)", "deep(2)", "bad(1)", "lit(1)",
     "ang(0.5)", "trig(10)", "F(3)", "sq(2,3)", "SQ(2, 3)", "Sin(30)", "sin(30)", "sin", "pi", "h(1)",
     "r(1)", "k(1)", "g()", "g(1)", "nope(1)", "x(2)", "x (2)", "2 3", "y 2", "2 3 +", "(2)3", "(2)x",
-    "(2)sin(30)", "(2)(3)", "2(3)", "2x", "2 x", "0x10(2)", "0x10 x", "1:30x", "x=", "=", "=3",
+    "d0(1)", "d1(1)", "1+D0(2)", "fan1(2)", "fan0(1)", "d1(1)+fan0(1)", "(2)sin(30)", "(2)(3)", "2(3)", "2x", "2 x", "0x10(2)", "0x10 x", "1:30x", "x=", "=", "=3",
     "3=4", "(x)=5", "x=y=z=2", "x=(y=3)+1", "(x=2)=3", "x,y=4", "ans=5", "ans", "-(x=2)", "+x=3",
     "1e-300*1e-10", "1e-200*1e-200", "10**400", "(-8)**(1/3)", "0**-1", "(-0)**-1", "2**1024",
     "1/3*3", "0.1*3", "7%0", "7%-0", "1/-0", "-7%2.5", "1e300%7", "0x" + "F" * 300 + "+1",

@@ -8,6 +8,7 @@ are built as CP932 bytes too.
 
 import math
 import re
+import sys
 from decimal import Decimal, ROUND_HALF_UP, ROUND_HALF_EVEN, localcontext
 
 INF = float("inf")
@@ -46,6 +47,42 @@ class CalcError(Exception):
         self.message = message  # CP932 bytes
         self.position = position
         self.length = length
+
+
+# ---------------------------------------------------------------- bounds of one evaluation
+
+MAX_CALL_DEPTH = 256          # nested user-function calls
+WORK_BUDGET = 1000000         # per evaluation, across all its calls
+WORK_PER_TEXT = 128           # each evaluated text costs its bytes plus this
+MSG_CALL_DEPTH = sj("ユーザー関数の呼び出しの入れ子が %d 段を超えました。" % MAX_CALL_DEPTH)
+MSG_WORK_BUDGET = sj("計算量が上限を超えたため、計算を打ち切りました。")
+
+# Each nested call takes a handful of Python frames.
+sys.setrecursionlimit(max(sys.getrecursionlimit(), 20 * MAX_CALL_DEPTH))
+
+
+class LimitError(CalcError):
+    """A bound of the evaluation: passes through user-function calls unwrapped,
+    taking the position of each call on the way out."""
+
+
+class Limits:
+    """Shared by a calculator and the inner calculators of its calls."""
+
+    def __init__(self):
+        self.depth = 0
+        self.work_left = 0
+
+    def enter(self, text):
+        if self.depth > MAX_CALL_DEPTH:
+            raise LimitError(MSG_CALL_DEPTH, -1, 0)
+        if self.depth == 0:
+            self.work_left = WORK_BUDGET
+        cost = len(text) + WORK_PER_TEXT
+        if cost > self.work_left:
+            raise LimitError(MSG_WORK_BUDGET, -1, 0)
+        self.work_left -= cost
+        self.depth += 1
 
 
 # ---------------------------------------------------------------- tokens
@@ -427,12 +464,13 @@ def _level(tok):
 
 
 class Calculator:
-    def __init__(self, rand=None):
+    def __init__(self, rand=None, limits=None):
         self.expression = b""
         self.variables = {}
         self.angle_mode = 0
         self.user_functions = []
         self.rand = rand if rand is not None else RandState()
+        self.limits = limits if limits is not None else Limits()
 
     def add_user_function(self, text):
         self.user_functions.append(parse_definition(text))
@@ -441,10 +479,14 @@ class Calculator:
         if not text:
             raise CalcError(MSG_EMPTY, 0, 0)
         self.expression = text
-        tokens = tokenize(text)
-        tokens, argc = self._prepare(tokens)
-        postfix = self._to_postfix(tokens)
-        return self._evaluate(postfix, argc)
+        self.limits.enter(text)
+        try:
+            tokens = tokenize(text)
+            tokens, argc = self._prepare(tokens)
+            postfix = self._to_postfix(tokens)
+            return self._evaluate(postfix, argc)
+        finally:
+            self.limits.depth -= 1
 
     def _prepare(self, tokens):
         out = []
@@ -600,13 +642,15 @@ class Calculator:
 
     def _call_user(self, k, args, tok):
         uf = self.user_functions[k]
-        inner = Calculator(self.rand)
+        inner = Calculator(self.rand, self.limits)
         inner.angle_mode = self.angle_mode
         inner.user_functions = self.user_functions[:k] + self.user_functions[k + 1:]
         for name, value in zip(uf.parameters, args):
             inner.variables[name] = value
         try:
             return inner.calculate(uf.definition)
+        except LimitError as e:
+            raise LimitError(e.message, tok.position, len(tok.text))
         except CalcError as e:
             message = (sj("ユーザー関数の計算中にエラーが発生しました。(") + tok.text + b": " + e.message
                        + b"[" + str(e.position).encode() + sj("文字目])"))

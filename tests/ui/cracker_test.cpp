@@ -61,6 +61,7 @@ const round_trip round_trips[] = {
     {"hit test, negative", WM_NCHITTEST, 0, point(-10, 20), HTCAPTION, 0, point(-10, 20), HTCAPTION},
     {"ctl colour edit", WM_CTLCOLOREDIT, 0x30, 0x31, 0x99, 0x30, 0x31, 0x99},
     {"query end session", WM_QUERYENDSESSION, 0, 0, 1, 0, 0, 1},
+    {"end session", WM_ENDSESSION, TRUE, 0, 0, TRUE, 0, 0},
     {"pos changing", WM_WINDOWPOSCHANGING, 0, 0x4444, 0, 0, 0x4444, 0},
     {"move negative", WM_MOVE, 0, point(-5, -6), 0, 0, point(-5, -6), 0},
     {"size", WM_SIZE, SIZE_MAXIMIZED, MAKELPARAM(640, 480), 0, SIZE_MAXIMIZED, MAKELPARAM(640, 480), 0},

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "test_resources.h"
+#include "ui/crash_log.h"
 #include "ui/dialog.h"
 #include "ui/text.h"
 #include "ui_fixture.h"
@@ -72,6 +73,41 @@ TEST_F(exception_guard_test, a_caught_exception_is_logged_beside_the_program) {
     EXPECT_NE(line.find("exception caught: std::bad_alloc"), std::string::npos) << line;
     in.close();
     DeleteFileA(log.c_str());
+}
+
+} // namespace
+
+namespace {
+
+// The filter the start installs writes the exception's code and place to the
+// log; called here directly, as the system would call it before the end.
+TEST(crash_log, an_unhandled_exception_leaves_its_code_and_place_in_the_log) {
+    wchar_t program[MAX_PATH];
+    const std::wstring path(program, GetModuleFileNameW(nullptr, program, MAX_PATH));
+    const std::wstring log = path.substr(0, path.find_last_of(L'\\') + 1) + L"Tarvik.log";
+    DeleteFileW(log.c_str());
+    install_crash_log();
+    const LPTOP_LEVEL_EXCEPTION_FILTER filter = SetUnhandledExceptionFilter(nullptr);
+    ASSERT_NE(filter, nullptr);
+    EXCEPTION_RECORD record{};
+    record.ExceptionCode = EXCEPTION_STACK_OVERFLOW;
+    record.ExceptionAddress = reinterpret_cast<void*>(&install_crash_log);
+    CONTEXT context{};
+    EXCEPTION_POINTERS pointers{&record, &context};
+    EXPECT_EQ(filter(&pointers), EXCEPTION_EXECUTE_HANDLER);
+
+    std::ifstream in(log.c_str(), std::ios::binary);
+    std::string line;
+    ASSERT_TRUE(std::getline(in, line));
+    EXPECT_NE(line.find("unhandled exception 0xC00000FD (stack overflow) at ui_tests.exe+0x"),
+              std::string::npos)
+        << line;
+    in.close();
+    DeleteFileW(log.c_str());
+    record.ExceptionCode = EXCEPTION_ACCESS_VIOLATION;
+    record.ExceptionAddress = nullptr;
+    EXPECT_EQ(crash_description(record).rfind("unhandled exception 0xC0000005 (access violation) at ", 0),
+              0u);
 }
 
 } // namespace

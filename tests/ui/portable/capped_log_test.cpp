@@ -59,3 +59,19 @@ INSTANTIATE_TEST_SUITE_P(appends, capped_log_test,
                          });
 
 } // namespace
+
+namespace {
+
+// The path is UTF-8, whatever the system's code page: a folder named outside
+// it (Latin and Korean letters under a Japanese code page) holds the log too.
+TEST(capped_log_path, a_folder_named_outside_the_code_page) {
+    const fs::path folder = fs::temp_directory_path() / fs::path(u8"tarvik_Zoë_도구");
+    fs::create_directories(folder);
+    const fs::path path = folder / "Tarvik.log";
+    const std::u8string utf8 = path.u8string();
+    ASSERT_TRUE(append_capped_line(std::string(utf8.begin(), utf8.end()), "line", 4096));
+    EXPECT_EQ(read_all(path), "line\r\n");
+    fs::remove_all(folder);
+}
+
+} // namespace
