@@ -9,6 +9,7 @@
 #include "app/settings_ranges.h"
 #include "app/variable_file.h"
 #include "app/window_layout.h"
+#include "options/function_text_warning.h"
 #include "options/settings_file.h"
 #include "options/settings_path.h"
 #include "resources/resource.h"
@@ -136,6 +137,7 @@ void main_window::finish_start() {
     trace_step("tray icon");
     register_hotkey();
     trace_step("hotkey");
+    warn_of_unreadable_functions(handle(), settings_.user_function_texts);
 }
 
 // The stored rectangle, brought onto the nearest screen: a monitor may have
