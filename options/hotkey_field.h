@@ -7,6 +7,7 @@
 // press the button or flip the radio that letter names.
 class hotkey_field : public window {
 protected:
+    void on_char(UINT character, UINT key_data) override;
     void on_sys_key_down(UINT virtual_key, UINT repeat, UINT flags) override;
     void on_sys_char(UINT character, UINT key_data) override;
 };
