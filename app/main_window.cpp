@@ -6,6 +6,7 @@
 #include "app/placement.h"
 #include "app/placement_arithmetic.h"
 #include "app/window_layout.h"
+#include "options/function_text_warning.h"
 #include "options/settings_path.h"
 #include "resources/resource.h"
 #include "ui/exception_guard.h"
@@ -72,6 +73,7 @@ void main_window::finish_start() {
     trace_step("tray icon");
     register_hotkey();
     trace_step("hotkey");
+    warn_of_unreadable_functions(handle(), settings_.user_function_texts);
 }
 
 // The stored rectangle, brought onto the nearest screen: a monitor may have
@@ -108,7 +110,7 @@ void main_window::on_destroy() {
 // another message; the calculator goes on until the end is certain, since the
 // shutdown may still be cancelled.
 bool main_window::on_query_end_session() {
-    guarded([&] { save_files(); }, [] {});
+    guarded([&] { files_.save_all(session_, settings_); }, [] {});
     return true;
 }
 

@@ -8,8 +8,51 @@
 #include "app/hotkey.h"
 #include "app/tray_icon.h"
 #include "app/about_box.h"
+#include "options/hotkey_rule.h"
 #include "ui/html_help.h"
 #include "ui/step_trace.h"
+
+namespace {
+
+struct modal_search {
+    HWND owner;
+    HWND found = nullptr;
+};
+
+bool is_owned_by(HWND window, HWND owner) {
+    for (HWND up = GetWindow(window, GW_OWNER); up; up = GetWindow(up, GW_OWNER)) {
+        if (up == owner)
+            return true;
+    }
+    return false;
+}
+
+// A modal window disables what it is over, so the one the user has to answer
+// is the visible, enabled window among those the calculator owns.
+BOOL CALLBACK find_front_modal(HWND window, LPARAM search_address) {
+    auto& search = *reinterpret_cast<modal_search*>(search_address);
+    if (IsWindowVisible(window) && IsWindowEnabled(window) && is_owned_by(window, search.owner)) {
+        search.found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The tray menu and the hotkey still reach the calculator while one of its
+// modal windows (options sheet, about box, their dialogs and message boxes)
+// runs over it, disabled: that window comes to the front instead of a second
+// one opening inside it. False when none is open.
+bool bring_modal_window_to_front(HWND calculator) {
+    if (IsWindowEnabled(calculator))
+        return false;
+    modal_search search{calculator};
+    EnumThreadWindows(GetCurrentThreadId(), find_front_modal, reinterpret_cast<LPARAM>(&search));
+    if (search.found)
+        SetForegroundWindow(search.found);
+    return true;
+}
+
+} // namespace
 
 void main_window::add_tray_icon() { tray_icon(handle()).add(); }
 
@@ -22,11 +65,21 @@ void main_window::on_taskbar_created() {
         add_tray_icon();
 }
 
+// No hotkey (a cleared field) is the user's choice and needs no word; a key
+// without Ctrl or Alt (a hand-edited file) is refused like a taken one.
 void main_window::register_hotkey() {
-    hotkey_registered_ = register_global_hotkey(handle(), settings_.hotkey);
-    if (hotkey_registered_)
-        return;
-    report_hotkey_failure(handle());
+    const hotkey_kind kind = classify_hotkey(settings_.hotkey);
+    if (kind == hotkey_kind::none) {
+        unregister_global_hotkey(handle());
+        hotkey_registered_ = false;
+    } else {
+        hotkey_registered_ =
+            kind == hotkey_kind::usable && register_global_hotkey(handle(), settings_.hotkey);
+        if (hotkey_registered_)
+            return;
+        unregister_global_hotkey(handle());
+        report_hotkey_failure(handle());
+    }
     // Without the hotkey the tray icon is the only way back to the window.
     if (!settings_.show_tray) {
         settings_.show_tray = true;
@@ -44,6 +97,8 @@ void main_window::on_hot_key(int, UINT, UINT) {
         options_.bring_to_front();
         return;
     }
+    if (bring_modal_window_to_front(handle()))
+        return;
     handle_hotkey(handle(), editor_.handle(), settings_.show_position, send_target_);
     trace_step(IsWindowVisible(handle()) ? "window up" : "window hidden");
 }
@@ -72,10 +127,17 @@ bool main_window::run_options_sheet() {
         options_.bring_to_front();
         return false;
     }
+    if (bring_modal_window_to_front(handle()))
+        return false;
     return options_.run(handle()) != 0 && IsWindow(handle());
 }
 
-void main_window::show_about_box() { about_box().run(handle()); }
+// Opened inside another modal window, the box would re-enable the calculator
+// under that one when it closed.
+void main_window::show_about_box() {
+    if (!bring_modal_window_to_front(handle()))
+        about_box().run(handle());
+}
 
 void main_window::open_help() { html_help(handle(), "Tarvik.chm", HH_DISPLAY_TOPIC, 0); }
 

@@ -21,8 +21,10 @@ bool next_token(std::string_view head, std::size_t& cursor, token& result) {
     return recognize_token(head, cursor, result);
 }
 
+// Only the head up to "(" is read character by character, so an unreadable
+// character is always part of the name.
 [[noreturn]] void bad_character(std::size_t offset) {
-    throw calculator_error(messages::definition_bad_character, to_i32(offset), 1);
+    throw calculator_error(messages::definition_bad_character, to_i32(offset), 1, definition_part::name);
 }
 
 } // namespace
@@ -35,7 +37,7 @@ void user_function::parse_definition(std::string_view text) {
 
     const std::size_t equals = text.find('=');
     if (equals == std::string_view::npos)
-        throw calculator_error(messages::definition_without_equals, 0, 0);
+        throw calculator_error(messages::definition_without_equals, 0, 0, definition_part::definition);
     std::string_view body = text.substr(equals + 1);
     std::string_view head = text.substr(0, equals);
     std::string_view new_definition = body;
@@ -53,13 +55,13 @@ void user_function::parse_definition(std::string_view text) {
         std::string message = messages::bad_function_name_prefix;
         message += t.text;
         message += messages::bad_function_name_suffix;
-        throw calculator_error(message, 1, 0);
+        throw calculator_error(message, 1, 0, definition_part::name);
     }
     const std::string_view new_name = t.text;
     if (!next_token(head, cursor, t))
         bad_character(cursor);
     if (t.kind != token_kind::open_paren)
-        throw calculator_error(messages::bad_definition, 0, 0);
+        throw calculator_error(messages::bad_definition, 0, 0, definition_part::name);
 
     std::vector<std::string> new_parameters;
     while (true) {
@@ -70,14 +72,14 @@ void user_function::parse_definition(std::string_view text) {
             std::string message = messages::bad_parameter_prefix;
             message += t.text;
             message += messages::bad_parameter_suffix;
-            throw calculator_error(message, 2, 0);
+            throw calculator_error(message, 2, 0, definition_part::parameters);
         }
         new_parameters.emplace_back(t.text);
         next_token(head, cursor, t);
         if (t.kind == token_kind::close_paren)
             break;
         if (t.kind != token_kind::comma)
-            throw calculator_error(messages::bad_definition, 0, 0);
+            throw calculator_error(messages::bad_definition, 0, 0, definition_part::parameters);
     }
 
     name.assign(new_name);

@@ -19,7 +19,7 @@ struct user_function {
     std::vector<std::string> parameters;
 
     // Clears all four fields, then fills them from text; raises
-    // calculator_error on a malformed text (position 1: name, 2: parameters).
+    // calculator_error on a malformed text, its part naming the field at fault.
     void parse_definition(std::string_view text);
 };
 

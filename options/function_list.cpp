@@ -5,21 +5,41 @@
 #include <vector>
 
 #include "resources/resource.h"
+#include "ui/dpi_scale.h"
 #include "ui/program_resources.h"
 
 namespace {
 
+// Widths in pixels at 96 DPI. The description takes what the others leave of
+// the list's width (at least its minimum), so that every column shows without
+// a horizontal scroll bar, the key column included.
 struct column_layout {
     UINT title_id;
     int width;
+    bool takes_the_rest;
 };
 
 constexpr column_layout columns[] = {
-    {IDS_FUNCTION_COLUMN_NAME, 60},
-    {IDS_FUNCTION_COLUMN_ARGUMENTS, 45},
-    {IDS_FUNCTION_COLUMN_DESCRIPTION, 180},
-    {IDS_FUNCTION_COLUMN_KEY, 40},
+    {IDS_FUNCTION_COLUMN_NAME, 60, false},
+    {IDS_FUNCTION_COLUMN_ARGUMENTS, 45, false},
+    {IDS_FUNCTION_COLUMN_DESCRIPTION, 60, true},
+    {IDS_FUNCTION_COLUMN_KEY, 40, false},
 };
+
+// The built-in functions alone fill more rows than the list shows, so its
+// vertical scroll bar is always there.
+int column_width(HWND list, const column_layout& column, dpi_scale scale) {
+    if (!column.takes_the_rest)
+        return scale(column.width);
+    RECT client{};
+    GetClientRect(list, &client);
+    int rest = client.right - GetSystemMetrics(SM_CXVSCROLL);
+    for (const column_layout& other : columns) {
+        if (!other.takes_the_rest)
+            rest -= scale(other.width);
+    }
+    return rest > scale(column.width) ? rest : scale(column.width);
+}
 
 HIMAGELIST make_row_icons() {
     HIMAGELIST icons = ImageList_Create(16, 16, ILC_COLOR8 | ILC_MASK, 2, 0);
@@ -37,12 +57,13 @@ HIMAGELIST make_row_icons() {
 
 void function_list::set_up() {
     ListView_SetExtendedListViewStyle(control_, LVS_EX_FULLROWSELECT);
+    const dpi_scale scale = system_dpi_scale();
     for (int index = 0; index < static_cast<int>(std::size(columns)); ++index) {
         std::string title = load_text(columns[index].title_id);
         LVCOLUMNA column{};
         column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
         column.pszText = title.data();
-        column.cx = columns[index].width;
+        column.cx = column_width(control_, columns[index], scale);
         column.iSubItem = index;
         SendMessageA(control_, LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column));
     }

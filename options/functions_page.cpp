@@ -32,6 +32,23 @@ std::string builtin_argument_names(int count) {
     return names;
 }
 
+// The key of the first binding of code; -1 when none.
+int bound_key(const std::vector<shortcut_key>& bindings, std::int32_t code) {
+    for (const shortcut_key& binding : bindings) {
+        if (binding.code == code)
+            return binding.key;
+    }
+    return -1;
+}
+
+bool key_is_bound(const std::vector<shortcut_key>& bindings, int key) {
+    for (const shortcut_key& binding : bindings) {
+        if (binding.key == key)
+            return true;
+    }
+    return false;
+}
+
 std::string joined(const std::vector<std::string>& names) {
     std::string text;
     for (const std::string& name : names)
@@ -65,15 +82,19 @@ void functions_page::add_builtin_rows() {
 }
 
 // A stored definition that the engine rejects (a hand-edited file) gets no
-// row, as it gets no place in the engine at start-up; a confirmed sheet then
-// drops it from the settings, together with any key bound to it.
+// row, as it gets no place in the engine at start-up; it is kept, text and
+// key, and written back as it was.
 void functions_page::add_user_rows() {
+    unreadable_.clear();
     const auto& texts = settings_.user_function_texts;
     for (std::size_t index = 0; index < texts.size(); ++index) {
+        const std::int32_t code = static_cast<std::int32_t>(index) | USER_FUNCTION_FLAG;
         cal::user_function parsed;
         try {
             parsed.parse_definition(texts[index]);
         } catch (const cal::calculator_error&) {
+            if (!texts[index].empty())
+                unreadable_.push_back({texts[index], bound_key(settings_.shortcut_keys, code)});
             continue;
         }
         int row = rows_.insert_row(
@@ -83,7 +104,7 @@ void functions_page::add_user_rows() {
             continue;
         rows_.set_text(row, function_list::arguments_column, joined(parsed.parameters));
         rows_.set_text(row, function_list::description_column, parsed.description);
-        set_key_column(row, static_cast<int>(index) | USER_FUNCTION_FLAG);
+        set_key_column(row, code);
     }
 }
 
@@ -217,7 +238,19 @@ bool functions_page::on_apply() {
             settings_.user_function_texts.push_back(entry.stored_text());
         }
     }
+    keep_unreadable_entries();
     return false;
+}
+
+// After the listed ones, so that their indexes stay in name order. A kept key
+// gives way to a listed function that took it meanwhile.
+void functions_page::keep_unreadable_entries() {
+    for (const unreadable_entry& entry : unreadable_) {
+        const auto index = static_cast<std::int32_t>(settings_.user_function_texts.size());
+        settings_.user_function_texts.push_back(entry.text);
+        if (entry.key >= 0 && !key_is_bound(settings_.shortcut_keys, entry.key))
+            settings_.shortcut_keys.push_back(shortcut_key{index | USER_FUNCTION_FLAG, entry.key});
+    }
 }
 
 void functions_page::on_help(HELPINFO*) {

@@ -1,6 +1,9 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
 #include "options/function_list.h"
 #include "ui/property_page.h"
 
@@ -27,6 +30,7 @@ private:
     void add_builtin_rows();
     void add_user_rows();
     void set_key_column(int row, int code);
+    void keep_unreadable_entries();
 
     void register_function();
     void edit_function();
@@ -36,6 +40,14 @@ private:
     function_entry entry_of(int row) const;
     void show_entry(int row, const function_entry& entry);
 
+    // A stored text the engine cannot read, with the key bound to it (-1
+    // for none): not listed, written back unchanged after the listed ones.
+    struct unreadable_entry {
+        std::string text;
+        int key;
+    };
+
     settings& settings_;
     function_list rows_;
+    std::vector<unreadable_entry> unreadable_;
 };

@@ -2,10 +2,12 @@
 
 #include <commctrl.h>
 
+#include "options/hotkey_rule.h"
 #include "options/radio_group.h"
 #include "options/settings.h"
 #include "resources/resource.h"
 #include "ui/html_help.h"
+#include "ui/program_resources.h"
 
 namespace {
 
@@ -17,6 +19,7 @@ constexpr std::int32_t DEFAULT_HOTKEY = 0x420;
 transfer_page::transfer_page(settings& target) : property_page(IDD_TRANSFER_PAGE), settings_(target) {}
 
 bool transfer_page::on_init_dialog(HWND, LPARAM) {
+    hotkey_field_.subclass_control(GetDlgItem(handle(), IDC_TRANSFER_HOTKEY));
     show_hotkey(settings_.hotkey);
     check_radio_of_value(*this, IDC_TRANSFER_AT_CARET, IDC_TRANSFER_WHERE_IT_WAS, settings_.show_position);
     check_radio_of_value(*this, IDC_TRANSFER_HIDE, IDC_TRANSFER_STAY, settings_.after_send);
@@ -37,9 +40,25 @@ void transfer_page::on_command(UINT notify_code, UINT id, HWND) {
         show_hotkey(DEFAULT_HOTKEY);
 }
 
-bool transfer_page::on_apply() {
+std::int32_t transfer_page::typed_hotkey() const {
     const LRESULT hotkey = SendDlgItemMessageA(handle(), IDC_TRANSFER_HOTKEY, HKM_GETHOTKEY, 0, 0);
-    settings_.hotkey = static_cast<std::int32_t>(hotkey & 0xFFFF);
+    return static_cast<std::int32_t>(hotkey & 0xFFFF);
+}
+
+// A key without Ctrl or Alt would be taken from every application; the page
+// stays until the user adds a modifier or clears the field (no hotkey).
+bool transfer_page::on_kill_active() {
+    if (classify_hotkey(typed_hotkey()) != hotkey_kind::needs_modifier)
+        return false;
+    message_box(handle(), IDS_HOTKEY_NEEDS_MODIFIER, MB_OK | MB_ICONINFORMATION);
+    SetFocus(GetDlgItem(handle(), IDC_TRANSFER_HOTKEY));
+    return true;
+}
+
+bool transfer_page::on_apply() {
+    // Modifiers with no key mean no hotkey, as a cleared field does.
+    const std::int32_t hotkey = typed_hotkey();
+    settings_.hotkey = classify_hotkey(hotkey) == hotkey_kind::none ? 0 : hotkey;
     settings_.show_position = checked_radio_value(*this, IDC_TRANSFER_AT_CARET, IDC_TRANSFER_WHERE_IT_WAS,
                                                   settings_.show_position);
     settings_.after_send = checked_radio_value(*this, IDC_TRANSFER_HIDE, IDC_TRANSFER_STAY,

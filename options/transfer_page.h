@@ -1,4 +1,5 @@
 #pragma once
+#include "options/hotkey_field.h"
 #include "ui/property_page.h"
 
 struct settings;
@@ -12,11 +13,14 @@ public:
 protected:
     bool on_init_dialog(HWND focus, LPARAM init_param) override;
     void on_command(UINT notify_code, UINT id, HWND control) override;
+    bool on_kill_active() override;
     bool on_apply() override;
     void on_help(HELPINFO* help) override;
 
 private:
     void show_hotkey(std::int32_t hotkey);
+    std::int32_t typed_hotkey() const;
 
     settings& settings_;
+    hotkey_field hotkey_field_;
 };

@@ -3,6 +3,7 @@
 #include <htmlhelp.h>
 
 #include <utility>
+#include <vector>
 
 #include "engine/calculator_error.h"
 #include "engine/user_function.h"
@@ -15,6 +16,61 @@ namespace {
 // Alt+X and Alt+Z are commands of the expression editor and Alt+Space is the
 // default call hotkey.
 bool is_system_key(int key) { return key == 'X' || key == 'Z' || key == ' '; }
+
+bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+std::string trimmed(const std::string& text) {
+    std::size_t first = 0;
+    std::size_t end = text.size();
+    while (first < end && is_blank(text[first]))
+        ++first;
+    while (end > first && is_blank(text[end - 1]))
+        --end;
+    return text.substr(first, end - first);
+}
+
+// The argument names as typed: split at commas, blanks around each dropped;
+// a blank field means no arguments.
+std::vector<std::string> typed_argument_names(const std::string& arguments) {
+    std::vector<std::string> names;
+    if (trimmed(arguments).empty())
+        return names;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t comma = arguments.find(',', start);
+        names.push_back(trimmed(arguments.substr(start, comma - start)));
+        if (comma == std::string::npos)
+            return names;
+        start = comma + 1;
+    }
+}
+
+// The editor looks an Alt+key up by the key's unshifted character
+// (MapVirtualKey), so only such characters can ever call a function: letters,
+// digits and the punctuation keys of the main block. Shifted symbols ("+" on
+// most layouts), half-width kana and the half of a double-byte character
+// never arrive. The numeric pad is left out: with Alt it types character codes.
+bool alt_key_can_produce(int key) {
+    if (key <= ' ' || key > '~')
+        return false;
+    for (UINT virtual_key = 0x30; virtual_key <= 0xE4; ++virtual_key) {
+        if (virtual_key >= VK_NUMPAD0 && virtual_key <= VK_DIVIDE)
+            continue;
+        if (static_cast<int>(LOWORD(MapVirtualKeyA(virtual_key, MAPVK_VK_TO_CHAR))) == key)
+            return true;
+    }
+    return false;
+}
+
+int field_of_part(cal::definition_part part) {
+    switch (part) {
+    case cal::definition_part::name: return IDC_FUNCTION_NAME;
+    case cal::definition_part::parameters: return IDC_FUNCTION_ARGUMENTS;
+    case cal::definition_part::definition: return IDC_FUNCTION_DEFINITION;
+    case cal::definition_part::none: break;
+    }
+    return 0;
+}
 
 } // namespace
 
@@ -73,6 +129,18 @@ void user_function_dialog::on_cancel() { end_dialog(0); }
 void user_function_dialog::on_command(UINT notify_code, UINT id, HWND) {
     if (id == IDC_FUNCTION_HELP && notify_code == 0)
         show_help();
+    else if (id == IDC_FUNCTION_KEY && notify_code == EN_CHANGE)
+        refuse_key_alt_cannot_produce();
+}
+
+// The key edit holds only a key the editor can match; anything else is taken
+// out again as it arrives, with a beep.
+void user_function_dialog::refuse_key_alt_cannot_produce() {
+    const int key = typed_key();
+    if (key < 0 || alt_key_can_produce(key) || is_system_key(key))
+        return;
+    set_item_text(IDC_FUNCTION_KEY, "");
+    MessageBeep(MB_OK);
 }
 
 void user_function_dialog::on_help(HELPINFO*) { show_help(); }
@@ -128,10 +196,19 @@ bool user_function_dialog::engine_accepts() {
         parsed.parse_definition(entry_.stored_text());
     } catch (const cal::calculator_error& error) {
         message_box(handle(), error.message(), MB_OK | MB_ICONERROR);
-        if (error.position == 1)
-            SetFocus(GetDlgItem(handle(), IDC_FUNCTION_NAME));
-        else if (error.position != 0)
-            SetFocus(GetDlgItem(handle(), IDC_FUNCTION_ARGUMENTS));
+        if (int field = field_of_part(error.part))
+            SetFocus(GetDlgItem(handle(), field));
+        return false;
+    }
+    // The parser skips blanks before the name and ignores what follows the
+    // parameter list's ")", so "f(x)" as a name would define f(x) and drop
+    // the typed arguments. What is stored must read back as what was typed.
+    if (parsed.name != entry_.name) {
+        refuse(IDS_FUNCTION_NAME_NOT_AS_READ, IDC_FUNCTION_NAME);
+        return false;
+    }
+    if (parsed.parameters != typed_argument_names(entry_.arguments)) {
+        refuse(IDS_ARGUMENTS_NOT_AS_READ, IDC_FUNCTION_ARGUMENTS);
         return false;
     }
     // A "//" in the definition would start the description when the text is

@@ -29,6 +29,7 @@ protected:
 
 private:
     int typed_key() const;
+    void refuse_key_alt_cannot_produce();
     bool key_is_free(int key) const;
     // False after telling the user what is wrong with the fields.
     bool fields_are_complete();

@@ -50,6 +50,7 @@
 #define IDS_OPTIONS_CAPTION 1201 // "Tarvik オプション"
 #define IDS_PRECISION_RANGE 1202 // the precision edit's range message
 #define IDS_EXPONENT_RANGE  1203 // the exponent edit's range message
+#define IDS_HOTKEY_NEEDS_MODIFIER 1204 // a hotkey without Ctrl or Alt
 
 // -- Functions page (107) and the user function dialog (112)
 #define IDD_FUNCTIONS_PAGE              107
@@ -77,6 +78,9 @@
 #define IDS_FUNCTION_FIELD_MISSING      3308
 #define IDS_FUNCTION_NAME_TAKEN         3309
 #define IDS_DEFINITION_HAS_SEPARATOR    3310
+#define IDS_FUNCTION_NAME_NOT_AS_READ   3311 // the name reads back as another
+#define IDS_ARGUMENTS_NOT_AS_READ       3312 // the arguments read back as others
+#define IDS_UNREADABLE_FUNCTIONS        3313 // at start: stored texts that do not read
 
 // -- Display page (106)
 #define IDD_DISPLAY_PAGE          106

@@ -17,6 +17,7 @@
 #include "resources/resource.h"
 #include "support/sjis.h"
 #include "ui/application.h"
+#include "ui/program_resources.h"
 #include "ui/text.h"
 
 namespace {
@@ -364,10 +365,20 @@ TEST_F(main_window_test, out_of_range_settings_fall_back_to_their_defaults) {
     EXPECT_EQ(answer_text(), "0.3333333333");
 }
 
-TEST_F(main_window_test, a_user_function_the_engine_refuses_is_skipped) {
+TEST_F(main_window_test, a_user_function_the_engine_refuses_is_skipped_and_named_once_at_start) {
+    static std::vector<std::string> shown;
+    shown.clear();
+    const message_box_function previous = set_message_box_function(
+        [](HWND, LPCSTR text, LPCSTR, UINT) -> int {
+            shown.push_back(text);
+            return IDOK;
+        });
     start([](settings& s) { s.user_function_texts = {"dbl(x)=2*x//", "bad(x=//", "sq(x)=x*x//"}; });
+    set_message_box_function(previous);
     commit("dbl(3)+sq(4)");
     EXPECT_EQ(answer_text(), "22");
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_NE(shown[0].find("\r\n\r\nf1=bad(x=//\r\n"), std::string::npos) << shown[0];
 }
 
 TEST_F(main_window_test, destruction_saves_settings_history_and_variables) {

@@ -112,4 +112,33 @@ TEST_F(options_command, a_second_request_while_open_opens_no_second_sheet) {
     EXPECT_FALSE(shown_by_hotkey);
 }
 
+// The about box from the tray menu while the sheet runs would re-enable the
+// calculator under the sheet when it closed: the sheet comes to the front.
+TEST_F(options_command, the_about_box_is_not_opened_inside_the_sheet) {
+    start();
+    HWND window = calculator->handle();
+    int about_boxes = -1;
+    HWND front = nullptr;
+    run_options({[&](HWND) { PostMessageA(window, WM_COMMAND, IDM_ABOUT, 0); },
+                 [&](HWND sheet) {
+                     about_boxes = 0;
+                     EnumThreadWindows(
+                         GetCurrentThreadId(),
+                         [](HWND candidate, LPARAM count) -> BOOL {
+                             if (IsWindowVisible(candidate) && GetDlgItem(candidate, IDC_ABOUT_MAIL)) {
+                                 ++*reinterpret_cast<int*>(count);
+                                 PostMessageA(candidate, WM_CLOSE, 0, 0);
+                             }
+                             return TRUE;
+                         },
+                         reinterpret_cast<LPARAM>(&about_boxes));
+                     front = GetForegroundWindow() == sheet ? sheet : nullptr;
+                     EXPECT_FALSE(IsWindowEnabled(window)) << "the calculator stays disabled under the sheet";
+                 },
+                 press_cancel});
+    EXPECT_EQ(0, about_boxes);
+    EXPECT_NE(nullptr, front) << "the sheet came to the front";
+    EXPECT_TRUE(IsWindowEnabled(window));
+}
+
 } // namespace

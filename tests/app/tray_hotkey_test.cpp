@@ -375,6 +375,30 @@ TEST_F(desktop_test, a_taken_hotkey_is_reported_and_the_tray_icon_takes_over) {
     EXPECT_EQ(tracked_items, (std::vector<UINT>{IDM_SHOW, 0, IDM_OPTIONS, IDM_ABOUT, 0, IDM_HELP, IDM_EXIT}));
 }
 
+// No hotkey is quietly none; a key without Ctrl or Alt is refused as a taken
+// one is, so that it never reaches other applications.
+TEST_F(desktop_test, no_hotkey_registers_nothing_quietly_and_a_plain_key_is_refused) {
+    const struct {
+        std::int32_t hotkey;
+        std::size_t messages;
+    } cases[] = {{0x0000, 0}, {0x0041, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.hotkey);
+        shown_messages.clear();
+        start([&](settings& s) { s.hotkey = c.hotkey; });
+        EXPECT_FALSE(calculator->hotkey_registered());
+        EXPECT_EQ(shown_messages.size(), c.messages);
+        EXPECT_TRUE(calculator->current_settings().show_tray) << "the tray is the way back";
+        HWND other = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+        EXPECT_TRUE(RegisterHotKey(other, 0, 0, 'A')) << "'A' stays free for other applications";
+        UnregisterHotKey(other, 0);
+        DestroyWindow(other);
+        DestroyWindow(main());
+        calculator.reset();
+        pump_messages();
+    }
+}
+
 TEST_F(desktop_test, the_hotkey_hides_the_calculator_in_front_and_keeps_its_state) {
     start();
     bring_to_front();

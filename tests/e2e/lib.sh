@@ -106,6 +106,16 @@ expect_eventually() {
   expect "$name" "$expected" "$actual"
 }
 
+# The options sheet's OK button, found by its id wherever the pages' width
+# puts it.
+click_sheet_ok() {
+  local left top right bottom
+  read -r left top right bottom <<<"$(probe item-rect "Tarvik オプション" 1)"
+  [ -n "$bottom" ] || return 1
+  xdotool mousemove $(((left + right) / 2)) $(((top + bottom) / 2)) click 1
+  sleep 0.8
+}
+
 screenshot() { import -window root "$shots/$1.png"; echo "  shot $shots/$1.png"; }
 
 stop_tarvik() {

@@ -23,6 +23,11 @@
 //   tarvik-probe page            the title of the open property sheet's current page
 //   tarvik-probe tabs            left top right bottom of that sheet's tab strip
 //   tarvik-probe message         the text of the open message box
+//   tarvik-probe item-state ID   of control ID on the open sheet's current page:
+//                                a hotkey control's value (HKM_GETHOTKEY),
+//                                a button's check state
+//   tarvik-probe modal-count     visible dialogs the main window owns, directly
+//                                or through others (open modal windows)
 //   tarvik-probe dialog-item ID  left top right bottom of item ID of the dialog
 //                                the main window owns (the about box, say)
 //
@@ -209,6 +214,19 @@ int print_sheet(bool page) {
     return 0;
 }
 
+// Neither message carries a pointer, so both work across processes.
+int print_item_state(int id) {
+    HWND sheet = find_top_dialog(true);
+    HWND page = sheet ? reinterpret_cast<HWND>(SendMessageA(sheet, WM_USER + 118, 0, 0)) : nullptr;
+    HWND item = page ? GetDlgItem(page, id) : nullptr;
+    if (!item)
+        return 1;
+    const bool hotkey_control = class_name(item) == "msctls_hotkey32";
+    const LRESULT state = SendMessageA(item, hotkey_control ? WM_USER + 2 : BM_GETCHECK, 0, 0);
+    std::printf("%ld\n", static_cast<long>(state));
+    return 0;
+}
+
 int print_message_box_text() {
     HWND box = find_top_dialog(false);
     if (!box)
@@ -221,6 +239,24 @@ struct owned_dialog_search {
     HWND owner;
     HWND found;
 };
+
+struct modal_count {
+    HWND owner;
+    int count;
+};
+
+BOOL CALLBACK count_owned_dialog(HWND window, LPARAM search) {
+    auto* s = reinterpret_cast<modal_count*>(search);
+    if (class_name(window) != "#32770" || !IsWindowVisible(window))
+        return TRUE;
+    for (HWND up = GetWindow(window, GW_OWNER); up; up = GetWindow(up, GW_OWNER)) {
+        if (up == s->owner) {
+            ++s->count;
+            break;
+        }
+    }
+    return TRUE;
+}
 
 BOOL CALLBACK find_owned_dialog(HWND window, LPARAM search) {
     auto* s = reinterpret_cast<owned_dialog_search*>(search);
@@ -280,7 +316,8 @@ int print_item_rect(const char* title, int id) {
 int usage() {
     std::fputs(
         "usage: tarvik-probe count|texts|text N|visible|foreground|rect|child-rect N|item-rect TITLE ID|"
-        "geometry|close|list|popups|edit-text CLASS|page|tabs|message|dialog-item ID\n",
+        "geometry|close|list|popups|edit-text CLASS|page|tabs|message|item-state ID|modal-count|"
+        "dialog-item ID\n",
         stderr);
     return 2;
 }
@@ -315,6 +352,8 @@ int main(int argc, char** argv) {
         return print_sheet(command == "page");
     if (command == "message")
         return print_message_box_text();
+    if (command == "item-state" && argc == 3)
+        return print_item_state(std::atoi(argv[2]));
     if (command == "item-rect" && argc == 4)
         return print_item_rect(argv[2], std::atoi(argv[3]));
     if (windows.empty())
@@ -345,6 +384,10 @@ int main(int argc, char** argv) {
         return print_geometry(main);
     } else if (command == "dialog-item" && argc == 3) {
         return print_dialog_item_rect(main, std::atoi(argv[2]));
+    } else if (command == "modal-count") {
+        modal_count search{main, 0};
+        EnumWindows(count_owned_dialog, reinterpret_cast<LPARAM>(&search));
+        std::printf("%d\n", search.count);
     } else if (command == "close") {
         PostMessageA(main, WM_CLOSE, 0, 0);
     } else {

@@ -2,13 +2,7 @@
 # hyp(a,b)=sqrt(a*a+b*b) bound to Alt+H works in the editor at once, is kept
 # in Tarvik.ini, works again after a restart, and is deleted through the page.
 
-# OK is the left one of the two buttons below the sheet's tab strip.
-functions_click_ok() {
-  local left top right bottom
-  read -r left top right bottom <<<"$(probe tabs)"
-  xdotool mousemove $((left + 240)) $((bottom + 19)) click 1
-  sleep 0.8
-}
+functions_click_ok() { click_sheet_ok; }
 functions_open_options() {
   focus_tarvik
   eval "$(xdotool getwindowgeometry --shell "$(tarvik_window)")"

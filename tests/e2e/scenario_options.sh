@@ -12,13 +12,7 @@ click_tab() {
   xdotool mousemove $((left + 29 + 53 * $1)) $((top + 9)) click 1
   sleep 0.8
 }
-# OK is the left one of the two buttons below the tab strip.
-click_ok() {
-  local left top right bottom
-  read -r left top right bottom <<<"$(probe tabs)"
-  xdotool mousemove $((left + 240)) $((bottom + 19)) click 1
-  sleep 0.8
-}
+click_ok() { click_sheet_ok; }
 # The calculator's X window geometry. A search can fail while Wine destroys a
 # window it walks over, so it is retried.
 calculator_geometry() {

@@ -157,6 +157,7 @@ struct definition_error_case {
     std::string message;
     std::int32_t position;
     std::int32_t length;
+    cal::definition_part part;
 };
 
 std::ostream& operator<<(std::ostream& out, const definition_error_case& c) { return out << c.text; }
@@ -174,32 +175,35 @@ TEST_P(parse_definition_error_test, raises) {
         EXPECT_EQ(utf8_from_sjis(e.what()), c.message);
         EXPECT_EQ(e.position, c.position);
         EXPECT_EQ(e.length, c.length);
+        EXPECT_EQ(e.part, c.part);
     }
     EXPECT_EQ(calc.user_functions.size(), 1u);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     cases, parse_definition_error_test,
-    testing::Values(definition_error_case{"f (x)=x", "'f' は関数名として利用できません。", 1, 0},
-                    definition_error_case{"1(x)=x", "'1' は関数名として利用できません。", 1, 0},
-                    definition_error_case{"f(1)=1", "'1' は引数名として利用できません。", 2, 0},
-                    definition_error_case{"f(x y)=x", "不正な関数定義です。", 0, 0},
-                    definition_error_case{"f(x=1", "不正な関数定義です。", 0, 0},
-                    definition_error_case{"f(=1", "'(' は引数名として利用できません。", 2, 0},
-                    definition_error_case{"f(#)=1", "'(' は引数名として利用できません。", 2, 0},
-                    definition_error_case{"f(x)", "関数定義に '=' がありません。", 0, 0},
-                    definition_error_case{"", "関数定義に '=' がありません。", 0, 0},
-                    definition_error_case{"#=1", "認識できない文字が使われています", 0, 1},
-                    definition_error_case{"  #=1", "認識できない文字が使われています", 2, 1},
-                    definition_error_case{"=1", "認識できない文字が使われています", 0, 1},
-                    definition_error_case{"   =1", "認識できない文字が使われています", 3, 1},
-                    definition_error_case{"f(x,", "関数定義に '=' がありません。", 0, 0},
-                    definition_error_case{"f(x,=1", "',' は引数名として利用できません。", 2, 0},
-                    definition_error_case{"f(x,1)=1", "'1' は引数名として利用できません。", 2, 0},
-                    definition_error_case{"f(x;)=1", "不正な関数定義です。", 0, 0},
-                    definition_error_case{"f(x+y)=1", "不正な関数定義です。", 0, 0},
-                    definition_error_case{"x=1", "'x' は関数名として利用できません。", 1, 0},
-                    definition_error_case{"+=1", "'+' は関数名として利用できません。", 1, 0}));
+    testing::Values(definition_error_case{"f (x)=x", "'f' は関数名として利用できません。", 1, 0, cal::definition_part::name},
+                    definition_error_case{"1(x)=x", "'1' は関数名として利用できません。", 1, 0, cal::definition_part::name},
+                    definition_error_case{"f(1)=1", "'1' は引数名として利用できません。", 2, 0, cal::definition_part::parameters},
+                    definition_error_case{"f(x y)=x", "不正な関数定義です。", 0, 0, cal::definition_part::parameters},
+                    definition_error_case{"f(x=1", "不正な関数定義です。", 0, 0, cal::definition_part::parameters},
+                    definition_error_case{"f(=1", "'(' は引数名として利用できません。", 2, 0, cal::definition_part::parameters},
+                    definition_error_case{"f(#)=1", "'(' は引数名として利用できません。", 2, 0, cal::definition_part::parameters},
+                    definition_error_case{"f(x)", "関数定義に '=' がありません。", 0, 0, cal::definition_part::definition},
+                    definition_error_case{"", "関数定義に '=' がありません。", 0, 0, cal::definition_part::definition},
+                    definition_error_case{"#=1", "認識できない文字が使われています", 0, 1, cal::definition_part::name},
+                    definition_error_case{"  #=1", "認識できない文字が使われています", 2, 1, cal::definition_part::name},
+                    definition_error_case{"=1", "認識できない文字が使われています", 0, 1, cal::definition_part::name},
+                    definition_error_case{"   =1", "認識できない文字が使われています", 3, 1, cal::definition_part::name},
+                    // position is the byte offset here, part still the name
+                    definition_error_case{"  @f(x)=x", "認識できない文字が使われています", 2, 1, cal::definition_part::name},
+                    definition_error_case{"f(x,", "関数定義に '=' がありません。", 0, 0, cal::definition_part::definition},
+                    definition_error_case{"f(x,=1", "',' は引数名として利用できません。", 2, 0, cal::definition_part::parameters},
+                    definition_error_case{"f(x,1)=1", "'1' は引数名として利用できません。", 2, 0, cal::definition_part::parameters},
+                    definition_error_case{"f(x;)=1", "不正な関数定義です。", 0, 0, cal::definition_part::parameters},
+                    definition_error_case{"f(x+y)=1", "不正な関数定義です。", 0, 0, cal::definition_part::parameters},
+                    definition_error_case{"x=1", "'x' は関数名として利用できません。", 1, 0, cal::definition_part::name},
+                    definition_error_case{"+=1", "'+' は関数名として利用できません。", 1, 0, cal::definition_part::name}));
 
 TEST(parse_definition_error_test, a_bad_character_after_the_name_in_head) {
     // The name is always directly followed by "(", so the second token is "(".

@@ -281,6 +281,18 @@ TEST_F(functions_page_test, a_fresh_installation_lists_the_builtins_sorted_witho
     EXPECT_FALSE(enabled(IDC_DELETE_FUNCTION));
 }
 
+// All four columns show within the list, with no horizontal scroll bar.
+TEST_F(functions_page_test, the_columns_fit_the_list) {
+    open();
+    RECT client{};
+    GetClientRect(rows.handle(), &client);
+    int total = 0;
+    for (int column = 0; column < 4; ++column)
+        total += ListView_GetColumnWidth(rows.handle(), column);
+    EXPECT_LE(total, client.right);
+    EXPECT_EQ(GetWindowLongA(rows.handle(), GWL_STYLE) & WS_HSCROLL, 0);
+}
+
 TEST_F(functions_page_test, a_registered_function_is_stored_in_name_order_with_its_key) {
     open();
     observations seen = click(IDC_REGISTER_FUNCTION, {fill({"sq", "a,b", "a*b", "", 'Q'}), press(IDOK)});
@@ -331,6 +343,23 @@ TEST_F(functions_page_test, refused_entries_explain_themselves_and_focus_the_fie
          "",
          "定義には説明の区切り '//' を含められません",
          IDC_FUNCTION_DEFINITION},
+        // Keys Alt+key never produces are taken out as they are typed.
+        {{"", "a", "a", "", '+'}, "", "入力されていない項目があります", IDC_FUNCTION_NAME},
+        {{"", "a", "a", "", '!'}, "", "入力されていない項目があります", IDC_FUNCTION_NAME},
+        {{"", "a", "a", "", '\xb1'}, "", "入力されていない項目があります", IDC_FUNCTION_NAME},
+        {{"  @f", "x", "x", "", 0}, "", "認識できない文字が使われています", IDC_FUNCTION_NAME},
+        {{"f(x)", "y", "y*2", "", 0},
+         "",
+         "関数名には名前だけを、前後に空白を付けずに入力してください",
+         IDC_FUNCTION_NAME},
+        {{" sin", "x", "x", "", 0},
+         "",
+         "関数名には名前だけを、前後に空白を付けずに入力してください",
+         IDC_FUNCTION_NAME},
+        {{"sq", "x) (y", "x", "", 0},
+         "",
+         "引数には引数名だけをコンマで区切って入力してください",
+         IDC_FUNCTION_ARGUMENTS},
     };
     record.shortcut_keys = {{15, 'S'}}; // sin
     open();
@@ -415,16 +444,18 @@ TEST_F(functions_page_test, delete_asks_first_and_only_user_rows_can_go) {
     EXPECT_TRUE(record.user_function_texts.empty());
 }
 
-TEST_F(functions_page_test, a_stored_definition_the_engine_rejects_is_dropped_with_its_key) {
-    record.user_function_texts = {"broken", "f(x)=x*2//twice"};
+// A hand-edited text the engine cannot read is not listed, but a confirmed
+// sheet writes it back unchanged, after the listed ones, with its key.
+TEST_F(functions_page_test, a_stored_definition_the_engine_rejects_is_kept_unlisted_with_its_key) {
+    record.user_function_texts = {"broken", "f(x)=x*2//twice", ""};
     record.shortcut_keys = {{INT_MIN, 'B'}, {INT_MIN | 1, 'F'}};
     open();
     EXPECT_EQ(rows.row_count(), cal::builtin_function_count + 1);
     EXPECT_EQ(cell("f", function_list::key_column), "F");
     EXPECT_EQ(cell("f", function_list::description_column), "twice");
     confirm();
-    EXPECT_EQ(record.user_function_texts, std::vector<std::string>{"f(x)=x*2//twice"});
-    EXPECT_EQ(record.shortcut_keys, (std::vector<shortcut_key>{{INT_MIN, 'F'}}));
+    EXPECT_EQ(record.user_function_texts, (std::vector<std::string>{"f(x)=x*2//twice", "broken"}));
+    EXPECT_EQ(record.shortcut_keys, (std::vector<shortcut_key>{{INT_MIN, 'F'}, {INT_MIN | 1, 'B'}}));
 }
 
 } // namespace

@@ -292,6 +292,22 @@ INSTANTIATE_TEST_SUITE_P(
                   {},
                   {},
                   {}},
+        page_case{"a_key_without_ctrl_or_alt_is_refused_and_a_function_key_alone_accepted",
+                  {},
+                  [](seen_t& seen, boxes_t& boxes) {
+                      return steps{show_page(TRANSFER_PAGE),
+                                   set_hotkey_control(IDC_TRANSFER_HOTKEY, MAKEWORD('A', HOTKEYF_SHIFT)),
+                                   press_ok,
+                                   answer_message_box(boxes),
+                                   observe(seen),
+                                   set_hotkey_control(IDC_TRANSFER_HOTKEY, VK_F5),
+                                   press_ok};
+                  },
+                  [](settings& s) { s.hotkey = VK_F5; },
+                  true,
+                  {"ホットキーには Ctrl か Alt を組み合わせてください。F1～F24 は単独でも使えます。"},
+                  {TRANSFER_PAGE},
+                  {IDC_TRANSFER_HOTKEY}},
         page_case{"nothing_after_sending_stores_2_and_the_switches_follow_their_boxes",
                   {},
                   [](seen_t&, boxes_t&) {
