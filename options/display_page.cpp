@@ -5,6 +5,7 @@
 #include "options/number_field.h"
 #include "options/radio_group.h"
 #include "options/settings.h"
+#include "options/start_with_windows.h"
 #include "resources/resource.h"
 #include "ui/html_help.h"
 #include "ui/program_resources.h"
@@ -43,6 +44,9 @@ bool display_page::on_init_dialog(HWND, LPARAM) {
     check_radio_of_value(*this, IDC_DISPLAY_DEGREE, IDC_DISPLAY_GRAD, settings_.angle_mode);
     for (const page_switch& s : switches)
         check_button(s.id, settings_.*s.field ? BST_CHECKED : BST_UNCHECKED);
+    // Not a setting: the registry's value as it is now, whoever wrote it.
+    const bool starts = start_with_windows::for_this_program().is_on();
+    check_button(IDC_DISPLAY_START_WITH_WINDOWS, starts ? BST_CHECKED : BST_UNCHECKED);
     return true;
 }
 
@@ -79,7 +83,17 @@ bool display_page::on_apply() {
                                                settings_.angle_mode);
     for (const page_switch& s : switches)
         settings_.*s.field = IsDlgButtonChecked(handle(), s.id) == BST_CHECKED;
+    apply_start_with_windows();
     return false;
+}
+
+void display_page::apply_start_with_windows() {
+    const start_with_windows entry = start_with_windows::for_this_program();
+    const bool wanted = IsDlgButtonChecked(handle(), IDC_DISPLAY_START_WITH_WINDOWS) == BST_CHECKED;
+    if (wanted == entry.is_on())
+        return;
+    if (!(wanted ? entry.turn_on() : entry.turn_off()))
+        message_box(handle(), IDS_START_WITH_WINDOWS_FAILED, MB_OK | MB_ICONERROR);
 }
 
 void display_page::on_help(HELPINFO*) {

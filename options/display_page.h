@@ -20,6 +20,8 @@ private:
     // edit's number is outside [lowest, highest].
     bool refuse_out_of_range(int edit_id, unsigned lowest, unsigned highest, unsigned text_id);
     unsigned edit_number(int edit_id) const;
+    // Writes or removes the Run value when the check box differs from it.
+    void apply_start_with_windows();
 
     settings& settings_;
 };

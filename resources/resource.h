@@ -51,6 +51,7 @@
 #define IDS_PRECISION_RANGE 1202 // the precision edit's range message
 #define IDS_EXPONENT_RANGE  1203 // the exponent edit's range message
 #define IDS_HOTKEY_NEEDS_MODIFIER 1204 // a hotkey without Ctrl or Alt
+#define IDS_START_WITH_WINDOWS_FAILED 1205 // the Run value could not be changed
 
 // -- Functions page (107) and the user function dialog (112)
 #define IDD_FUNCTIONS_PAGE              107
@@ -101,6 +102,7 @@
 #define IDC_DISPLAY_COMMA         1022
 #define IDC_DISPLAY_BEGIN_SHOW    1030
 #define IDC_DISPLAY_ANS_PRECISION 1031
+#define IDC_DISPLAY_START_WITH_WINDOWS 1032 // the per-user Run value, not a setting
 
 // -- Transfer page (108)
 #define IDD_TRANSFER_PAGE           108

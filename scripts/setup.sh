@@ -5,14 +5,16 @@ set -euo pipefail
 packages=(
   # native build, tests, sanitizers, fuzzing, benchmarks
   g++ cmake ninja-build googletest libbenchmark-dev clang libclang-rt-14-dev
-  # differential test of the engine against its Python model
-  python3
+  # differential test of the engine against its Python model; the package
+  # manager's manifests read back by their test
+  python3 python3-yaml
   # cross build for Windows
   g++-mingw-w64-x86-64 mingw-w64-tools
   # running and testing the Windows program
   wine wine64 xvfb xdotool x11-utils imagemagick
-  # the help file (chmcmd, Free Pascal's CHM compiler) and the release zip
-  fp-utils zip
+  # the help file (chmcmd, Free Pascal's CHM compiler), the release zip and
+  # the installer (makensis)
+  fp-utils zip nsis
   # the latency benchmark's X helper (bench/x_latency.c): key presses and drawing events
   libx11-dev libxtst-dev libxdamage-dev
   # Japanese text: the ja_JP.UTF-8 locale (Wine's ANSI code page 932) and a Japanese font

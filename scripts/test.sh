@@ -6,7 +6,9 @@
 #      on Xvfb (engine, framework, settings, windows, the program's resources),
 #      and the long-use run, which prints its object and memory counts,
 #   3. the fuzz targets (engine, file loaders) for a bounded time,
-#   4. the end-to-end tests that type into the real Tarvik.exe.
+#   4. the end-to-end tests that type into the real Tarvik.exe,
+#   5. the installer: packaging, its manifests, and a silent install, update
+#      and uninstall on a fresh Wine prefix.
 # Exits non-zero when anything fails.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -55,8 +57,9 @@ stage "long use (Wine)" ctest --test-dir build/windows -R '^long_use' -V --timeo
 # already failed.
 if [ -f build/windows/Tarvik.exe ]; then
   stage "end-to-end (Wine, real keys)" tests/e2e/run.sh
+  stage "installer (Wine)" tests/installer/run.sh
 else
-  failed=$((failed + 1)); failures+=("end-to-end (no Tarvik.exe)")
+  failed=$((failed + 2)); failures+=("end-to-end (no Tarvik.exe)" "installer (no Tarvik.exe)")
 fi
 
 echo

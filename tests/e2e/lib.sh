@@ -8,7 +8,8 @@ probe_exe="$build/tests/tarvik-probe.exe"
 shots="$root/shots/e2e"
 mkdir -p "$shots"
 
-source "$root/scripts/wine-env.sh" "$build/e2e-prefix"
+# TARVIK_E2E_PREFIX: another prefix (the installer test starts from a fresh one).
+source "$root/scripts/wine-env.sh" "${TARVIK_E2E_PREFIX:-$build/e2e-prefix}"
 "$root/scripts/wine-prefix.sh" "$WINEPREFIX"
 source "$root/scripts/xvfb.sh"
 if wineserver -p </dev/null >/dev/null 2>&1; then wine wineboot </dev/null >/dev/null 2>&1 || true; fi
