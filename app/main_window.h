@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/calculator_session.h"
+#include "app/focus_return.h"
 #include "app/list_popup.h"
 #include "app/list_popup_owner.h"
 #include "app/tray_icon.h"
@@ -113,6 +114,7 @@ protected:
     void on_nc_r_button_up(UINT hit_test, int x, int y) override;
     void on_paint() override;
     bool on_query_end_session() override;
+    void on_show_window(bool shown, UINT status) override;
     void on_size(UINT type, UINT width, UINT height) override;
     void on_sys_color_change() override;
 
@@ -166,6 +168,7 @@ private:
     void show_about_box();
     void open_help();
     void open_list_popup(list_kind kind);
+    void note_activation(UINT state, HWND other);
 
     expression_editor editor_;
     answer_display answer_;
@@ -177,6 +180,11 @@ private:
     settings& settings_ = options_.current_settings();
     settings file_settings_;
     HWND send_target_ = nullptr;
+    // The application the hotkey came from, which the keyboard goes back to.
+    focus_return way_back_;
+    // Set when the window is shown; its next activation closes the editor's
+    // input method.
+    bool input_method_to_close_ = false;
     bool hotkey_registered_ = true;
     // Until the history and variables are read, exit must not write the
     // files over with empty lists.
