@@ -21,6 +21,8 @@ public:
     automation_client& operator=(const automation_client&) = delete;
 
     std::optional<text_anchor> anchor_for(HWND focus) const;
+    // False where the system has no UI Automation client to offer.
+    bool available() const { return automation_ != nullptr; }
 
 private:
     ui_automation_element* focused_element(HWND focus) const;

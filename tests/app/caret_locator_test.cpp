@@ -2,15 +2,28 @@
 
 #include <gtest/gtest.h>
 #include <oleacc.h>
+#include <uiautomationcore.h>
 
 #include <atomic>
 #include <thread>
 
 #include "app/accessibility_query.h"
+#include "app/automation_client.h"
 #include "calculator_window_fixture.h"
 #include "foreign_editor.h"
 
 namespace {
+
+// UiaReturnRawElementProvider, looked up: the toolchain has no import
+// library for it, and its header declares a parameter named "new".
+LRESULT return_element(HWND window, WPARAM wparam, LPARAM lparam, IRawElementProviderSimple* element) {
+    using function = LRESULT(WINAPI*)(HWND, WPARAM, LPARAM, IRawElementProviderSimple*);
+    static const auto answer = reinterpret_cast<function>(reinterpret_cast<void*>(
+        GetProcAddress(LoadLibraryA("uiautomationcore.dll"), "UiaReturnRawElementProvider")));
+    return answer ? answer(window, wparam, lparam, element) : 0;
+}
+
+constexpr LONG UIA_ROOT_OBJECT_ID = -25;
 
 // An accessible caret object at a fixed place, as a browser offers for the
 // caret it draws itself.
@@ -74,7 +87,74 @@ private:
     std::atomic<ULONG> references_{1};
 };
 
-enum class offer { caret_object, nothing, hung };
+// A UI Automation element standing for a text field inside the window, as
+// a browser offers for its focused input: no caret range, a rectangle only.
+class field_element : public IRawElementProviderSimple, public IRawElementProviderFragment {
+public:
+    explicit field_element(RECT place) : place_(place) {}
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+        if (iid == __uuidof(IUnknown) || iid == __uuidof(IRawElementProviderSimple))
+            *object = static_cast<IRawElementProviderSimple*>(this);
+        else if (iid == __uuidof(IRawElementProviderFragment))
+            *object = static_cast<IRawElementProviderFragment*>(this);
+        else {
+            *object = nullptr;
+            return E_NOINTERFACE;
+        }
+        AddRef();
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+    ULONG STDMETHODCALLTYPE Release() override { return --references_; } // lives with the test window
+
+    HRESULT STDMETHODCALLTYPE get_ProviderOptions(ProviderOptions* options) override {
+        *options = ProviderOptions_ServerSideProvider;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetPatternProvider(PATTERNID, IUnknown** pattern) override {
+        *pattern = nullptr;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetPropertyValue(PROPERTYID, VARIANT* value) override {
+        value->vt = VT_EMPTY;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_HostRawElementProvider(IRawElementProviderSimple** host) override {
+        *host = nullptr;
+        return S_OK;
+    }
+
+    HRESULT STDMETHODCALLTYPE Navigate(NavigateDirection, IRawElementProviderFragment** element) override {
+        *element = nullptr;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetRuntimeId(SAFEARRAY** id) override {
+        *id = nullptr;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_BoundingRectangle(UiaRect* area) override {
+        *area = {static_cast<double>(place_.left), static_cast<double>(place_.top),
+                 static_cast<double>(place_.right - place_.left),
+                 static_cast<double>(place_.bottom - place_.top)};
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetEmbeddedFragmentRoots(SAFEARRAY** roots) override {
+        *roots = nullptr;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE SetFocus() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE get_FragmentRoot(IRawElementProviderFragmentRoot** root) override {
+        *root = nullptr;
+        return S_OK;
+    }
+
+private:
+    RECT place_;
+    std::atomic<ULONG> references_{1};
+};
+
+enum class offer { caret_object, automation_element, nothing, hung };
 
 // A window of another thread that draws no system caret; by its offer it
 // answers Active Accessibility's question for its caret, answers nothing,
@@ -107,6 +187,9 @@ private:
                 return LresultFromObject(__uuidof(IAccessible), wparam, &self->object_);
             return 0;
         }
+        if (message == WM_GETOBJECT && self && self->offer_ == offer::automation_element &&
+            static_cast<LONG>(lparam) == UIA_ROOT_OBJECT_ID)
+            return return_element(window, wparam, lparam, &self->field_);
         if (message == WM_DESTROY)
             PostQuitMessage(0);
         return DefWindowProcA(window, message, wparam, lparam);
@@ -132,6 +215,7 @@ private:
     offer offer_;
     RECT caret_;
     caret_object object_{caret_};
+    field_element field_{caret_};
     HANDLE released_ = nullptr;
     std::thread thread_;
     std::atomic<bool> ready_{false};
@@ -148,10 +232,23 @@ struct chain_case {
     screen_rectangle area;
 };
 
+// Whether this system has a UI Automation client (Wine 8 registers none).
+bool automation_available() {
+    bool available = false;
+    std::thread([&] {
+        CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+        available = automation_client().available();
+        CoUninitialize();
+    }).join();
+    return available;
+}
+
 class caret_chain : public testing::TestWithParam<chain_case> {};
 
 TEST_P(caret_chain, takes_the_first_source_that_answers) {
     const chain_case& c = GetParam();
+    if (c.what == offer::automation_element && !automation_available())
+        GTEST_SKIP() << "no UI Automation client on this system";
     caretless_window target(c.what, CARET);
     const text_anchor found = locate_text(target.handle(), c.allowed_ms);
     // A hung target got no more than its time: it is let go only now.
@@ -167,6 +264,11 @@ INSTANTIATE_TEST_SUITE_P(
                    offer::caret_object,
                    2000,
                    anchor_source::accessible_caret,
+                   {640, 480, 642, 498}},
+        chain_case{"automation_element",
+                   offer::automation_element,
+                   2000,
+                   anchor_source::automation_element,
                    {640, 480, 642, 498}},
         // The focus window's top left corner, as before any of this.
         chain_case{"nothing_offered", offer::nothing, 2000, anchor_source::focus_window, {120, 80, 120, 80}},
