@@ -3,6 +3,7 @@
 #include <string>
 
 #include "calc/sent_text.h"
+#include "app/clipboard_text.h"
 #include "ui/text.h"
 
 namespace {
@@ -15,9 +16,13 @@ std::string text_of(HWND window) {
     return text;
 }
 
-void post_bytes(HWND target, const std::string& text) {
+// False at the first post that fails; the rest is not sent, so the target
+// never gets an answer with a hole in it.
+bool post_bytes(HWND target, const std::string& text) {
     for (const char byte : text)
-        PostMessageA(target, WM_CHAR, static_cast<unsigned char>(byte), 0);
+        if (!PostMessageA(target, WM_CHAR, static_cast<unsigned char>(byte), 0))
+            return false;
+    return true;
 }
 
 void finish_sending(const answer_delivery& delivery) {
@@ -35,12 +40,14 @@ void finish_sending(const answer_delivery& delivery) {
 
 } // namespace
 
-void send_answer(const answer_delivery& delivery) {
+send_result send_answer(const answer_delivery& delivery) {
     if (!delivery.send_ans || !delivery.send_target)
-        return;
+        return send_result::not_sent;
     const bool with_expression = expression_goes_along(delivery.send_exp, shift_down());
     const std::string text = sent_text(with_expression ? text_of(delivery.editor) : std::string(),
                                        text_of(delivery.answer), with_expression);
-    post_bytes(delivery.send_target, text);
+    if (!post_bytes(delivery.send_target, text))
+        return put_text_on_clipboard(delivery.calculator, text) ? send_result::copied : send_result::lost;
     finish_sending(delivery);
+    return send_result::delivered;
 }

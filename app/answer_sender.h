@@ -17,7 +17,17 @@ struct answer_delivery {
     std::int32_t after_send = 1;
 };
 
+enum class send_result {
+    not_sent,  // sending is off, or the hotkey has not named a target
+    delivered, // the target took every character
+    copied,    // a post failed; the whole text is on the clipboard instead
+    lost,      // a post failed and the clipboard could not be set either
+};
+
 // Nothing happens when sending is off or there is no target. Shift held at
-// this moment inverts "Send Exp". The posting is not checked: a target that
-// has gone simply loses the text.
-void send_answer(const answer_delivery& delivery);
+// this moment inverts "Send Exp". A post fails when the target has gone, or
+// when it runs elevated and the system keeps a normal program's messages
+// from it: the sending stops there, the text goes to the clipboard so that
+// the user can paste it, and neither the hiding nor the activation of
+// "After Send" follows, so the calculator can say what happened.
+send_result send_answer(const answer_delivery& delivery);

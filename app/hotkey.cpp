@@ -1,5 +1,7 @@
 #include "app/hotkey.h"
 
+#include "app/caret_locator.h"
+#include "app/focus_return.h"
 #include "app/placement.h"
 #include "resources/resource.h"
 #include "ui/program_resources.h"
@@ -59,16 +61,16 @@ typing_position capture_typing_position(HWND foreground) {
     // own thread (such as its list popup) gives no target, as it should.
     if (!front_thread || !AttachThreadInput(own_thread, front_thread, TRUE))
         return position;
-    // With the input attached, the focus and the caret are those of the
-    // application in front.
+    // With the input attached, the focus is that of the application in front.
     position.focus = GetFocus();
-    if (!GetCaretPos(&position.caret))
-        position.caret = {0, 0};
     AttachThreadInput(own_thread, front_thread, FALSE);
+    if (position.focus)
+        position.anchor = locate_text(position.focus);
     return position;
 }
 
-void handle_hotkey(HWND calculator, HWND editor, std::int32_t show_position, HWND& send_target) {
+void handle_hotkey(HWND calculator, HWND editor, std::int32_t show_position, HWND& send_target,
+                   focus_return& way_back) {
     HWND foreground = GetForegroundWindow();
     if (foreground == calculator) {
         ShowWindow(calculator, SW_HIDE);
@@ -76,7 +78,9 @@ void handle_hotkey(HWND calculator, HWND editor, std::int32_t show_position, HWN
     }
     const typing_position typing = capture_typing_position(foreground);
     send_target = typing.focus;
-    place_window(calculator, show_position, send_target, typing.caret);
+    if (typing.focus)
+        way_back.remember(foreground, typing.focus);
+    place_window(calculator, show_position, typing.anchor ? &*typing.anchor : nullptr);
     if (!IsWindowVisible(calculator))
         ShowWindow(calculator, SW_SHOW);
     SetForegroundWindow(calculator);

@@ -2,6 +2,11 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
+
+#include "app/text_anchor.h"
+
+class focus_return;
 
 // The global hotkey (id 0 of the calculator window) that brings the
 // calculator up where the user is typing.
@@ -26,15 +31,17 @@ using message_box_function = int(WINAPI*)(HWND, LPCSTR, LPCSTR, UINT);
 message_box_function set_hotkey_message_box(message_box_function show);
 
 // Where the user was typing when the hotkey was pressed: the focus window of
-// the foreground window's thread (none when it cannot be read) and its caret
-// in that window's client coordinates ((0, 0) when it cannot be read).
+// the foreground window's thread (none when it cannot be read) and where its
+// text is on the screen (none without a focus window; see locate_text).
 struct typing_position {
     HWND focus = nullptr;
-    POINT caret{0, 0};
+    std::optional<text_anchor> anchor;
 };
 typing_position capture_typing_position(HWND foreground);
 
 // WM_HOTKEY: hides the calculator when it is in front. Otherwise records
-// where the user was typing in send_target, places the calculator there by
-// "Show Position", shows it and gives its editor the focus.
-void handle_hotkey(HWND calculator, HWND editor, std::int32_t show_position, HWND& send_target);
+// where the user was typing in send_target and the way back, places the
+// calculator there by "Show Position", shows it and gives its editor the
+// focus.
+void handle_hotkey(HWND calculator, HWND editor, std::int32_t show_position, HWND& send_target,
+                   focus_return& way_back);

@@ -193,9 +193,10 @@ void main_window::open_main_menu(int x, int y) {
     menu.track(handle(), x, y);
 }
 
-void main_window::on_activate(UINT state, HWND, bool) {
+void main_window::on_activate(UINT state, HWND other, bool) {
     if ((state == WA_ACTIVE || state == WA_CLICKACTIVE) && editor_.handle())
         SetFocus(editor_.handle());
+    note_activation(state, other);
 }
 
 void main_window::editor_key_down(UINT virtual_key, UINT repeat, UINT flags) {

@@ -7,6 +7,7 @@
 
 #include "app/data_files.h"
 #include "calc/calculator_session.h"
+#include "app/focus_return.h"
 #include "app/list_popup.h"
 #include "app/list_popup_owner.h"
 #include "app/tray_icon.h"
@@ -115,6 +116,7 @@ protected:
     void on_paint() override;
     bool on_query_end_session() override;
     void on_end_session(bool ending) override;
+    void on_show_window(bool shown, UINT status) override;
     void on_size(UINT type, UINT width, UINT height) override;
     void on_sys_color_change() override;
 
@@ -162,6 +164,7 @@ private:
     void show_about_box();
     void open_help();
     void open_list_popup(list_kind kind);
+    void note_activation(UINT state, HWND other);
 
     expression_editor editor_;
     answer_display answer_;
@@ -173,6 +176,11 @@ private:
     options_sheet options_{settings_};
     data_files files_;
     HWND send_target_ = nullptr;
+    // The application the hotkey came from, which the keyboard goes back to.
+    focus_return way_back_;
+    // Set when the window is shown; its next activation closes the editor's
+    // input method.
+    bool input_method_to_close_ = false;
     bool hotkey_registered_ = true;
     colour_value back_colour_ = 0;
     colour_value frame_colour_ = 0;

@@ -6,9 +6,12 @@
 
 #include "app/answer_sender.h"
 #include "app/hotkey.h"
+#include "app/input_method.h"
 #include "app/tray_icon.h"
 #include "app/about_box.h"
 #include "options/hotkey_rule.h"
+#include "resources/resource.h"
+#include "ui/program_resources.h"
 #include "ui/html_help.h"
 #include "ui/step_trace.h"
 
@@ -99,8 +102,34 @@ void main_window::on_hot_key(int, UINT, UINT) {
     }
     if (bring_modal_window_to_front(handle()))
         return;
-    handle_hotkey(handle(), editor_.handle(), settings_.show_position, send_target_);
+    handle_hotkey(handle(), editor_.handle(), settings_.show_position, send_target_, way_back_);
     trace_step(IsWindowVisible(handle()) ? "window up" : "window hidden");
+}
+
+// Every way the window goes (Escape, the hotkey, a send, the icon cell, the
+// menus) hides it with ShowWindow, which tells the window first: the
+// keyboard goes back to the application the user came from.
+void main_window::on_show_window(bool shown, UINT status) {
+    window::on_show_window(shown, status);
+    if (status != 0)
+        return;
+    if (shown)
+        input_method_to_close_ = true;
+    else
+        way_back_.give_back(handle());
+}
+
+// The editor, focused on activation, starts each appearance with its input
+// method closed; a click into another application changes the way back.
+void main_window::note_activation(UINT state, HWND other) {
+    if (state == WA_INACTIVE) {
+        way_back_.on_deactivated(handle(), other);
+        return;
+    }
+    if (input_method_to_close_ && editor_.handle()) {
+        close_input_method(editor_.handle());
+        input_method_to_close_ = false;
+    }
 }
 
 void main_window::on_tray_message(WPARAM wparam, LPARAM lparam) {
@@ -116,7 +145,14 @@ void main_window::send_answer() {
     delivery.send_ans = settings_.send_ans;
     delivery.send_exp = settings_.send_exp;
     delivery.after_send = settings_.after_send;
-    ::send_answer(delivery);
+    const send_result result = ::send_answer(delivery);
+    if (result != send_result::copied && result != send_result::lost)
+        return;
+    // Said where the answer stood, as an error: Enter then does nothing until
+    // the expression is edited, rather than send this line.
+    show({load_text(result == send_result::copied ? IDS_SEND_FAILED_COPIED : IDS_SEND_FAILED_LOST),
+          answer_look::error});
+    session_.set_state(eval_failed);
 }
 
 // True when the sheet was confirmed. A second request while it is open

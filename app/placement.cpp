@@ -1,11 +1,12 @@
 #include "app/placement.h"
 
 #include "app/placement_arithmetic.h"
+#include "app/text_anchor.h"
 
 namespace {
 
 // The origin for the chosen position; false when the window stays where it is.
-bool wanted_origin(show_position position, HWND send_target, POINT caret, int width, int height,
+bool wanted_origin(show_position position, const text_anchor* anchor, int width, int height, int work_bottom,
                    screen_point& origin) {
     if (position == show_at_top_right) {
         RECT foreground{};
@@ -15,17 +16,28 @@ bool wanted_origin(show_position position, HWND send_target, POINT caret, int wi
         origin = origin_at_top_right(foreground.right, foreground.top, width);
         return true;
     }
-    // At the caret: without a receiving window (or once it is gone) there is
-    // no caret to go to.
-    if (!send_target || !ClientToScreen(send_target, &caret))
+    // At the text: without a receiving window there is nothing to go to.
+    if (!anchor)
         return false;
-    origin = origin_above_caret({caret.x, caret.y}, height);
+    origin = origin_at_anchor(*anchor, height, work_bottom);
     return true;
 }
 
 } // namespace
 
-void place_window(HWND window, std::int32_t show_position_setting, HWND send_target, POINT caret) {
+void place_window(HWND window, std::int32_t show_position, HWND send_target, POINT caret) {
+    // Without a receiving window (or once it is gone) there is no caret.
+    if (!send_target || !ClientToScreen(send_target, &caret)) {
+        place_window(window, show_position, nullptr);
+        return;
+    }
+    const int x = static_cast<int>(caret.x);
+    const int y = static_cast<int>(caret.y);
+    const text_anchor anchor{anchor_kind::caret, anchor_source::system_caret, {x, y, x, y}};
+    place_window(window, show_position, &anchor);
+}
+
+void place_window(HWND window, std::int32_t show_position_setting, const text_anchor* anchor) {
     const show_position position = usable_show_position(show_position_setting);
     // Where it was, unless that is no longer on any screen.
     if (position == show_where_it_was) {
@@ -39,12 +51,11 @@ void place_window(HWND window, std::int32_t show_position_setting, HWND send_tar
     const int width = bounds.right - bounds.left;
     const int height = bounds.bottom - bounds.top;
 
-    screen_point origin;
-    if (!wanted_origin(position, send_target, caret, width, height, origin))
-        return;
-
     RECT work{};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    screen_point origin;
+    if (!wanted_origin(position, anchor, width, height, work.bottom, origin))
+        return;
     origin = clamp_to_work_area(origin, width, height, work.right, work.bottom);
     SetWindowPos(window, nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -10,6 +10,13 @@
 // stays on the primary work area.
 void place_window(HWND window, std::int32_t show_position, HWND send_target, POINT caret);
 
+struct text_anchor;
+
+// The same with the place of the text found on the screen (see
+// locate_text): over a caret, under a focused element; none leaves the
+// window where it is when it goes to the text.
+void place_window(HWND window, std::int32_t show_position, const text_anchor* anchor);
+
 struct screen_rectangle;
 
 // Moves and sizes the window to a stored rectangle, brought whole onto the

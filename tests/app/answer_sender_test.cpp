@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "app/clipboard_text.h"
 #include "app/main_window.h"
 #include "calculator_window_fixture.h"
 #include "options/settings_file.h"
@@ -218,19 +219,45 @@ TEST(send_answer, posts_each_byte_of_double_byte_characters_in_order) {
     DestroyWindow(collector);
 }
 
-// A target that has gone loses the text without harm.
-TEST(send_answer, a_destroyed_target_is_not_an_error) {
+// A target that has gone takes nothing: the whole text goes to the
+// clipboard instead, and the calculator is neither hidden nor moved back.
+TEST(send_answer, a_destroyed_target_leaves_the_text_on_the_clipboard) {
     HWND gone = new_collector();
     DestroyWindow(gone);
-    HWND answer = CreateWindowExA(0, "STATIC", "3", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
+    HWND calculator = new_collector();
+    HWND editor = CreateWindowExA(0, "STATIC", "6*7", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
+                                  nullptr);
+    HWND answer = CreateWindowExA(0, "STATIC", "42", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
                                   nullptr);
     answer_delivery delivery;
+    delivery.calculator = calculator;
+    delivery.editor = editor;
     delivery.answer = answer;
     delivery.send_target = gone;
-    delivery.after_send = 1;
-    send_answer(delivery);
+    delivery.send_exp = true;
+    delivery.after_send = 0;
+    EXPECT_EQ(send_answer(delivery), send_result::copied);
+    EXPECT_EQ(clipboard_text(nullptr), "6*7=42");
+    EXPECT_TRUE(IsWindowVisible(calculator));
+    for (HWND window : {editor, answer, calculator})
+        DestroyWindow(window);
+}
+
+TEST_F(send_fixture, a_sending_that_cannot_arrive_is_said_in_the_answer_field) {
+    start([](settings& s) { s.after_send = 0; });
+    HWND gone = new_collector();
+    DestroyWindow(gone);
+    calculator->set_send_target(gone);
+    commit("6*7");
+    enter();
     pump_messages();
-    DestroyWindow(answer);
+    EXPECT_EQ(clipboard_text(nullptr), "42");
+    char shown[256] = {};
+    GetWindowTextA(calculator->answer().handle(), shown, sizeof shown);
+    EXPECT_EQ(std::string(shown), sjis("送れず、クリップボードにコピー済み"));
+    EXPECT_TRUE(IsWindowVisible(calculator->handle()));
+    // Enter sends nothing more (least of all the message) until an edit.
+    EXPECT_EQ(calculator->current_answer_state(), eval_failed);
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include "app/placement.h"
 #include "app/tray_icon.h"
 #include "calculator_window_fixture.h"
+#include "foreign_editor.h"
 #include "options/settings_file.h"
 #include "resources/resource.h"
 #include "support/sjis.h"
@@ -57,62 +58,6 @@ int WINAPI record_message_box(HWND owner, LPCSTR text, LPCSTR caption, UINT type
     shown_messages.push_back({owner, text, caption, type});
     return IDOK;
 }
-
-// A window of another thread with a focused edit control, as another
-// application in front would be.
-class foreign_editor {
-public:
-    foreign_editor(int x, int y) {
-        thread_ = std::thread([this, x, y] { run(x, y); });
-        while (!ready_)
-            Sleep(5);
-    }
-    ~foreign_editor() {
-        PostMessageA(frame_, WM_CLOSE, 0, 0);
-        thread_.join();
-    }
-    HWND frame() const { return frame_; }
-    HWND edit() const { return edit_; }
-    // Brings the frame to the front from its own thread.
-    void activate() { SendMessageA(frame_, WM_APP, 0, 0); }
-
-private:
-    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-        if (message == WM_APP) {
-            SetForegroundWindow(window);
-            SetFocus(GetWindow(window, GW_CHILD));
-            return 0;
-        }
-        if (message == WM_DESTROY)
-            PostQuitMessage(0);
-        return DefWindowProcA(window, message, wparam, lparam);
-    }
-
-    void run(int x, int y) {
-        WNDCLASSA type{};
-        type.lpfnWndProc = procedure;
-        type.hInstance = GetModuleHandleA(nullptr);
-        type.lpszClassName = "tarvik_test_foreign";
-        RegisterClassA(&type);
-        frame_ = CreateWindowExA(0, "tarvik_test_foreign", "foreign", WS_OVERLAPPEDWINDOW | WS_VISIBLE, x, y,
-                                 400, 200, nullptr, nullptr, type.hInstance, nullptr);
-        edit_ = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 50, 300, 24, frame_,
-                                nullptr, type.hInstance, nullptr);
-        SetForegroundWindow(frame_);
-        SetFocus(edit_);
-        ready_ = true;
-        MSG message;
-        while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-    }
-
-    std::thread thread_;
-    std::atomic<bool> ready_{false};
-    HWND frame_ = nullptr;
-    HWND edit_ = nullptr;
-};
 
 class desktop_test : public calculator_window_fixture {
 protected:
@@ -428,11 +373,11 @@ TEST_F(desktop_test, the_hotkey_from_another_application_comes_up_at_its_caret) 
     EXPECT_TRUE(eventually([&] { return GetForegroundWindow() == main(); }));
     EXPECT_EQ(GetFocus(), editor());
 
-    POINT caret = typing.caret;
-    ClientToScreen(other.edit(), &caret);
+    ASSERT_TRUE(typing.anchor);
+    EXPECT_EQ(typing.anchor->source, anchor_source::system_caret);
     const RECT placed = window_rect();
-    EXPECT_EQ(placed.left, caret.x);
-    EXPECT_EQ(placed.bottom, caret.y);
+    EXPECT_EQ(placed.left, typing.anchor->area.left);
+    EXPECT_EQ(placed.bottom, typing.anchor->area.top);
     EXPECT_EQ(placed.right - placed.left, 200); // the size is kept
 
     // Pressed again with the calculator in front, it hides it.

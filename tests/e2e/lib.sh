@@ -117,6 +117,35 @@ click_sheet_ok() {
   sleep 0.8
 }
 
+# Wine's notepad as the application the calculator is called from.
+start_notepad() {
+  (cd "$run_dir" && exec wine notepad </dev/null >/dev/null 2>&1) &
+  notepad_pid=$!
+  wait_until "notepad" probe_ok edit-text Notepad
+  notepad_window=$(xdotool search --sync --class notepad | tail -1)
+}
+notepad_text() { probe edit-text Notepad; }
+# A click into notepad's text, away from where the calculator may be, makes it
+# the foreground window as it would for a user (there is no window manager to
+# ask for activation).
+focus_notepad() {
+  eval "$(xdotool getwindowgeometry --shell "$notepad_window")"
+  xdotool mousemove $((X + WIDTH - 60)) $((Y + HEIGHT - 60)) click 1
+  xdotool windowfocus --sync "$notepad_window" >/dev/null 2>&1 || true
+  xdotool key ctrl+End
+  sleep 0.5
+}
+stop_notepad() {
+  xdotool search --class notepad 2>/dev/null | while read -r w; do xdotool windowclose "$w" 2>/dev/null; done
+  # Only the notepads of this prefix: other checkouts may test side by side.
+  local p
+  for p in $(pgrep -f 'notepad\.exe'); do
+    grep -qz "^WINEPREFIX=$WINEPREFIX\$" "/proc/$p/environ" 2>/dev/null && kill "$p" 2>/dev/null
+  done
+  kill "$notepad_pid" 2>/dev/null || true
+  wait_until "notepad to end" bash -c '! xdotool search --class notepad >/dev/null 2>&1'
+  sleep 0.5
+}
 screenshot() { import -window root "$shots/$1.png"; echo "  shot $shots/$1.png"; }
 
 stop_tarvik() {

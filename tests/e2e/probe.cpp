@@ -6,6 +6,7 @@
 //   tarvik-probe text N          the text of child control N alone
 //   tarvik-probe visible         1 when the main window is visible, else 0
 //   tarvik-probe foreground      class name of the foreground window
+//   tarvik-probe clipboard       the clipboard's text
 //   tarvik-probe rect            left top right bottom of the main window
 //   tarvik-probe child-rect N    the same for child control N (as in texts)
 //   tarvik-probe item-rect TITLE ID  the same for the visible control ID
@@ -331,6 +332,20 @@ int main(int argc, char** argv) {
     auto windows = main_windows();
     if (command == "count") {
         std::printf("%zu\n", windows.size());
+        return 0;
+    }
+    if (command == "clipboard") {
+        std::wstring text;
+        if (OpenClipboard(nullptr)) {
+            if (HANDLE memory = GetClipboardData(CF_UNICODETEXT)) {
+                if (const auto* data = static_cast<const wchar_t*>(GlobalLock(memory))) {
+                    text = data;
+                    GlobalUnlock(memory);
+                }
+            }
+            CloseClipboard();
+        }
+        std::printf("%s\n", wide_to_utf8(text).c_str());
         return 0;
     }
     if (command == "foreground") {

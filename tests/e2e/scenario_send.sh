@@ -4,34 +4,6 @@
 # in front; the tray icon (Wine's own tray window at the top left) shows the
 # calculator on a click and opens the Japanese menu on a right click.
 
-start_notepad() {
-  (cd "$run_dir" && exec wine notepad </dev/null >/dev/null 2>&1) &
-  notepad_pid=$!
-  wait_until "notepad" probe_ok edit-text Notepad
-  notepad_window=$(xdotool search --sync --class notepad | tail -1)
-}
-notepad_text() { probe edit-text Notepad; }
-# A click into notepad's text, away from where the calculator may be, makes it
-# the foreground window as it would for a user (there is no window manager to
-# ask for activation).
-focus_notepad() {
-  eval "$(xdotool getwindowgeometry --shell "$notepad_window")"
-  xdotool mousemove $((X + WIDTH - 60)) $((Y + HEIGHT - 60)) click 1
-  xdotool windowfocus --sync "$notepad_window" >/dev/null 2>&1 || true
-  xdotool key ctrl+End
-  sleep 0.5
-}
-stop_notepad() {
-  xdotool search --class notepad 2>/dev/null | while read -r w; do xdotool windowclose "$w" 2>/dev/null; done
-  # Only the notepads of this prefix: other checkouts may test side by side.
-  local p
-  for p in $(pgrep -f 'notepad\.exe'); do
-    grep -qz "^WINEPREFIX=$WINEPREFIX\$" "/proc/$p/environ" 2>/dev/null && kill "$p" 2>/dev/null
-  done
-  kill "$notepad_pid" 2>/dev/null || true
-  wait_until "notepad to end" bash -c '! xdotool search --class notepad >/dev/null 2>&1'
-  sleep 0.5
-}
 # The calculator's left edge is at notepad's caret on its first text line, and
 # its bottom edge on the caret's top (or, near the screen's top, it sits at y 0
 # covering the line), not where it was started (700, 600).
