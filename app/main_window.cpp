@@ -13,6 +13,7 @@
 #include "options/settings_path.h"
 #include "resources/resource.h"
 #include "ui/exception_guard.h"
+#include "ui/monitor_dpi.h"
 #include "ui/program_resources.h"
 #include "ui/step_trace.h"
 #include "ui/window_procedure.h"
@@ -112,11 +113,13 @@ bool main_window::on_create(CREATESTRUCTA*) {
     // focusing it in a window not yet shown set up the input method before
     // the first show, a cost the start-up does not need.
     trace_step("controls created");
+    take_dpi(dpi_of_window(handle()));
 
     load_settings(settings_, settings_file());
     trace_step("settings read");
     file_settings_ = settings_;
     move_to_stored_rectangle();
+    follow_monitor_dpi();
     apply_window_settings();
     // The height now fits the fonts; it may have grown off the screen.
     keep_on_screen(handle());
@@ -141,9 +144,9 @@ void main_window::finish_start() {
 // The stored rectangle, brought onto the nearest screen: a monitor may have
 // gone since it was saved, or the file may have been edited by hand.
 void main_window::move_to_stored_rectangle() {
-    const dpi_scale scale = system_dpi_scale();
-    const window_rectangle r = opening_rectangle(settings_.window_rect, scale);
-    const window_rectangle fallback = opening_rectangle(window_rectangle{}, scale);
+    const dpi_scale at_dpi = scale();
+    const window_rectangle r = opening_rectangle(settings_.window_rect, at_dpi);
+    const window_rectangle fallback = opening_rectangle(window_rectangle{}, at_dpi);
     move_onto_screen(handle(), {r.left, r.top, r.right, r.bottom}, fallback.right - fallback.left,
                      fallback.bottom - fallback.top);
 }
@@ -227,7 +230,7 @@ void main_window::change_angle_mode(int mode) {
 // ------------------------------------------------------- mouse and keyboard
 
 void main_window::on_l_button_down(UINT, int x, int y) {
-    if (in_icon_cell(x, y, system_dpi_scale()))
+    if (in_icon_cell(x, y, scale()))
         ShowWindow(handle(), SW_HIDE);
 }
 

@@ -65,6 +65,7 @@ public:
     HWND list_anchor() const override { return editor_.handle(); }
     std::string list_font_face() const override { return editor_.font_face(); }
     int list_font_size() const override { return editor_.font_size(); }
+    int list_dpi() const override { return dpi_; }
     HBRUSH list_colours(HDC dc) override { return editor_.ctl_colour(dc); }
     colour_value list_scroll_bar_colour() const override { return back_colour_; }
     std::vector<std::string> list_rows(list_kind kind) const override { return session_.list_rows(kind); }
@@ -84,6 +85,7 @@ public:
     expression_editor& editor() { return editor_; }
     answer_display& answer() { return answer_; }
     list_popup& popup() { return popup_; }
+    int dpi() const { return dpi_; }
     colour_value back_colour() const { return back_colour_; }
     colour_value frame_colour() const { return frame_colour_; }
     int frame_style() const { return frame_style_; }
@@ -102,6 +104,7 @@ protected:
     HBRUSH on_ctl_color_edit(HDC dc, HWND control) override;
     HBRUSH on_ctl_color_static(HDC dc, HWND control) override;
     void on_destroy() override;
+    void on_dpi_changed(int dpi, RECT* suggested) override;
     void on_get_min_max_info(MINMAXINFO* info) override;
     void on_help(HELPINFO* help) override;
     void on_hot_key(int id, UINT modifiers, UINT virtual_key) override;
@@ -152,6 +155,13 @@ private:
     bool confirm(HWND owner, UINT question);
     void move_to_stored_rectangle();
 
+    // The DPI of the window's monitor (main_window_dpi.cpp): every pixel size
+    // and font of the window follows it.
+    dpi_scale scale() const { return dpi_scale{dpi_}; }
+    int frame_width() const;
+    void take_dpi(int dpi);
+    void follow_monitor_dpi();
+
     // Work of the desktop integration (main_window_desktop.cpp): the tray
     // icon, the global hotkey, sending the answer, the options sheet, the
     // about box, help and the list popup.
@@ -185,6 +195,7 @@ private:
     colour_value frame_colour_ = 0;
     int frame_style_ = 0;
     HICON icon_ = nullptr;
+    int dpi_ = DESIGN_DPI;
 
     std::string files_directory_;
     // Files the user has been told could not be saved, so that a file that

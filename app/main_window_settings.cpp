@@ -106,7 +106,7 @@ void main_window::release_icon() {
 // cell's size at the session's DPI, so that the grip's icon stays sharp.
 void main_window::load_icon() {
     release_icon();
-    const int size = system_dpi_scale()(ICON_SIZE);
+    const int size = scale()(ICON_SIZE);
     if (!settings_.main_icon_file.empty())
         icon_ = static_cast<HICON>(
             LoadImageA(nullptr, settings_.main_icon_file.c_str(), IMAGE_ICON, size, size, LR_LOADFROMFILE));

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "ui/colour.h"
+#include "ui/dpi_scale.h"
 #include "ui/font.h"
 #include "ui/window.h"
 
@@ -68,6 +69,9 @@ public:
     // Replaces the font by face_name at size points (screen resolution). When
     // no font can be made the control falls back to the system font.
     void set_font(const char* face_name, int size);
+    // The DPI of the monitor the control is shown on: the font is made anew
+    // for it (the system DPI until the parent says otherwise).
+    void set_dpi(int dpi);
 
     // Character cell height of the control's font plus room for the frame.
     int preferred_height() const;
@@ -78,6 +82,7 @@ public:
     int frame_style() const { return frame_style_; }
     const std::string& font_face() const { return font_face_; }
     int font_size() const { return font_size_; }
+    int dpi() const { return dpi_; }
     HFONT font_handle() const { return font_.handle(); }
 
 protected:
@@ -95,4 +100,5 @@ private:
     colour_value text_colour_ = 0;
     colour_value frame_colour_ = 0;
     int frame_style_ = 0;
+    int dpi_ = DESIGN_DPI;
 };
