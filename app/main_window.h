@@ -118,6 +118,7 @@ protected:
     bool on_query_end_session() override;
     void on_size(UINT type, UINT width, UINT height) override;
     void on_sys_color_change() override;
+    void on_setting_change(UINT action, const char* section) override;
 
 private:
     // Evaluation and display.
@@ -136,6 +137,7 @@ private:
     void apply_answer_look(answer_look look);
     void apply_answer_settings();
     void apply_colours();
+    void refresh_look();
     void load_icon();
     void release_icon();
     void apply_topmost();
@@ -186,6 +188,9 @@ private:
     options_sheet options_;
     settings& settings_ = options_.current_settings();
     settings file_settings_;
+    // The colours and frame styles shown: the settings', or a high-contrast
+    // theme's in their place.
+    settings look_;
     HWND send_target_ = nullptr;
     bool hotkey_registered_ = true;
     // Until the history and variables are read, exit must not write the

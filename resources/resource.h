@@ -133,6 +133,7 @@
 #define IDC_FORMAT_INCOMPLETE_LABEL  1042
 #define IDC_FORMAT_ERROR_LABEL       1043
 #define IDC_FORMAT_TEXT_LABEL        1044
+#define IDC_FORMAT_HIGH_CONTRAST     1049 // shown while a high-contrast theme replaces the colours
 #define IDD_COLOUR_DIALOG            117 // the standard colour dialog's ids (colordlg.h) plus one
 #define IDC_COLOUR_AUTOMATIC         1046
 #define IDS_FORMAT_MAIN_WINDOW       3500 // the items of the window list
