@@ -54,7 +54,10 @@ bool list_popup::open(list_kind kind) {
     const RECT area = placement();
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
-    if (!create(0, CLASS_NAME, "", WS_POPUP | WS_CLIPCHILDREN, area.left, area.top, width, height,
+    // The popup and its list carry the name a screen reader gives them.
+    const std::string name = load_text(kind == history_list ? IDS_ACCESSIBLE_HISTORY : IDS_ACCESSIBLE_VARIABLES);
+    list_.set_accessible_name(name);
+    if (!create(0, CLASS_NAME, name.c_str(), WS_POPUP | WS_CLIPCHILDREN, area.left, area.top, width, height,
                 owner_.list_owner_window(), nullptr))
         return false;
     if (!list_.create(handle(), width, height, owner_.list_scroll_bar_colour())) {

@@ -114,6 +114,7 @@ bool main_window::on_create(CREATESTRUCTA*) {
     // the first show, a cost the start-up does not need.
     trace_step("controls created");
     take_dpi(dpi_of_window(handle()));
+    name_for_screen_readers();
 
     load_settings(settings_, settings_file());
     trace_step("settings read");
@@ -198,6 +199,8 @@ void main_window::commit() {
         return;
     const shown_answer shown = session_.commit(expression());
     show(shown);
+    // Read out once, the answer or the error; the live preview is not.
+    answer_.announce();
     if (shown.failed() && shown.error_position != -1)
         editor_.emphasise(shown.error_position, shown.error_length);
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/calculator_accessible.h"
 #include "app/calculator_session.h"
 #include "app/list_popup.h"
 #include "app/list_popup_owner.h"
@@ -13,6 +14,7 @@
 #include "options/options_sheet.h"
 #include "options/settings.h"
 #include "app/answer_display.h"
+#include "ui/accessibility.h"
 #include "ui/colour.h"
 #include "app/expression_editor.h"
 #include "app/expression_editor_owner.h"
@@ -106,6 +108,7 @@ protected:
     void on_destroy() override;
     void on_dpi_changed(int dpi, RECT* suggested) override;
     void on_get_min_max_info(MINMAXINFO* info) override;
+    LRESULT on_get_object(DWORD flags, LONG object_id) override;
     void on_help(HELPINFO* help) override;
     void on_hot_key(int id, UINT modifiers, UINT virtual_key) override;
     void on_key_down(UINT virtual_key, UINT repeat, UINT flags) override;
@@ -163,6 +166,7 @@ private:
     int frame_width() const;
     void take_dpi(int dpi);
     void follow_monitor_dpi();
+    void name_for_screen_readers();
 
     // Work of the desktop integration (main_window_desktop.cpp): the tray
     // icon, the global hotkey, sending the answer, the options sheet, the
@@ -201,6 +205,8 @@ private:
     int frame_style_ = 0;
     HICON icon_ = nullptr;
     int dpi_ = DESIGN_DPI;
+    calculator_accessible accessible_{*this, dpi_};
+    accessibility_provider accessibility_{accessible_};
 
     std::string files_directory_;
     // Files the user has been told could not be saved, so that a file that

@@ -156,6 +156,12 @@
 #define IDS_DELETE_ALL_HISTORY   202 // the list's "全て削除(&A)" on the history
 #define IDS_DELETE_VARIABLE      203 // the list's "削除(&D)" on a variable
 #define IDS_DELETE_ALL_VARIABLES 204 // the list's "全て削除(&A)" on the variables
+// Names screen readers give the windows and their parts.
+#define IDS_ACCESSIBLE_EXPRESSION 4101 // the editor
+#define IDS_ACCESSIBLE_ANSWER     4102 // the answer display
+#define IDS_ACCESSIBLE_ICON       4103 // the icon cell, which hides the window
+#define IDS_ACCESSIBLE_HISTORY    4104 // the list popup with the history
+#define IDS_ACCESSIBLE_VARIABLES  4105 // the list popup with the variables
 
 // Accelerators
 #define IDR_ACCELERATORS 114 // Ctrl+D/A/B/O/H: the answer forms

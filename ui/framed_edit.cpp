@@ -1,5 +1,7 @@
 #include "ui/framed_edit.h"
 
+#include <oleacc.h>
+
 #include "ui/application.h"
 #include "ui/dpi_scale.h"
 #include "ui/draw_frame.h"
@@ -101,6 +103,33 @@ int framed_edit::preferred_height() const {
 
 void framed_edit::on_nc_paint(HRGN) {
     draw_frame(handle(), background_, parent_shade_base(), frame_colour_, frame_style_);
+}
+
+void framed_edit::set_accessible_name(const std::string& name, bool live_region) {
+    accessible_name_ = name;
+    accessibility_.set_live_region(live_region);
+}
+
+std::wstring framed_edit::accessible_name(long) const { return accessible_text(accessible_name_); }
+
+long framed_edit::accessible_role(long) const { return ROLE_SYSTEM_TEXT; }
+
+std::wstring framed_edit::accessible_value(long) const {
+    std::string text;
+    get_window_text(text);
+    return accessible_text(text);
+}
+
+RECT framed_edit::accessible_location(long) const {
+    RECT r{};
+    GetWindowRect(handle(), &r);
+    return r;
+}
+
+LRESULT framed_edit::on_get_object(DWORD flags, LONG object_id) {
+    if (const LRESULT own = accessibility_.answer(handle(), flags, object_id))
+        return own;
+    return window::on_get_object(flags, object_id);
 }
 
 void framed_edit::replace_brush() {
