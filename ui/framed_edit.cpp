@@ -82,7 +82,10 @@ void framed_edit::set_font(const char* face_name, int size) {
         SendMessageA(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.handle()), FALSE);
 }
 
+// The same DPI keeps the font: the start asks before the settings set it.
 void framed_edit::set_dpi(int dpi) {
+    if (dpi == dpi_)
+        return;
     dpi_ = dpi;
     const std::string face = font_face_;
     set_font(face.c_str(), font_size_);
