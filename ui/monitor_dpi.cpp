@@ -53,6 +53,10 @@ int system_metric_for_dpi(int index, int dpi) {
 void set_monitor_dpi_source(monitor_dpi_function source) { monitor_dpi_override = source; }
 
 void adopt_monitor_dpi(HWND window, HMONITOR monitor) {
+    // With one monitor the window is on it already, and the hotkey does not
+    // wait for shcore to load.
+    if (!monitor_dpi_override && GetSystemMetrics(SM_CMONITORS) <= 1)
+        return;
     const int now = dpi_of_window(window);
     const int wanted = dpi_of_monitor(monitor);
     RECT r{};
