@@ -29,7 +29,7 @@ bool list_popup::register_window_class() {
 RECT list_popup::placement() const {
     RECT editor{};
     GetWindowRect(owner_.list_anchor(), &editor);
-    const int height = system_dpi_scale()(HEIGHT);
+    const int height = dpi_scale{dpi_}(HEIGHT);
     RECT popup{editor.left, editor.bottom, editor.right, editor.bottom + height};
     MONITORINFO monitor{};
     monitor.cbSize = sizeof(monitor);
@@ -50,10 +50,14 @@ bool list_popup::open(list_kind kind) {
         return false;
     if (!register_window_class())
         return false;
+    dpi_ = owner_.list_dpi();
     const RECT area = placement();
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
-    if (!create(0, CLASS_NAME, "", WS_POPUP | WS_CLIPCHILDREN, area.left, area.top, width, height,
+    // The popup and its list carry the name a screen reader gives them.
+    const std::string name = load_text(kind == history_list ? IDS_ACCESSIBLE_HISTORY : IDS_ACCESSIBLE_VARIABLES);
+    list_.set_accessible_name(name);
+    if (!create(0, CLASS_NAME, name.c_str(), WS_POPUP | WS_CLIPCHILDREN, area.left, area.top, width, height,
                 owner_.list_owner_window(), nullptr))
         return false;
     if (!list_.create(handle(), width, height, owner_.list_scroll_bar_colour())) {
@@ -141,13 +145,45 @@ void list_popup::on_activate(UINT state, HWND, bool) {
     if (!list_.handle())
         return;
     // The editor's font may have changed since the last opening.
-    SendMessageA(list_.handle(), WM_SETFONT, 0, FALSE);
-    font_.create_point_font(owner_.list_font_face().c_str(), owner_.list_font_size());
-    SendMessageA(list_.handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.handle()), TRUE);
+    apply_font(true);
     // Taking the focus while losing the activation would pull it back from
     // the window being activated (the delete confirmation among them).
     if (state != WA_INACTIVE)
         SetFocus(list_.handle());
+}
+
+void list_popup::apply_font(bool redraw) {
+    SendMessageA(list_.handle(), WM_SETFONT, 0, FALSE);
+    font_.create_point_font_at_dpi(owner_.list_font_face().c_str(), owner_.list_font_size(), dpi_);
+    SendMessageA(list_.handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.handle()), redraw ? TRUE : FALSE);
+}
+
+void list_popup::follow_dpi(int dpi) {
+    if (!handle() || dpi == dpi_)
+        return;
+    dpi_ = dpi;
+    const RECT area = placement();
+    SetWindowPos(handle(), nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    apply_font(true);
+}
+
+// The system moved the popup to a monitor of another DPI.
+void list_popup::on_dpi_changed(int dpi, RECT* suggested) {
+    if (dpi <= 0 || dpi == dpi_)
+        return;
+    dpi_ = dpi;
+    if (suggested)
+        SetWindowPos(handle(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    apply_font(true);
+}
+
+// The list fills the popup.
+void list_popup::on_size(UINT, UINT width, UINT height) {
+    if (list_.handle())
+        SetWindowPos(list_.handle(), nullptr, 0, 0, static_cast<int>(width), static_cast<int>(height),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HBRUSH list_popup::on_ctl_color_list_box(HDC dc, HWND) { return owner_.list_colours(dc); }

@@ -14,7 +14,7 @@
 class list_popup : public window {
 public:
     static constexpr const char* CLASS_NAME = "list_container";
-    static constexpr int HEIGHT = 100; // at 96 DPI, scaled to the session's
+    static constexpr int HEIGHT = 100; // at 96 DPI, scaled to the owner's
 
     explicit list_popup(list_popup_owner& owner);
     ~list_popup() override;
@@ -27,6 +27,9 @@ public:
     // Destroys the popup and gives the focus back to the editor.
     void close();
 
+    // Lays an open popup out at the DPI (its owner moved to another monitor).
+    void follow_dpi(int dpi);
+
     bool is_open() const { return handle() != nullptr; }
     list_kind kind() const { return kind_; }
     popup_list_box& list() { return list_; }
@@ -35,6 +38,8 @@ protected:
     void on_activate(UINT state, HWND other, bool minimized) override;
     void on_command(UINT notify_code, UINT id, HWND control) override;
     HBRUSH on_ctl_color_list_box(HDC dc, HWND control) override;
+    void on_dpi_changed(int dpi, RECT* suggested) override;
+    void on_size(UINT type, UINT width, UINT height) override;
 
 private:
     static bool register_window_class();
@@ -43,11 +48,13 @@ private:
     void refill();
     void use_selected_entry();
     void delete_entries(bool all);
+    void apply_font(bool redraw);
 
     list_popup_owner& owner_;
     list_kind kind_{};
     popup_list_box list_;
     font font_;
+    int dpi_ = DESIGN_DPI;
     // Set while a delete confirmation runs, whose message box takes the focus
     // away from the list, and while the popup is being destroyed.
     bool closing_suppressed_ = false;

@@ -7,6 +7,7 @@
 
 #include "calc/list_kind.h"
 #include "ui/colour.h"
+#include "ui/dpi_scale.h"
 
 // What the list popup needs from the window it drops down from: where it
 // goes, how it looks, the rows it lists and what picking or deleting a row
@@ -21,6 +22,8 @@ public:
     // The font the list borrows, read at every activation.
     virtual std::string list_font_face() const = 0;
     virtual int list_font_size() const = 0;
+    // The DPI the popup is laid out at: its owner's.
+    virtual int list_dpi() const { return system_dpi_scale().dpi; }
     // Sets the list's colours on dc and gives its background brush.
     virtual HBRUSH list_colours(HDC dc) = 0;
     // The background of the list's flat scroll bar.

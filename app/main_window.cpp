@@ -10,6 +10,7 @@
 #include "options/settings_path.h"
 #include "resources/resource.h"
 #include "ui/exception_guard.h"
+#include "ui/monitor_dpi.h"
 #include "ui/program_resources.h"
 #include "ui/step_trace.h"
 #include "ui/window_procedure.h"
@@ -53,10 +54,13 @@ bool main_window::on_create(CREATESTRUCTA*) {
     // focusing it in a window not yet shown set up the input method before
     // the first show, a cost the start-up does not need.
     trace_step("controls created");
+    take_dpi(dpi_of_window(handle()));
+    name_for_screen_readers();
 
     files_.load_settings(settings_);
     trace_step("settings read");
     move_to_stored_rectangle();
+    follow_monitor_dpi();
     apply_window_settings();
     // The height now fits the fonts; it may have grown off the screen.
     keep_on_screen(handle());
@@ -79,9 +83,9 @@ void main_window::finish_start() {
 // The stored rectangle, brought onto the nearest screen: a monitor may have
 // gone since it was saved, or the file may have been edited by hand.
 void main_window::move_to_stored_rectangle() {
-    const dpi_scale scale = system_dpi_scale();
-    const window_rectangle r = opening_rectangle(settings_.window_rect, scale);
-    const window_rectangle fallback = opening_rectangle(window_rectangle{}, scale);
+    const dpi_scale at_dpi = scale();
+    const window_rectangle r = opening_rectangle(settings_.window_rect, at_dpi);
+    const window_rectangle fallback = opening_rectangle(window_rectangle{}, at_dpi);
     move_onto_screen(handle(), {r.left, r.top, r.right, r.bottom}, fallback.right - fallback.left,
                      fallback.bottom - fallback.top);
 }
@@ -141,6 +145,8 @@ void main_window::commit() {
         return;
     const shown_answer shown = session_.commit(expression());
     show(shown);
+    // Read out once, the answer or the error; the live preview is not.
+    answer_.announce();
     if (shown.failed() && shown.error_position != -1)
         editor_.emphasise(shown.error_position, shown.error_length);
 }
@@ -173,7 +179,7 @@ void main_window::change_angle_mode(int mode) {
 // ------------------------------------------------------- mouse and keyboard
 
 void main_window::on_l_button_down(UINT, int x, int y) {
-    if (in_icon_cell(x, y, system_dpi_scale()))
+    if (in_icon_cell(x, y, scale()))
         ShowWindow(handle(), SW_HIDE);
 }
 

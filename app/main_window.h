@@ -8,12 +8,14 @@
 #include "app/data_files.h"
 #include "calc/calculator_session.h"
 #include "app/focus_return.h"
+#include "app/calculator_accessible.h"
 #include "app/list_popup.h"
 #include "app/list_popup_owner.h"
 #include "app/tray_icon.h"
 #include "options/options_sheet.h"
 #include "options/settings.h"
 #include "app/answer_display.h"
+#include "ui/accessibility.h"
 #include "ui/colour.h"
 #include "app/expression_editor.h"
 #include "app/expression_editor_owner.h"
@@ -67,6 +69,7 @@ public:
     HWND list_anchor() const override { return editor_.handle(); }
     std::string list_font_face() const override { return editor_.font_face(); }
     int list_font_size() const override { return editor_.font_size(); }
+    int list_dpi() const override { return dpi_; }
     HBRUSH list_colours(HDC dc) override { return editor_.ctl_colour(dc); }
     colour_value list_scroll_bar_colour() const override { return back_colour_; }
     std::vector<std::string> list_rows(list_kind kind) const override { return session_.list_rows(kind); }
@@ -86,6 +89,7 @@ public:
     expression_editor& editor() { return editor_; }
     answer_display& answer() { return answer_; }
     list_popup& popup() { return popup_; }
+    int dpi() const { return dpi_; }
     colour_value back_colour() const { return back_colour_; }
     colour_value frame_colour() const { return frame_colour_; }
     int frame_style() const { return frame_style_; }
@@ -104,7 +108,9 @@ protected:
     HBRUSH on_ctl_color_edit(HDC dc, HWND control) override;
     HBRUSH on_ctl_color_static(HDC dc, HWND control) override;
     void on_destroy() override;
+    void on_dpi_changed(int dpi, RECT* suggested) override;
     void on_get_min_max_info(MINMAXINFO* info) override;
+    LRESULT on_get_object(DWORD flags, LONG object_id) override;
     void on_help(HELPINFO* help) override;
     void on_hot_key(int id, UINT modifiers, UINT virtual_key) override;
     void on_key_down(UINT virtual_key, UINT repeat, UINT flags) override;
@@ -119,6 +125,7 @@ protected:
     void on_show_window(bool shown, UINT status) override;
     void on_size(UINT type, UINT width, UINT height) override;
     void on_sys_color_change() override;
+    void on_setting_change(UINT action, const char* section) override;
 
 private:
     // Evaluation and display.
@@ -137,6 +144,7 @@ private:
     void apply_answer_look(answer_look look);
     void apply_answer_settings();
     void apply_colours();
+    void refresh_look();
     void load_icon();
     void release_icon();
     void apply_topmost();
@@ -149,6 +157,14 @@ private:
     void open_main_menu(int x, int y);
     bool confirm(HWND owner, UINT question);
     void move_to_stored_rectangle();
+
+    // The DPI of the window's monitor (main_window_dpi.cpp): every pixel size
+    // and font of the window follows it.
+    dpi_scale scale() const { return dpi_scale{dpi_}; }
+    int frame_width() const;
+    void take_dpi(int dpi);
+    void follow_monitor_dpi();
+    void name_for_screen_readers();
 
     // Work of the desktop integration (main_window_desktop.cpp): the tray
     // icon, the global hotkey, sending the answer, the options sheet, the
@@ -175,6 +191,9 @@ private:
     settings settings_;
     options_sheet options_{settings_};
     data_files files_;
+    // The colours and frame styles shown: the settings', or a high-contrast
+    // theme's in their place.
+    settings look_;
     HWND send_target_ = nullptr;
     // The application the hotkey came from, which the keyboard goes back to.
     focus_return way_back_;
@@ -186,4 +205,7 @@ private:
     colour_value frame_colour_ = 0;
     int frame_style_ = 0;
     HICON icon_ = nullptr;
+    int dpi_ = DESIGN_DPI;
+    calculator_accessible accessible_{*this, dpi_};
+    accessibility_provider accessibility_{accessible_};
 };

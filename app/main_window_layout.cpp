@@ -6,13 +6,14 @@
 #include "app/window_layout.h"
 #include "ui/dpi_scale.h"
 #include "ui/draw_frame.h"
+#include "ui/monitor_dpi.h"
 #include "ui/step_trace.h"
 
 namespace {
 
-int frame_width() { return GetSystemMetrics(SM_CXFRAME); }
-
 } // namespace
+
+int main_window::frame_width() const { return system_metric_for_dpi(SM_CXFRAME, dpi_); }
 
 void main_window::fit_height() {
     RECT editor_rect{};
@@ -21,7 +22,7 @@ void main_window::fit_height() {
     GetWindowRect(handle(), &window_rect);
     const int height = fitted_window_height(frame_width(), editor_rect.bottom - editor_rect.top,
                                             editor_.preferred_height(), answer_.preferred_height(),
-                                            system_dpi_scale());
+                                            scale());
     SetWindowPos(handle(), nullptr, 0, 0, window_rect.right - window_rect.left, height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -30,7 +31,7 @@ void main_window::on_size(UINT, UINT width, UINT height) {
     if (!editor_.handle() || !answer_.handle())
         return;
     const main_layout layout = layout_children(static_cast<int>(width), static_cast<int>(height),
-                                               answer_.preferred_height(), system_dpi_scale());
+                                               answer_.preferred_height(), scale());
     HDWP batch = BeginDeferWindowPos(2);
     const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
     if (batch)
@@ -49,7 +50,7 @@ void main_window::on_get_min_max_info(MINMAXINFO* info) {
         return;
     }
     const window_size minimum = minimum_tracking_size(frame_width(), editor_.preferred_height(),
-                                                      answer_.preferred_height(), system_dpi_scale());
+                                                      answer_.preferred_height(), scale());
     info->ptMinTrackSize.x = minimum.width;
     info->ptMinTrackSize.y = minimum.height;
 }
@@ -58,7 +59,7 @@ int main_window::on_nc_hit_test(int x, int y) {
     const int code = window::on_nc_hit_test(x, y);
     POINT point{x, y};
     ScreenToClient(handle(), &point);
-    return main_hit_test(code, point.x, point.y, settings_.disable_resize, system_dpi_scale());
+    return main_hit_test(code, point.x, point.y, settings_.disable_resize, scale());
 }
 
 void main_window::on_nc_paint(HRGN) {
@@ -75,19 +76,19 @@ void main_window::on_paint() {
     FillRect(dc, &client, background);
     DeleteObject(background);
 
-    const dpi_scale scale = system_dpi_scale();
-    const grip_lines grip = grip_for(frame_style_, back_colour_, frame_colour_, scale);
+    const dpi_scale at_dpi = scale();
+    const grip_lines grip = grip_for(frame_style_, back_colour_, frame_colour_, at_dpi);
     for (int i = 0; i < grip.count; ++i) {
         const grip_line& line = grip.lines[i];
-        const RECT stroke{line.x, client.top + scale(GRIP_TOP_OFFSET), line.x + line.width,
-                          client.bottom - scale(GRIP_BOTTOM_OFFSET)};
+        const RECT stroke{line.x, client.top + at_dpi(GRIP_TOP_OFFSET), line.x + line.width,
+                          client.bottom - at_dpi(GRIP_BOTTOM_OFFSET)};
         HBRUSH brush = CreateSolidBrush(line.colour);
         FillRect(dc, &stroke, brush);
         DeleteObject(brush);
     }
 
     if (icon_)
-        DrawIconEx(dc, 0, 0, icon_, scale(ICON_SIZE), scale(ICON_SIZE), 0, nullptr, DI_NORMAL);
+        DrawIconEx(dc, 0, 0, icon_, at_dpi(ICON_SIZE), at_dpi(ICON_SIZE), 0, nullptr, DI_NORMAL);
     EndPaint(handle(), &paint);
     trace_step("painted");
 }

@@ -3,8 +3,10 @@
 #include "app/main_window.h"
 
 #include "options/settings_ranges.h"
+#include "app/contrast_look.h"
 #include "app/window_layout.h"
 #include "resources/resource.h"
+#include "ui/high_contrast.h"
 #include "ui/program_resources.h"
 #include "ui/step_trace.h"
 
@@ -49,11 +51,12 @@ void main_window::apply_window_settings() {
     session_.configure(calculation_settings());
     session_.define_functions(settings_.user_function_texts);
     trace_step("session configured");
+    refresh_look();
     apply_editor_settings();
     apply_answer_settings();
     trace_step("fonts");
     apply_colours();
-    frame_style_ = settings_.main_frame_style;
+    frame_style_ = look_.main_frame_style;
     load_icon();
     trace_step("icon");
     apply_topmost();
@@ -64,35 +67,35 @@ void main_window::apply_window_settings() {
 }
 
 void main_window::apply_editor_settings() {
-    editor_.set_background(colour(settings_.exp_back_color));
-    editor_.set_text_colour(colour(settings_.exp_font_color));
-    editor_.set_frame_colour(colour(settings_.exp_frame_color));
+    editor_.set_background(colour(look_.exp_back_color));
+    editor_.set_text_colour(colour(look_.exp_font_color));
+    editor_.set_frame_colour(colour(look_.exp_frame_color));
     editor_.set_font(settings_.exp_font_name.c_str(), settings_.exp_font_size);
     editor_.set_match_parentheses(settings_.show_parens);
-    editor_.set_frame_style(settings_.exp_frame_style);
+    editor_.set_frame_style(look_.exp_frame_style);
 }
 
 void main_window::apply_answer_settings() {
-    answer_.set_background(colour(settings_.ans_back_color));
-    answer_.set_frame_colour(colour(settings_.ans_frame_color));
+    answer_.set_background(colour(look_.ans_back_color));
+    answer_.set_frame_colour(colour(look_.ans_frame_color));
     answer_.set_font(settings_.ans_font_name.c_str(), settings_.ans_font_size);
-    answer_.set_frame_style(settings_.ans_frame_style);
+    answer_.set_frame_style(look_.ans_frame_style);
     apply_answer_look(session_.state() == eval_failed ? answer_look::error : answer_look::answer);
 }
 
 // The answer's text colour for what it shows.
 void main_window::apply_answer_look(answer_look look) {
     switch (look) {
-    case answer_look::answer: answer_.set_text_colour(colour(settings_.ans_font_color)); break;
-    case answer_look::interim: answer_.set_incomplete_colour(colour(settings_.ans_nc_color)); break;
-    case answer_look::error: answer_.set_error_colour(colour(settings_.ans_error_color)); break;
+    case answer_look::answer: answer_.set_text_colour(colour(look_.ans_font_color)); break;
+    case answer_look::interim: answer_.set_incomplete_colour(colour(look_.ans_nc_color)); break;
+    case answer_look::error: answer_.set_error_colour(colour(look_.ans_error_color)); break;
     case answer_look::unchanged: break;
     }
 }
 
 void main_window::apply_colours() {
-    back_colour_ = resolved(settings_.main_back_color, COLOR_BTNFACE);
-    frame_colour_ = resolved(settings_.main_frame_color, COLOR_BTNSHADOW);
+    back_colour_ = resolved(look_.main_back_color, COLOR_BTNFACE);
+    frame_colour_ = resolved(look_.main_frame_color, COLOR_BTNSHADOW);
 }
 
 void main_window::release_icon() {
@@ -106,7 +109,7 @@ void main_window::release_icon() {
 // cell's size at the session's DPI, so that the grip's icon stays sharp.
 void main_window::load_icon() {
     release_icon();
-    const int size = system_dpi_scale()(ICON_SIZE);
+    const int size = scale()(ICON_SIZE);
     if (!settings_.main_icon_file.empty())
         icon_ = static_cast<HICON>(
             LoadImageA(nullptr, settings_.main_icon_file.c_str(), IMAGE_ICON, size, size, LR_LOADFROMFILE));
@@ -126,13 +129,31 @@ void main_window::redraw_all() {
     redraw_with_frame(answer_.handle());
 }
 
-// The colours again (not fonts or styles): system colours stand for AUTO_COLOR.
+// The colours the window shows: the user's, or a high-contrast theme's.
+void main_window::refresh_look() {
+    const system_palette palette{GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOWTEXT),
+                                 GetSysColor(COLOR_HIGHLIGHT)};
+    look_ = shown_look(settings_, high_contrast_on(), palette);
+}
+
+// A high-contrast theme switched on or off comes with new system colours.
+void main_window::on_setting_change(UINT action, const char*) {
+    if (action == SPI_SETHIGHCONTRAST)
+        on_sys_color_change();
+}
+
+// The colours and frame styles again (not fonts): system colours stand for
+// AUTO_COLOR, and a high-contrast theme may have come or gone.
 void main_window::on_sys_color_change() {
-    editor_.set_background(colour(settings_.exp_back_color));
-    editor_.set_text_colour(colour(settings_.exp_font_color));
-    editor_.set_frame_colour(colour(settings_.exp_frame_color));
-    answer_.set_background(colour(settings_.ans_back_color));
-    answer_.set_frame_colour(colour(settings_.ans_frame_color));
+    refresh_look();
+    editor_.set_frame_style(look_.exp_frame_style);
+    answer_.set_frame_style(look_.ans_frame_style);
+    frame_style_ = look_.main_frame_style;
+    editor_.set_background(colour(look_.exp_back_color));
+    editor_.set_text_colour(colour(look_.exp_font_color));
+    editor_.set_frame_colour(colour(look_.exp_frame_color));
+    answer_.set_background(colour(look_.ans_back_color));
+    answer_.set_frame_colour(colour(look_.ans_frame_color));
     apply_answer_look(session_.state() == eval_failed ? answer_look::error : answer_look::answer);
     apply_colours();
     redraw_all();

@@ -1,6 +1,8 @@
 #include "app/placement.h"
 
 #include "app/placement_arithmetic.h"
+#include "app/placement_monitor.h"
+#include "ui/monitor_dpi.h"
 #include "app/text_anchor.h"
 
 namespace {
@@ -44,6 +46,9 @@ void place_window(HWND window, std::int32_t show_position_setting, const text_an
         keep_on_screen(window);
         return;
     }
+    // Laid out for the monitor's DPI before it is measured, moved and shown.
+    if (HMONITOR monitor = placement_monitor(position, send_target, caret))
+        adopt_monitor_dpi(window, monitor);
 
     RECT bounds{};
     if (!GetWindowRect(window, &bounds))

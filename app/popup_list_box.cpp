@@ -1,6 +1,7 @@
 #include "app/popup_list_box.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include "resources/resource.h"
 #include "ui/program_resources.h"
@@ -118,4 +119,42 @@ void popup_list_box::on_v_scroll(UINT code, UINT position, HWND) {
     }
     default: break;
     }
+}
+
+std::wstring popup_list_box::accessible_name(long child) const {
+    if (child == CHILDID_SELF)
+        return accessible_text(accessible_name_);
+    const LRESULT length = SendMessageA(handle(), LB_GETTEXTLEN, static_cast<WPARAM>(child - 1), 0);
+    if (length <= 0)
+        return {};
+    std::string row(static_cast<size_t>(length) + 1, '\0');
+    const LRESULT copied = SendMessageA(handle(), LB_GETTEXT, static_cast<WPARAM>(child - 1),
+                                        reinterpret_cast<LPARAM>(row.data()));
+    row.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+    return accessible_text(row);
+}
+
+long popup_list_box::accessible_role(long child) const {
+    return child == CHILDID_SELF ? ROLE_SYSTEM_LIST : ROLE_SYSTEM_LISTITEM;
+}
+
+long popup_list_box::accessible_child_count() const {
+    const LRESULT count = SendMessageA(handle(), LB_GETCOUNT, 0, 0);
+    return count > 0 ? static_cast<long>(count) : 0;
+}
+
+RECT popup_list_box::accessible_location(long child) const {
+    RECT r{};
+    if (child == CHILDID_SELF)
+        GetClientRect(handle(), &r);
+    else
+        SendMessageA(handle(), LB_GETITEMRECT, static_cast<WPARAM>(child - 1), reinterpret_cast<LPARAM>(&r));
+    MapWindowPoints(handle(), nullptr, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+LRESULT popup_list_box::on_get_object(DWORD flags, LONG object_id) {
+    if (const LRESULT own = accessibility_.answer(handle(), flags, object_id))
+        return own;
+    return window::on_get_object(flags, object_id);
 }

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "ui/accessibility.h"
+#include "ui/accessible_content.h"
 #include "ui/colour.h"
 #include "ui/window.h"
 
@@ -10,7 +12,7 @@
 // in step with its rows itself, turns Backspace, Escape, Delete and Enter
 // into commands for the popup, offers the popup's context menu and ignores
 // mouse movement (so hovering never changes the selection).
-class popup_list_box : public window {
+class popup_list_box : public window, public accessible_content {
 public:
     // The control id the popup's commands come from.
     static constexpr int CONTROL_ID = 0;
@@ -31,11 +33,20 @@ public:
 
     bool scroll_bar_shown() const { return scroll_bar_shown_; }
 
+    // The name a screen reader gives the list (the program's code page).
+    void set_accessible_name(const std::string& name) { accessible_name_ = name; }
+    // accessible_content: a list whose rows are its children.
+    std::wstring accessible_name(long child) const override;
+    long accessible_role(long child) const override;
+    long accessible_child_count() const override;
+    RECT accessible_location(long child) const override;
+
 protected:
     void on_context_menu(HWND target, int x, int y) override;
     void on_key_down(UINT virtual_key, UINT repeat, UINT flags) override;
     void on_mouse_move(UINT key_flags, int x, int y) override;
     void on_v_scroll(UINT code, UINT position, HWND scroll_bar) override;
+    LRESULT on_get_object(DWORD flags, LONG object_id) override;
 
 private:
     int client_height() const;
@@ -44,4 +55,6 @@ private:
     void scroll_to(int position);
 
     bool scroll_bar_shown_ = false;
+    std::string accessible_name_;
+    accessibility_provider accessibility_{*this};
 };

@@ -7,6 +7,7 @@
 
 #include "app/placement.h"
 #include "resources/resource.h"
+#include "ui/monitor_dpi.h"
 #include "ui/program_resources.h"
 
 namespace {
@@ -28,17 +29,31 @@ NOTIFYICONDATAA icon_record(HWND owner) {
     return record;
 }
 
+// The notification area shows small icons: the image of the small-icon size
+// at the DPI, so that the icon stays sharp.
+HICON small_icon(int dpi) {
+    return static_cast<HICON>(LoadImageA(program_instance(), MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON,
+                                         system_metric_for_dpi(SM_CXSMICON, dpi),
+                                         system_metric_for_dpi(SM_CYSMICON, dpi), 0));
+}
+
 } // namespace
+
+bool tray_icon::update_image(int dpi) const {
+    NOTIFYICONDATAA record = icon_record(owner_);
+    record.uFlags = NIF_ICON;
+    record.hIcon = small_icon(dpi);
+    const bool updated = Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
+    if (record.hIcon)
+        DestroyIcon(record.hIcon);
+    return updated;
+}
 
 bool tray_icon::add() const {
     NOTIFYICONDATAA record = icon_record(owner_);
     record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     record.uCallbackMessage = TRAY_MESSAGE;
-    // The notification area shows small icons: the image of the system's
-    // small-icon size, which follows the DPI.
-    record.hIcon = static_cast<HICON>(LoadImageA(program_instance(), MAKEINTRESOURCEA(IDI_PROGRAM),
-                                                 IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                 GetSystemMetrics(SM_CYSMICON), 0));
+    record.hIcon = small_icon(dpi_of_window(owner_));
     const std::string tip = tip_text();
     // The first version's tip field holds 64 bytes with the terminator.
     const size_t tip_length = tip.size() < 63 ? tip.size() : 63;

@@ -14,6 +14,8 @@ public:
 
     bool add() const;
     bool remove() const;
+    // The icon's image anew at the small-icon size of the DPI given.
+    bool update_image(int dpi) const;
 
     // The message the shell broadcasts to every top-level window when it
     // starts (again, after a crash or a restart of the shell): the icons it

@@ -9,6 +9,7 @@
 #include "options/font_choices.h"
 #include "options/settings_ranges.h"
 #include "resources/resource.h"
+#include "ui/high_contrast.h"
 #include "ui/html_help.h"
 #include "ui/program_resources.h"
 #include "ui/text.h"
@@ -66,6 +67,8 @@ bool format_page::on_init_dialog(HWND, LPARAM) {
     styles_.read(settings_);
     show_controls_for(main_window_style);
     load_controls(main_window_style);
+    // The calculator shows the theme's colours meanwhile (the user's are kept).
+    ShowWindow(item(IDC_FORMAT_HIGH_CONTRAST), high_contrast_on() ? SW_SHOW : SW_HIDE);
     return true;
 }
 

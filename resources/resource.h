@@ -139,6 +139,7 @@
 #define IDC_FORMAT_INCOMPLETE_LABEL  1042
 #define IDC_FORMAT_ERROR_LABEL       1043
 #define IDC_FORMAT_TEXT_LABEL        1044
+#define IDC_FORMAT_HIGH_CONTRAST     1049 // shown while a high-contrast theme replaces the colours
 #define IDD_COLOUR_DIALOG            117 // the standard colour dialog's ids (colordlg.h) plus one
 #define IDC_COLOUR_AUTOMATIC         1046
 #define IDS_FORMAT_MAIN_WINDOW       3500 // the items of the window list
@@ -163,6 +164,12 @@
 #define IDS_DELETE_ALL_HISTORY   202 // the list's "全て削除(&A)" on the history
 #define IDS_DELETE_VARIABLE      203 // the list's "削除(&D)" on a variable
 #define IDS_DELETE_ALL_VARIABLES 204 // the list's "全て削除(&A)" on the variables
+// Names screen readers give the windows and their parts.
+#define IDS_ACCESSIBLE_EXPRESSION 4101 // the editor
+#define IDS_ACCESSIBLE_ANSWER     4102 // the answer display
+#define IDS_ACCESSIBLE_ICON       4103 // the icon cell, which hides the window
+#define IDS_ACCESSIBLE_HISTORY    4104 // the list popup with the history
+#define IDS_ACCESSIBLE_VARIABLES  4105 // the list popup with the variables
 
 // Accelerators
 #define IDR_ACCELERATORS 114 // Ctrl+D/A/B/O/H: the answer forms

@@ -11,12 +11,29 @@ void font::release() {
     handle_ = nullptr;
 }
 
-bool font::create_point_font(const char* face_name, int points, HDC dc, bool underline) {
+namespace {
+
+LOGFONTA description(const char* face_name, bool underline) {
     LOGFONTA logical{};
     if (face_name)
         strncpy(logical.lfFaceName, face_name, LF_FACESIZE - 1);
     logical.lfUnderline = underline ? TRUE : FALSE;
     logical.lfCharSet = DEFAULT_CHARSET;
+    return logical;
+}
+
+} // namespace
+
+bool font::create_point_font_at_dpi(const char* face_name, int points, int dpi) {
+    LOGFONTA logical = description(face_name, false);
+    logical.lfHeight = -std::abs(MulDiv(points, dpi, 72));
+    release();
+    handle_ = CreateFontIndirectA(&logical);
+    return handle_ != nullptr;
+}
+
+bool font::create_point_font(const char* face_name, int points, HDC dc, bool underline) {
+    LOGFONTA logical = description(face_name, underline);
 
     HDC screen = dc ? nullptr : GetDC(nullptr);
     HDC target = dc ? dc : screen;

@@ -15,6 +15,10 @@ public:
     // character set the default one. True when the font could be created; the
     // previous font is gone either way.
     bool create_point_font(const char* face_name, int points, HDC dc = nullptr, bool underline = false);
+    // The same at a DPI of the window's monitor rather than the screen's
+    // device context, which a per-monitor-aware program reads at the DPI the
+    // session started with.
+    bool create_point_font_at_dpi(const char* face_name, int points, int dpi);
 
     HFONT handle() const { return handle_; }
 

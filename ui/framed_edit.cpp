@@ -1,5 +1,7 @@
 #include "ui/framed_edit.h"
 
+#include <oleacc.h>
+
 #include "ui/application.h"
 #include "ui/dpi_scale.h"
 #include "ui/draw_frame.h"
@@ -24,9 +26,9 @@ colour_value resolve(colour_value colour, colour_value automatic) {
 framed_edit::framed_edit(const look& initial)
     : font_face_(initial.font_face ? initial.font_face : ""), font_size_(initial.font_size),
       background_(initial.background), text_colour_(initial.text), frame_colour_(initial.frame),
-      frame_style_(initial.frame_style) {
+      frame_style_(initial.frame_style), dpi_(system_dpi_scale().dpi) {
     replace_brush();
-    font_.create_point_font(font_face_.c_str(), font_size_);
+    font_.create_point_font_at_dpi(font_face_.c_str(), font_size_, dpi_);
 }
 
 framed_edit::~framed_edit() {
@@ -75,26 +77,62 @@ void framed_edit::set_font(const char* face_name, int size) {
     // The control must let go of the old font before it is deleted.
     if (handle())
         SendMessageA(handle(), WM_SETFONT, 0, FALSE);
-    font_.create_point_font(font_face_.c_str(), font_size_);
+    font_.create_point_font_at_dpi(font_face_.c_str(), font_size_, dpi_);
     if (handle() && font_.handle())
         SendMessageA(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.handle()), FALSE);
+}
+
+// The same DPI keeps the font: the start asks before the settings set it.
+void framed_edit::set_dpi(int dpi) {
+    if (dpi == dpi_)
+        return;
+    dpi_ = dpi;
+    const std::string face = font_face_;
+    set_font(face.c_str(), font_size_);
 }
 
 int framed_edit::preferred_height() const {
     HDC dc = GetDC(handle());
     if (!dc)
-        return system_dpi_scale()(FRAME_ALLOWANCE);
+        return dpi_scale{dpi_}(FRAME_ALLOWANCE);
     HGDIOBJ shown_font = font_.handle() ? static_cast<HGDIOBJ>(font_.handle()) : GetStockObject(SYSTEM_FONT);
     HGDIOBJ previous = SelectObject(dc, shown_font);
     TEXTMETRICA metrics{};
     const bool measured = GetTextMetricsA(dc, &metrics) != FALSE;
     SelectObject(dc, previous);
     ReleaseDC(handle(), dc);
-    return (measured ? static_cast<int>(metrics.tmHeight) : 0) + system_dpi_scale()(FRAME_ALLOWANCE);
+    return (measured ? static_cast<int>(metrics.tmHeight) : 0) + dpi_scale{dpi_}(FRAME_ALLOWANCE);
 }
 
 void framed_edit::on_nc_paint(HRGN) {
     draw_frame(handle(), background_, parent_shade_base(), frame_colour_, frame_style_);
+}
+
+void framed_edit::set_accessible_name(const std::string& name, bool live_region) {
+    accessible_name_ = name;
+    accessibility_.set_live_region(live_region);
+}
+
+std::wstring framed_edit::accessible_name(long) const { return accessible_text(accessible_name_); }
+
+long framed_edit::accessible_role(long) const { return ROLE_SYSTEM_TEXT; }
+
+std::wstring framed_edit::accessible_value(long) const {
+    std::string text;
+    get_window_text(text);
+    return accessible_text(text);
+}
+
+RECT framed_edit::accessible_location(long) const {
+    RECT r{};
+    GetWindowRect(handle(), &r);
+    return r;
+}
+
+LRESULT framed_edit::on_get_object(DWORD flags, LONG object_id) {
+    if (const LRESULT own = accessibility_.answer(handle(), flags, object_id))
+        return own;
+    return window::on_get_object(flags, object_id);
 }
 
 void framed_edit::replace_brush() {

@@ -3,7 +3,10 @@
 
 #include <string>
 
+#include "ui/accessibility.h"
+#include "ui/accessible_content.h"
 #include "ui/colour.h"
+#include "ui/dpi_scale.h"
 #include "ui/font.h"
 #include "ui/window.h"
 
@@ -27,7 +30,7 @@ protected:
 // The setters only store; whoever calls them repaints afterwards. Colours
 // given as AUTO_COLOR (all bits set) are replaced by the control's own
 // automatic colour when they are set.
-class framed_edit : public window {
+class framed_edit : public window, public accessible_content {
 public:
     // The automatic colour of the settings (AUTO_COLOR, -1) as a colour value.
     static constexpr colour_value AUTOMATIC = 0xFFFFFFFFu;
@@ -68,6 +71,21 @@ public:
     // Replaces the font by face_name at size points (screen resolution). When
     // no font can be made the control falls back to the system font.
     void set_font(const char* face_name, int size);
+    // The DPI of the monitor the control is shown on: the font is made anew
+    // for it (the system DPI until the parent says otherwise).
+    void set_dpi(int dpi);
+
+    // The name a screen reader gives the control (in the program's code
+    // page); a live region has its changes read out when announced.
+    void set_accessible_name(const std::string& name, bool live_region);
+    // Tells screen readers that the text changed for good (a live region).
+    void announce() const { announce_live_region(handle()); }
+
+    // accessible_content: an editable or read-only text with its text as value.
+    std::wstring accessible_name(long child) const override;
+    long accessible_role(long child) const override;
+    std::wstring accessible_value(long child) const override;
+    RECT accessible_location(long child) const override;
 
     // Character cell height of the control's font plus room for the frame.
     int preferred_height() const;
@@ -78,10 +96,12 @@ public:
     int frame_style() const { return frame_style_; }
     const std::string& font_face() const { return font_face_; }
     int font_size() const { return font_size_; }
+    int dpi() const { return dpi_; }
     HFONT font_handle() const { return font_.handle(); }
 
 protected:
     void on_nc_paint(HRGN update_region) override;
+    LRESULT on_get_object(DWORD flags, LONG object_id) override;
 
 private:
     void replace_brush();
@@ -95,4 +115,7 @@ private:
     colour_value text_colour_ = 0;
     colour_value frame_colour_ = 0;
     int frame_style_ = 0;
+    int dpi_ = DESIGN_DPI;
+    std::string accessible_name_;
+    accessibility_provider accessibility_{*this};
 };

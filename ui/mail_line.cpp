@@ -41,7 +41,19 @@ bool mail_line::attach_control(HWND control, const std::string& address, link_op
     return subclass_control(control);
 }
 
+// The dialog's font is made anew when the dialog moves to a monitor of
+// another DPI; the underlined copy follows it.
+void mail_line::follow_font() {
+    const auto current = reinterpret_cast<HFONT>(SendMessageA(handle(), WM_GETFONT, 0, 0));
+    if (current == font_)
+        return;
+    font_ = current;
+    release_font();
+    underlined_font_ = underlined_copy(font_);
+}
+
 void mail_line::on_paint() {
+    follow_font();
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(handle(), &paint);
     char text[text_capacity] = {};

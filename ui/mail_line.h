@@ -40,6 +40,7 @@ protected:
 
 private:
     bool cursor_is_inside() const;
+    void follow_font();
     void redraw();
 
     std::string address_;

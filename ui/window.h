@@ -86,12 +86,18 @@ protected:
     virtual HBRUSH on_ctl_color_list_box(HDC dc, HWND control);
     virtual HBRUSH on_ctl_color_static(HDC dc, HWND control);
     virtual void on_destroy();
+    // dpi: the new DPI of the window's monitor; suggested: the rectangle the
+    // system proposes for it there.
+    virtual void on_dpi_changed(int dpi, RECT* suggested);
     virtual void on_draw_item(DRAWITEMSTRUCT* item);
     virtual void on_drop_files(HDROP drop);
     virtual void on_enable(bool enabled);
     virtual bool on_erase_background(HDC dc);
     virtual void on_help(HELPINFO* help);
     virtual void on_get_min_max_info(MINMAXINFO* info);
+    // The answer to an accessibility client's request (LresultFromObject's
+    // result), or the previous procedure's.
+    virtual LRESULT on_get_object(DWORD flags, LONG object_id);
     virtual void on_hot_key(int id, UINT modifiers, UINT virtual_key);
     virtual void on_h_scroll(UINT code, UINT position, HWND scroll_bar);
     virtual bool on_init_dialog(HWND focus, LPARAM init_param);
@@ -127,6 +133,7 @@ protected:
     virtual bool on_set_cursor(HWND target, UINT hit_test, UINT mouse_message);
     virtual void on_set_focus(HWND other);
     virtual void on_set_text(const char* text);
+    virtual void on_setting_change(UINT action, const char* section);
     virtual void on_show_window(bool shown, UINT status);
     virtual void on_size(UINT type, UINT width, UINT height);
     virtual void on_sizing(UINT edge, RECT* rect);

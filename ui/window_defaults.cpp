@@ -62,6 +62,10 @@ HBRUSH window::on_ctl_color_static(HDC dc, HWND control) {
 
 void window::on_destroy() { call_previous(WM_DESTROY, 0, 0); }
 
+void window::on_dpi_changed(int dpi, RECT* suggested) {
+    call_previous(WM_DPICHANGED, MAKEWPARAM(dpi, dpi), record_param(suggested));
+}
+
 void window::on_draw_item(DRAWITEMSTRUCT* item) {
     call_previous(WM_DRAWITEM, item ? item->CtlID : 0, record_param(item));
 }
@@ -75,6 +79,10 @@ bool window::on_erase_background(HDC dc) { return call_previous(WM_ERASEBKGND, h
 void window::on_help(HELPINFO* help) { call_previous(WM_HELP, 0, record_param(help)); }
 
 void window::on_get_min_max_info(MINMAXINFO* info) { call_previous(WM_GETMINMAXINFO, 0, record_param(info)); }
+
+LRESULT window::on_get_object(DWORD flags, LONG object_id) {
+    return call_previous(WM_GETOBJECT, flags, static_cast<LPARAM>(object_id));
+}
 
 void window::on_hot_key(int id, UINT modifiers, UINT virtual_key) {
     call_previous(WM_HOTKEY, static_cast<WPARAM>(id), MAKELPARAM(modifiers, virtual_key));
@@ -136,6 +144,10 @@ void window::on_mouse_move(UINT key_flags, int x, int y) {
 void window::on_move(int x, int y) { call_previous(WM_MOVE, 0, point_param(x, y)); }
 
 void window::on_moving(UINT edge, RECT* rect) { call_previous(WM_MOVING, edge, record_param(rect)); }
+
+void window::on_setting_change(UINT action, const char* section) {
+    call_previous(WM_SETTINGCHANGE, action, reinterpret_cast<LPARAM>(section));
+}
 
 void window::on_notify(int control_id, NMHDR* header) {
     call_previous(WM_NOTIFY, static_cast<WPARAM>(control_id), record_param(header));

@@ -101,6 +101,11 @@ LRESULT window::dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_SIZING: on_sizing(static_cast<UINT>(wparam), record<RECT>(lparam)); return 0;
     case WM_MOVING: on_moving(static_cast<UINT>(wparam), record<RECT>(lparam)); return 0;
     case WM_DROPFILES: on_drop_files(reinterpret_cast<HDROP>(wparam)); return 0;
+    case WM_DPICHANGED: on_dpi_changed(static_cast<int>(high(wparam)), record<RECT>(lparam)); return 0;
+    case WM_GETOBJECT: return on_get_object(static_cast<DWORD>(wparam), static_cast<LONG>(lparam));
+    case WM_SETTINGCHANGE:
+        on_setting_change(static_cast<UINT>(wparam), reinterpret_cast<const char*>(lparam));
+        return 0;
     case WM_HOTKEY: on_hot_key(static_cast<int>(wparam), low(lparam), high(lparam)); return 0;
     default: return call_previous(message, wparam, lparam);
     }

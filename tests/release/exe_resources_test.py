@@ -108,8 +108,10 @@ def check_manifest(resources, version):
                  for name, guid in SUPPORTED_OS.items() if guid not in supported]
     aware = [element.text for element in assembly.iter(WINDOWS_SETTINGS_2005 + 'dpiAware')]
     awareness = [element.text for element in assembly.iter(WINDOWS_SETTINGS_2016 + 'dpiAwareness')]
-    if aware != ['true'] or awareness != ['system']:
-        problems.append(f'DPI awareness is {aware} / {awareness}, not system-aware')
+    # Per-monitor v2 where the system knows it, per-monitor (8.1) or system
+    # awareness (7, 8) where it does not.
+    if aware != ['true/pm'] or awareness != ['PerMonitorV2, PerMonitor']:
+        problems.append(f'DPI awareness is {aware} / {awareness}, not per-monitor v2 with the older entry')
     return problems
 
 
