@@ -89,6 +89,10 @@ public:
     // The caret moved sideways in the expression: the user is about to edit
     // the committed text, so the next Enter evaluates again.
     void caret_moved();
+    // The answer could not be delivered and a message stands in its place:
+    // like a failed Enter, the next Enter does nothing until the text is
+    // edited, so the message is never sent.
+    void delivery_failed();
     // Whether typing the character now continues the committed answer as
     // "ans" followed by it (an operator typed after a commit), rather than
     // starting a new expression.
