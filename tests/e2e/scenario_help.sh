@@ -5,7 +5,8 @@
 # blue under the real mouse and back when the mouse leaves; Esc leaves the box
 # open, Enter closes it.
 
-release_zip=$(TARVIK_BUILD="$build" "$root/scripts/package.sh" "$build/e2e-dist")
+# The packaging prints the zip, the installer and the manifests, one a line.
+release_zip=$(TARVIK_BUILD="$build" "$root/scripts/package.sh" "$build/e2e-dist" | grep '\.zip$')
 run_dir=$(mktemp -d "$build/e2e-run.XXXXXX")
 (cd "$run_dir" && unzip -q "$release_zip")
 release_dir=$(echo "$run_dir"/Tarvik-*)
