@@ -17,6 +17,8 @@ packages=(
   fp-utils zip nsis
   # the latency benchmark's X helper (bench/x_latency.c): key presses and drawing events
   libx11-dev libxtst-dev libxdamage-dev
+  # tarvik-cli's interactive prompt: line editing and recall (BSD editline)
+  libedit-dev
   # Japanese text: the ja_JP.UTF-8 locale (Wine's ANSI code page 932) and a Japanese font
   locales fonts-ipafont-gothic
 )
