@@ -1,11 +1,11 @@
 #include "app/placement_monitor.h"
 
-HMONITOR placement_monitor(show_position position, HWND send_target, POINT caret) {
+HMONITOR placement_monitor(show_position position, const text_anchor* anchor) {
     if (position == show_at_top_right) {
         HWND front = GetForegroundWindow();
         return front ? MonitorFromWindow(front, MONITOR_DEFAULTTONEAREST) : nullptr;
     }
-    if (position != show_at_caret || !send_target || !ClientToScreen(send_target, &caret))
+    if (position != show_at_caret || !anchor)
         return nullptr;
-    return MonitorFromPoint(caret, MONITOR_DEFAULTTONEAREST);
+    return MonitorFromPoint(POINT{anchor->area.left, anchor->area.top}, MONITOR_DEFAULTTONEAREST);
 }

@@ -93,6 +93,9 @@ public:
     // "ans" followed by it (an operator typed after a commit), rather than
     // starting a new expression.
     bool continues_answer(unsigned character) const;
+    // The answer could not be sent: the next Enter sends nothing, and the
+    // state stays so until the text is edited.
+    void send_failed() { state_ = eval_failed; }
 
     // The rows of a list as the popup shows them: history newest first,
     // variables in name order.
