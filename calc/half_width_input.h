@@ -8,8 +8,9 @@
 // understands:
 // - the full-width forms of ASCII (！ to ～) and the ideographic space become
 //   their half-width forms;
-// - the minus sign − and the full-width hyphen-minus － become "-" (both are
-//   the one code page 932 character 0x817C);
+// - the full-width hyphen-minus － becomes "-": code page 932's 0x817C, which
+//   is the minus sign − as well (a converter that does not know so must be
+//   given － for −);
 // - × becomes "*" and ÷ becomes "/".
 // Every other character, single- or double-byte, stays as it is, so that the
 // engine still reports what it does not know at its own position.

@@ -33,7 +33,11 @@ std::string to_code_page_932(std::string_view typed, UINT code_page) {
     std::wstring wide(static_cast<std::size_t>(size), L'\0');
     wide.resize(static_cast<std::size_t>(MultiByteToWideChar(code_page, 0, typed.data(), size, wide.data(), size)));
     std::string out;
-    for (const wchar_t character : wide) {
+    for (wchar_t character : wide) {
+        // The minus sign is code page 932's 0x817C, which not every
+        // converter knows; it is read back as the full-width hyphen-minus.
+        if (character == 0x2212)
+            character = 0xFF0D;
         char bytes[4];
         BOOL missing = FALSE;
         const int n = WideCharToMultiByte(932, 0, &character, 1, bytes, sizeof bytes, nullptr, &missing);

@@ -25,7 +25,7 @@ TEST_P(half_width_input_test, turns_full_width_forms_into_ascii_and_keeps_the_re
 
 INSTANTIATE_TEST_SUITE_P(
     typed_and_pasted, half_width_input_test,
-    testing::Values(half_width_case{"１２３＋４", "123+4"}, half_width_case{"3×4−1", "3*4-1"},
+    testing::Values(half_width_case{"１２３＋４", "123+4"}, half_width_case{"3×4－1", "3*4-1"},
                     half_width_case{"８÷２－１", "8/2-1"}, half_width_case{"１　＋　２", "1 + 2"},
                     half_width_case{"ｓｉｎ（３０）", "sin(30)"}, half_width_case{"０ｘＦＦ", "0xFF"},
                     half_width_case{"ａｎｓ＊２", "ans*2"}, half_width_case{"１：３０", "1:30"},
