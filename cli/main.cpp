@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -170,9 +171,13 @@ int run_lines(calculator_session& session, const cli::cli_options& options) {
 } // namespace
 
 int main(int argc, char** argv) {
+    std::vector<std::string> arguments = cli::typed_arguments(argc, argv);
+    std::vector<char*> argument_pointers;
+    for (std::string& argument : arguments)
+        argument_pointers.push_back(argument.data());
     cli::cli_options options;
     std::string error;
-    if (!cli::parse_arguments(argc, argv, options, error)) {
+    if (!cli::parse_arguments(argc, argument_pointers.data(), options, error)) {
         std::fprintf(stderr, "tarvik-cli: %s\nTry 'tarvik-cli --help'.\n", error.c_str());
         return 2;
     }

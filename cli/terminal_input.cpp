@@ -3,6 +3,8 @@
 #ifdef _WIN32
 #include <io.h>
 #include <windows.h>
+// after windows.h, which it builds on
+#include <shellapi.h>
 
 #include <cstdio>
 #else
@@ -19,11 +21,30 @@ constexpr std::string_view missing_character = "\x81\xAC";
 #ifdef _WIN32
 
 UINT code_page_of(text_source source) {
-    if (source == text_source::standard_input && _isatty(_fileno(stdin))) {
+    if (source == text_source::argument)
+        return CP_UTF8;
+    if (_isatty(_fileno(stdin))) {
         if (const UINT console = GetConsoleCP())
             return console;
     }
     return GetACP();
+}
+
+std::wstring wide_of(const char* ansi) {
+    const int size = MultiByteToWideChar(CP_ACP, 0, ansi, -1, nullptr, 0);
+    std::wstring text(static_cast<std::size_t>(size > 0 ? size : 1), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, ansi, -1, text.data(), size);
+    return text;
+}
+
+std::string utf8_of(const wchar_t* wide) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+    if (size <= 1)
+        return {};
+    std::string text(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide, -1, text.data(), size, nullptr, nullptr);
+    text.pop_back(); // the terminating NUL
+    return text;
 }
 
 std::string to_code_page_932(std::string_view typed, UINT code_page) {
@@ -33,7 +54,13 @@ std::string to_code_page_932(std::string_view typed, UINT code_page) {
     std::wstring wide(static_cast<std::size_t>(size), L'\0');
     wide.resize(static_cast<std::size_t>(MultiByteToWideChar(code_page, 0, typed.data(), size, wide.data(), size)));
     std::string out;
-    for (wchar_t character : wide) {
+    for (std::size_t i = 0; i < wide.size(); ++i) {
+        wchar_t character = wide[i];
+        if (character >= 0xD800 && character <= 0xDBFF && i + 1 < wide.size()) {
+            out.append(missing_character); // beyond the BMP: never in code page 932
+            ++i;
+            continue;
+        }
         // The minus sign is code page 932's 0x817C, which not every
         // converter knows; it is read back as the full-width hyphen-minus.
         if (character == 0x2212)
@@ -119,6 +146,23 @@ std::string to_code_page_932(std::string_view typed) {
 #endif
 
 } // namespace
+
+std::vector<std::string> typed_arguments(int argc, char** argv) {
+    std::vector<std::string> arguments(argv, argv + argc);
+#ifdef _WIN32
+    int count = 0;
+    LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    for (int i = 0; i < argc; ++i) {
+        // Should the two readings of the command line disagree, the ANSI one
+        // counts, in UTF-8 as well.
+        const std::wstring ansi = count == argc ? std::wstring() : wide_of(argv[i]);
+        arguments[static_cast<std::size_t>(i)] = utf8_of(count == argc ? wide[i] : ansi.c_str());
+    }
+    if (wide)
+        LocalFree(wide);
+#endif
+    return arguments;
+}
 
 std::string engine_text(std::string_view typed, text_source source) {
 #ifdef _WIN32
