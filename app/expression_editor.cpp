@@ -34,6 +34,8 @@ std::wstring clipboard_text(HWND owner) {
     return text;
 }
 
+bool is_trail_byte(UINT character) { return character >= 0x40 && character <= 0xFC && character != 0x7F; }
+
 bool is_lead_byte(UINT character) { return character < 0x100 && IsDBCSLeadByteEx(932, static_cast<BYTE>(character)); }
 
 // The ASCII character a double-byte character of code page 932 is typed for
@@ -100,7 +102,7 @@ void expression_editor::on_key_down(UINT virtual_key, UINT repeat, UINT flags) {
 // digit or operator goes in as its ASCII character.
 void expression_editor::on_char(UINT character, UINT key_data) {
     trace_step("character typed");
-    if (pending_lead_) {
+    if (pending_lead_ && is_trail_byte(character)) {
         const char lead = static_cast<char>(std::exchange(pending_lead_, 0));
         if (const char ascii = half_width_of(lead, static_cast<char>(character)))
             type_character(static_cast<unsigned char>(ascii), key_data);
@@ -108,6 +110,8 @@ void expression_editor::on_char(UINT character, UINT key_data) {
             type_double_byte(static_cast<unsigned char>(lead), character);
         return;
     }
+    // A lead byte without its trail byte is no character: it is dropped.
+    pending_lead_ = 0;
     if (is_lead_byte(character)) {
         pending_lead_ = character;
         return;

@@ -1,5 +1,5 @@
 # Full-width digits and operators, typed with real key events (xdotool types
-# Unicode characters), and the web's minus sign and × pasted from notepad: the
+# Unicode characters), and the web's minus sign and × pasted with Ctrl+V: the
 # editor shows their ASCII forms, evaluates them and sends the answer.
 new_run_dir
 printf '[Option]\r\nSend Exp=Yes\r\n' >"$run_dir/Tarvik.ini"
@@ -21,10 +21,8 @@ screenshot full-width-typed
 press Return
 expect_eventually "the answer goes to notepad as typed" "123+4=127" notepad_text
 
+probe set-clipboard '3×4−1'
 focus_notepad
-press Return
-type_keys '3×4−1'
-press shift+Home ctrl+c
 press alt+space
 expect_eventually "the hotkey brings the calculator back" "tarvikwnd" probe foreground
 focus_tarvik_keeping_place
