@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "app/function_keys.h"
 #include "app/parenthesis_match.h"
 #include "app/typed_text.h"
+#include "calc/half_width_input.h"
 #include "resources/resource.h"
 #include "ui/program_resources.h"
 #include "ui/step_trace.h"
@@ -30,6 +32,39 @@ std::wstring clipboard_text(HWND owner) {
     }
     CloseClipboard();
     return text;
+}
+
+bool is_trail_byte(UINT character) { return character >= 0x40 && character <= 0xFC && character != 0x7F; }
+
+bool is_lead_byte(UINT character) { return character < 0x100 && IsDBCSLeadByteEx(932, static_cast<BYTE>(character)); }
+
+// The ASCII character a double-byte character of code page 932 is typed for
+// (１ for 1, × for *), or 0.
+char half_width_of(char lead, char trail) {
+    const std::string typed = half_width_input(std::string{lead, trail});
+    return typed.size() == 1 ? typed.front() : '\0';
+}
+
+// Pasted text with full-width digits and operators made ASCII, as typing
+// makes them. Only those change: a character is looked at alone, in code
+// page 932, and kept as it is unless it stands for an ASCII one.
+std::wstring half_width_pasted(const std::wstring& text) {
+    constexpr wchar_t minus_sign = 0x2212;
+    constexpr wchar_t full_width_hyphen_minus = 0xFF0D;
+    std::wstring result;
+    result.reserve(text.size());
+    for (wchar_t character : text) {
+        // The web's minus sign is code page 932's minus too (0x817C, read back
+        // as the full-width hyphen-minus), but not every converter knows.
+        if (character == minus_sign)
+            character = full_width_hyphen_minus;
+        char bytes[2];
+        BOOL missing = FALSE;
+        const int length = WideCharToMultiByte(932, 0, &character, 1, bytes, sizeof bytes, nullptr, &missing);
+        const char ascii = length == 2 && !missing ? half_width_of(bytes[0], bytes[1]) : '\0';
+        result.push_back(ascii ? static_cast<wchar_t>(ascii) : character);
+    }
+    return result;
 }
 
 // The character of a key without Shift ("A" to "Z" for letters), or 0.
@@ -62,8 +97,29 @@ void expression_editor::on_key_down(UINT virtual_key, UINT repeat, UINT flags) {
     framed_edit::on_key_down(virtual_key, repeat, flags);
 }
 
+// A double-byte character arrives as two messages, its lead byte and then its
+// trail byte; the pair is held back until it is whole, so that a full-width
+// digit or operator goes in as its ASCII character.
 void expression_editor::on_char(UINT character, UINT key_data) {
     trace_step("character typed");
+    if (pending_lead_ && is_trail_byte(character)) {
+        const char lead = static_cast<char>(std::exchange(pending_lead_, 0));
+        if (const char ascii = half_width_of(lead, static_cast<char>(character)))
+            type_character(static_cast<unsigned char>(ascii), key_data);
+        else
+            type_double_byte(static_cast<unsigned char>(lead), character);
+        return;
+    }
+    // A lead byte without its trail byte is no character: it is dropped.
+    pending_lead_ = 0;
+    if (is_lead_byte(character)) {
+        pending_lead_ = character;
+        return;
+    }
+    type_character(character, key_data);
+}
+
+void expression_editor::type_character(UINT character, UINT key_data) {
     if (character == '\r') {
         owner_.commit();
         return;
@@ -83,10 +139,28 @@ void expression_editor::on_char(UINT character, UINT key_data) {
         show_match();
 }
 
+// Any other double-byte character goes in whole (not every edit control
+// joins the two bytes itself), undoably as typing is, and starts a new
+// expression after a commit as any character that is no operator does.
+void expression_editor::type_double_byte(UINT lead, UINT trail) {
+    if (owner_.current_answer_state() == committed)
+        start_from_committed_answer(lead);
+    const char character[] = {static_cast<char>(lead), static_cast<char>(trail), '\0'};
+    SendMessageA(handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(character));
+}
+
 LRESULT expression_editor::dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
     case WM_PASTE: on_paste(); return 0;
     case WM_CUT: on_cut(); return 0;
+    case WM_IME_CHAR:
+        // An input method's character comes whole: lead byte high, trail low.
+        if (const char ascii = wparam > 0xFF ? half_width_of(static_cast<char>(wparam >> 8), static_cast<char>(wparam))
+                                             : '\0') {
+            type_character(static_cast<unsigned char>(ascii), static_cast<UINT>(lparam));
+            return 0;
+        }
+        return framed_edit::dispatch(message, wparam, lparam);
     default: return framed_edit::dispatch(message, wparam, lparam);
     }
 }
@@ -95,7 +169,7 @@ LRESULT expression_editor::dispatch(UINT message, WPARAM wparam, LPARAM lparam) 
 // continues "ans" when the text starts with an operator). Line breaks and
 // tabs copied along stay out; the paste can be undone.
 void expression_editor::on_paste() {
-    const std::wstring text = without_control_characters(clipboard_text(handle()));
+    const std::wstring text = half_width_pasted(without_control_characters(clipboard_text(handle())));
     if (text.empty())
         return;
     if (owner_.current_answer_state() == committed)

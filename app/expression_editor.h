@@ -12,6 +12,8 @@
 // Up and Page Down to its owner, inserts function-call templates on Alt+key,
 // puts "()" around nothing on Alt+X, jumps between partner parentheses on
 // Alt+Z, and briefly shows the partner of a typed parenthesis in bold.
+// Full-width digits and operators, the minus sign, × and ÷, typed or pasted,
+// go in as their ASCII characters, so the text shown is the text evaluated.
 //
 // Text that the editor itself puts in (Alt+X, templates, "ans", emptying) is
 // never undoable: undo only takes back what the user typed or pasted.
@@ -46,6 +48,8 @@ protected:
     void on_sys_key_down(UINT virtual_key, UINT repeat, UINT flags) override;
 
 private:
+    void type_character(UINT character, UINT key_data);
+    void type_double_byte(UINT lead, UINT trail);
     void on_paste();
     void on_cut();
     void start_from_committed_answer(UINT character);
@@ -72,4 +76,6 @@ private:
 
     expression_editor_owner& owner_;
     bool match_parentheses_ = true;
+    // The lead byte of a double-byte character whose trail byte is to come.
+    UINT pending_lead_ = 0;
 };

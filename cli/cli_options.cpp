@@ -44,8 +44,10 @@ bool parse_arguments(int argc, char** argv, cli_options& options, std::string& e
             ++i;
             break;
         }
-        if (arg.size() < 2 || arg.substr(0, 2) != "--")
-            break; // the first expression
+        if (arg.size() < 2 || arg.substr(0, 2) != "--") {
+            options.expressions.emplace_back(arg);
+            continue;
+        }
         if (arg == "--help") {
             help = true;
         } else if (arg == "--batch") {
@@ -140,7 +142,13 @@ is 0 at the start.
 EXPR... prints each answer on its own line. An error prints its message, the
 expression and a marker under the characters it points at to standard error;
 the exit status is then 1. With no expression and a terminal on standard input
-a prompt reads lines until end of input (Ctrl+D; Ctrl+Z Enter on Windows).
+a prompt reads lines until "quit", "exit" or the end of input (Ctrl+D; Ctrl+Z
+Enter on Windows); Up and Down recall earlier lines for editing.
+
+Expressions and the prompt's lines are read in UTF-8 (on Windows in the code
+page of the console or of the arguments); as in the calculator window,
+full-width digits, letters and operators, the ideographic space, the minus
+sign, "×" and "÷" count as their ASCII forms (１２３＋４ is 123+4).
 
 --batch reads standard input line by line (LF or CRLF) and prints exactly one
 line per input line:
@@ -166,7 +174,8 @@ Options:
                                "error <position> <length> <message>" and exits with 2
   --batch                      the machine protocol above
   --help                       this text
-  --                           the arguments after it are expressions
+  --                           the arguments after it are expressions (options
+                               may stand anywhere before it)
 
 Messages are Japanese: UTF-8 on Linux (a byte that does not convert shows as
 \xNN), the console's code page on Windows. Usage errors exit with 2.

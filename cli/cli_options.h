@@ -24,9 +24,9 @@ struct cli_options {
 };
 
 // Parses argv. Returns false and sets error (English, one line) on a usage
-// error. Arguments are options until the first one that does not start with
-// "--" or until "--"; an argument starting with a single "-" (such as "-5+3")
-// is an expression; an unknown "--..." is a usage error.
+// error. Before "--" an argument starting with "--" is an option wherever it
+// stands, and any other one an expression (so "-5+3" is one); after "--"
+// every argument is an expression. An unknown "--..." is a usage error.
 bool parse_arguments(int argc, char** argv, cli_options& options, std::string& error);
 
 // The text of --help.

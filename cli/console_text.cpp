@@ -100,42 +100,99 @@ const converter& the_converter() {
     return instance;
 }
 
+// One character of a CP932 text as it is printed: how many bytes of the text
+// it takes, and its printed text.
+struct printed_character {
+    std::size_t bytes = 1;
+    std::string text;
+    bool escaped = false;
+};
+
+printed_character escaped_byte(unsigned char byte) {
+    printed_character c;
+    append_escaped(c.text, byte);
+    c.escaped = true;
+    return c;
+}
+
+printed_character print_character(std::string_view cp932, std::size_t i) {
+    const auto byte = static_cast<unsigned char>(cp932[i]);
+    if (byte < 0x20 || byte == 0x7F)
+        return escaped_byte(byte);
+    if (byte < 0x80)
+        return {1, std::string(1, static_cast<char>(byte))};
+    std::size_t length = character_length(byte);
+    if (i + length > cp932.size())
+        length = 1;
+    const std::string_view character = cp932.substr(i, length);
+    if (length == 2 && static_cast<unsigned char>(character[1]) < 0x40)
+        return escaped_byte(byte); // not a trail byte: the lead alone does not convert
+    const converter& conv = the_converter();
+    printed_character c{length, {}};
+    if (conv.passthrough())
+        c.text = character;
+    else if (!conv.convert(character, c.text))
+        return escaped_byte(byte);
+    return c;
+}
+
+// Terminal columns of a printed character: a double-byte character of code
+// page 932 is a wide one; an escape takes its four ASCII characters.
+std::size_t columns_of(const printed_character& c) { return c.escaped ? c.text.size() : c.bytes; }
+
 } // namespace
 
 std::string message_for_output(std::string_view cp932) {
-    const converter& conv = the_converter();
     std::string out;
     out.reserve(cp932.size() * 3 / 2);
-    std::size_t i = 0;
-    while (i < cp932.size()) {
-        auto byte = static_cast<unsigned char>(cp932[i]);
-        if (byte < 0x20 || byte == 0x7F) {
-            append_escaped(out, byte);
-            ++i;
-        } else if (byte < 0x80) {
-            out.push_back(static_cast<char>(byte));
-            ++i;
-        } else {
-            std::size_t length = character_length(byte);
-            if (i + length > cp932.size())
-                length = 1;
-            std::string_view character = cp932.substr(i, length);
-            if (length == 2 && static_cast<unsigned char>(character[1]) < 0x40) {
-                // not a trail byte: the lead alone does not convert
-                append_escaped(out, byte);
-                ++i;
-            } else if (conv.passthrough()) {
-                out.append(character);
-                i += length;
-            } else if (conv.convert(character, out)) {
-                i += length;
-            } else {
-                append_escaped(out, byte);
-                ++i;
-            }
-        }
+    for (std::size_t i = 0; i < cp932.size();) {
+        const printed_character c = print_character(cp932, i);
+        out += c.text;
+        i += c.bytes;
     }
     return out;
+}
+
+namespace {
+
+// The expression on one line: line breaks, tabs and the other control
+// characters show as blanks, one column each.
+std::string blanked_controls(std::string_view cp932) {
+    std::string shown(cp932);
+    for (char& c : shown)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = ' ';
+    return shown;
+}
+
+} // namespace
+
+std::string expression_for_output(std::string_view cp932) { return message_for_output(blanked_controls(cp932)); }
+
+std::string marker_for_output(std::string_view cp932, int position, int length) {
+    if (position < 0)
+        return {};
+    const auto start = static_cast<std::size_t>(position);
+    const std::size_t end = start + static_cast<std::size_t>(length > 0 ? length : 0);
+    const std::string shown = blanked_controls(cp932);
+    std::string marker;
+    bool marked = false;
+    std::size_t i = 0;
+    while (i < shown.size()) {
+        const printed_character c = print_character(shown, i);
+        if (i + c.bytes <= start) {
+            marker.append(columns_of(c), ' ');
+        } else if (i < end) {
+            marker.append(columns_of(c), '^');
+            marked = true;
+        } else {
+            break;
+        }
+        i += c.bytes;
+    }
+    if (!marked) // an empty part, or one past the end of the text
+        marker.append(start > i ? start - i : 0, ' ').push_back('^');
+    return marker;
 }
 
 std::string raw_number(double value) {

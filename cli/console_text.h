@@ -11,6 +11,16 @@ namespace cli {
 // upper-case hex digits), so that a message is always one printable line.
 std::string message_for_output(std::string_view cp932);
 
+// An expression as it is printed under its error message: as a message, with
+// control characters as blanks.
+std::string expression_for_output(std::string_view cp932);
+
+// The line under that expression that marks the bytes [position, position +
+// length) of it with "^", one per terminal column of the characters they
+// touch (a double-byte character is two columns wide); a single "^" for an
+// empty part. Empty for a position of -1.
+std::string marker_for_output(std::string_view cp932, int position, int length);
+
 // %.17g, the same on every platform (std::to_chars, not the C library's
 // printf, which differs on MinGW).
 std::string raw_number(double value);

@@ -2,13 +2,17 @@
 #include "cli/cli_options.h"
 #include "cli/console_text.h"
 #include "cli/line_reader.h"
+#include "cli/prompt_reader.h"
+#include "cli/terminal_input.h"
 #include "calc/calculator_session.h"
+#include "calc/half_width_input.h"
 
 #include <cstdio>
 #include <new>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -56,40 +60,33 @@ std::string protocol_error(const shown_answer& r) {
 std::string answer_text(const shown_answer& r, bool raw) { return raw ? cli::raw_number(r.value) : r.text; }
 
 // The human form of an error: the message, the expression and a marker line
-// under the bytes it points at.
+// under the characters it points at.
 void print_error(const shown_answer& r, std::string_view expression) {
     cli::write_line(stderr, cli::message_for_output(r.text));
-    std::string shown(expression);
-    for (char& c : shown)
-        if (c == '\0' || c == '\r' || c == '\n')
-            c = ' ';
-    cli::write_line(stderr, "  " + shown);
-    if (r.error_position < 0)
-        return;
-    // One column per character: UTF-8 continuation bytes take none; a tab stays
-    // a tab so that the marker lines up.
-    std::string marker = "  ";
-    auto position = static_cast<std::size_t>(r.error_position);
-    for (std::size_t i = 0; i < position && i < expression.size(); ++i) {
-        auto byte = static_cast<unsigned char>(expression[i]);
-        if (byte == '\t')
-            marker.push_back('\t');
-        else if ((byte & 0xC0) != 0x80)
-            marker.push_back(' ');
-    }
-    for (std::size_t i = expression.size(); i < position; ++i)
-        marker.push_back(' ');
-    std::size_t carets = 0;
-    for (std::size_t i = position;
-         i < position + static_cast<std::size_t>(r.error_length > 0 ? r.error_length : 0) && i < expression.size(); ++i)
-        if ((static_cast<unsigned char>(expression[i]) & 0xC0) != 0x80)
-            ++carets;
-    marker.append(carets ? carets : 1, '^');
-    cli::write_line(stderr, marker);
+    cli::write_line(stderr, "  " + cli::expression_for_output(expression));
+    if (r.error_position >= 0)
+        cli::write_line(stderr, "  " + cli::marker_for_output(expression, r.error_position, r.error_length));
+}
+
+// A line typed by the user as the engine reads it: in its code page, with
+// full-width digits and operators made ASCII, as the calculator window
+// takes typed text.
+std::string expression_from(std::string_view typed, cli::text_source source) {
+    return half_width_input(cli::engine_text(typed, source));
+}
+
+// Whether a line of the prompt asks to end it.
+bool ends_prompt(std::string_view line) {
+    const std::size_t first = line.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return false;
+    line = line.substr(first, line.find_last_not_of(" \t") - first + 1);
+    return line == "quit" || line == "exit";
 }
 
 bool add_functions(calculator_session& session, const cli::cli_options& options) {
-    for (const std::string& text : options.functions) {
+    for (const std::string& typed : options.functions) {
+        const std::string text = cli::engine_text(typed, cli::text_source::argument);
         if (const std::optional<shown_answer> error = add_function(session, text)) {
             if (options.mode == cli::run_mode::batch) {
                 cli::set_binary_stdout(); // the protocol's lines end in LF on Windows too
@@ -121,61 +118,66 @@ int run_batch(calculator_session& session, const cli::cli_options& options) {
     return 0;
 }
 
+// Prints an answer or an error; false for an error.
+bool print_answer(calculator_session& session, const cli::cli_options& options, std::string_view expression) {
+    const shown_answer r = commit(session, expression);
+    if (!r.failed()) {
+        cli::write_line(stdout, answer_text(r, options.raw));
+        std::fflush(stdout);
+        return true;
+    }
+    std::fflush(stdout);
+    print_error(r, expression);
+    return false;
+}
+
 int run_expressions(calculator_session& session, const cli::cli_options& options) {
     int status = 0;
-    for (const std::string& expression : options.expressions) {
-        const shown_answer r = commit(session, expression);
-        if (!r.failed()) {
-            cli::write_line(stdout, answer_text(r, options.raw));
-        } else {
-            std::fflush(stdout);
-            print_error(r, expression);
+    for (const std::string& typed : options.expressions)
+        if (!print_answer(session, options, expression_from(typed, cli::text_source::argument)))
             status = 1;
-        }
-    }
     return status;
 }
 
+// The interactive prompt: empty lines are skipped, "quit" or "exit" ends it.
+int run_prompt(calculator_session& session, const cli::cli_options& options) {
+    std::fputs("Tarvik calculator. Enter an expression; end with quit or Ctrl+D (Ctrl+Z Enter on Windows).\n",
+               stdout);
+    cli::prompt_reader reader;
+    std::string line;
+    while (reader.next(line)) {
+        const std::string expression = expression_from(line, cli::text_source::standard_input);
+        if (ends_prompt(expression))
+            return 0;
+        if (!expression.empty())
+            print_answer(session, options, expression);
+    }
+    std::fputc('\n', stdout);
+    return 0;
+}
+
 int run_lines(calculator_session& session, const cli::cli_options& options) {
-    const bool prompt = cli::stdin_is_terminal();
-    if (prompt)
-        std::fputs("Tarvik calculator. Enter an expression; end with Ctrl+D (Ctrl+Z Enter on Windows).\n",
-                   stdout);
+    if (cli::stdin_is_terminal())
+        return run_prompt(session, options);
     cli::line_reader reader(stdin);
     std::string line;
     int status = 0;
-    for (;;) {
-        if (prompt) {
-            std::fputs("> ", stdout);
-            std::fflush(stdout);
-        }
-        if (!reader.next(line))
-            break;
-        if (prompt && line.empty())
-            continue;
-        const shown_answer r = commit(session, line);
-        if (!r.failed()) {
-            cli::write_line(stdout, answer_text(r, options.raw));
-            std::fflush(stdout);
-        } else {
-            std::fflush(stdout);
-            print_error(r, line);
+    while (reader.next(line))
+        if (!print_answer(session, options, expression_from(line, cli::text_source::standard_input)))
             status = 1;
-        }
-    }
-    if (prompt) {
-        std::fputc('\n', stdout);
-        return 0;
-    }
     return status;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    std::vector<std::string> arguments = cli::typed_arguments(argc, argv);
+    std::vector<char*> argument_pointers;
+    for (std::string& argument : arguments)
+        argument_pointers.push_back(argument.data());
     cli::cli_options options;
     std::string error;
-    if (!cli::parse_arguments(argc, argv, options, error)) {
+    if (!cli::parse_arguments(argc, argument_pointers.data(), options, error)) {
         std::fprintf(stderr, "tarvik-cli: %s\nTry 'tarvik-cli --help'.\n", error.c_str());
         return 2;
     }

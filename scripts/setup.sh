@@ -17,6 +17,9 @@ packages=(
   fp-utils zip nsis
   # the latency benchmark's X helper (bench/x_latency.c): key presses and drawing events
   libx11-dev libxtst-dev libxdamage-dev
+  # tarvik-cli's interactive prompt: line editing and recall (BSD editline),
+  # and a terminal of its own for its test (tmux)
+  libedit-dev tmux
   # Japanese text: the ja_JP.UTF-8 locale (Wine's ANSI code page 932) and a Japanese font
   locales fonts-ipafont-gothic
 )

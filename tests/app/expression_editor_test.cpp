@@ -484,6 +484,26 @@ INSTANTIATE_TEST_SUITE_P(
                                "old"}),
     [](const testing::TestParamInfo<control_character_case>& test) { return test.param.name; });
 
+// The system hands a typed double-byte character to the editor as its lead
+// and trail bytes; a pasted text comes as UTF-16 (the web's minus sign U+2212
+// has no code page 932 character of its own).
+TEST_F(expression_editor_test, full_width_digits_and_operators_go_in_as_ascii) {
+    committed_text("12*3", 4);
+    type(sjis("＋１２３"));
+    EXPECT_EQ(text(), "ans+123");
+    ASSERT_TRUE(OpenClipboard(parent_));
+    EmptyClipboard();
+    const wchar_t pasted[] = L"\u00D74\u22121\u3042";
+    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, sizeof pasted);
+    std::memcpy(GlobalLock(data), pasted, sizeof pasted);
+    GlobalUnlock(data);
+    SetClipboardData(CF_UNICODETEXT, data);
+    CloseClipboard();
+    type("\x16");
+    type(sjis("ｘ角"));
+    EXPECT_EQ(utf8_from_sjis(text()), "ans+123*4-1あx角");
+}
+
 TEST_F(expression_editor_test, pasting_from_the_menu_after_commit_replaces_the_old_expression) {
     set_clipboard_text(parent_, "5");
     committed_text("12*3", 4);

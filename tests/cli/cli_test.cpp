@@ -10,6 +10,8 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <thread>
+#include <chrono>
 
 namespace {
 
@@ -264,10 +266,105 @@ TEST(arguments, an_error_prints_message_expression_and_marker_and_exits_with_1) 
     EXPECT_EQ(r.status, 1);
 }
 
+TEST(arguments, options_may_stand_anywhere_before_a_double_dash) {
+    struct {
+        const char* args;
+        const char* out;
+    } cases[] = {{"1/3 --precision 3", "0.333\n"},
+                 {"255 --answer hex 16", "0xFF\n0x10\n"},
+                 {"1/3 -- --precision", "0.3333333333\n"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(run(c.args).out, c.out) << c.args;
+    EXPECT_EQ(run("1/3 -- --precision").err, "変数 'precision' は定義されていません。\n  --precision\n    ^^^^^^^^^\n");
+}
+
+// Typed UTF-8 reaches the engine in its code page, full-width digits and
+// operators as ASCII; error markers stand under the characters as the
+// terminal shows them, two columns for a wide one.
+TEST(arguments, typed_text_is_read_as_the_window_reads_it) {
+    struct {
+        const char* args;
+        const char* out;
+        const char* err;
+    } cases[] = {
+        {"'１２３＋４' '3×4−1' '８÷２－１'", "127\n11\n3\n", ""},
+        {"'1+あ'", "", "文字 '\\x82' は認識できません。\n  1+あ\n    ^^\n"},
+        {"'角度*(2+'", "", "文字 '\\x8A' は認識できません。\n  角度*(2+\n  ^^\n"},
+        {"'1+😀'", "", "文字 '\\x81' は認識できません。\n  1+〓\n    ^^\n"},
+        {"\"1+$(printf '\\343')\" 2", "2\n", "文字 '\\x81' は認識できません。\n  1+〓\n    ^^\n"},
+    };
+    for (const auto& c : cases) {
+        const run_result r = run(c.args);
+        EXPECT_EQ(r.out, c.out) << c.args;
+        EXPECT_EQ(r.err, c.err) << c.args;
+    }
+    EXPECT_EQ(run("", "１２３＋４\n").out, "127\n");
+}
+
 TEST(arguments, standard_input_that_is_not_a_terminal_is_read_line_by_line) {
     run_result r = run("", "1+1\nans*3\n");
     EXPECT_EQ(r.out, "2\n6\n");
     EXPECT_EQ(r.status, 0);
+}
+
+// ------------------------------------------------------------ the prompt
+
+// The prompt in a terminal of its own (tmux), typed into as a user does.
+class terminal {
+public:
+    terminal() : server_("tarvik-cli-test-" + std::to_string(getpid())) {
+        tmux("new-session -d -x 80 -y 24 \"env LANG=C.UTF-8 '" + std::string(TARVIK_CLI_PATH) +
+             "'; echo ended \\$?; sleep 600\"");
+    }
+    ~terminal() { tmux("kill-server"); }
+    terminal(const terminal&) = delete;
+    terminal& operator=(const terminal&) = delete;
+
+    static bool available() { return std::system("tmux -V > /dev/null 2>&1") == 0; }
+    void keys(const std::string& keys) { tmux("send-keys -t 0 " + keys); }
+    // Waits (at most ten seconds) for a line of the screen to read line.
+    bool shows(const std::string& line) {
+        for (int i = 0; i < 200; ++i) {
+            if (("\n" + screen()).find("\n" + line + "\n") != std::string::npos)
+                return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        ADD_FAILURE() << "no line '" << line << "' on the screen:\n" << screen();
+        return false;
+    }
+
+private:
+    int tmux(const std::string& arguments) {
+        return std::system(("tmux -L " + server_ + " -f /dev/null " + arguments + " > /dev/null 2>&1").c_str());
+    }
+    std::string screen() {
+        std::string text;
+        std::FILE* pipe = popen(("tmux -L " + server_ + " capture-pane -p -t 0").c_str(), "r");
+        char buffer[4096];
+        std::size_t n;
+        while (pipe && (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+            text.append(buffer, n);
+        if (pipe)
+            pclose(pipe);
+        return text;
+    }
+    std::string server_;
+};
+
+TEST(prompt, recalls_and_edits_earlier_lines_and_ends_on_quit) {
+    if (!terminal::available())
+        GTEST_SKIP() << "no tmux";
+    terminal t;
+    t.keys("-l '1+2'");
+    t.keys("Enter");
+    ASSERT_TRUE(t.shows("3"));
+    t.keys("Up BSpace");
+    t.keys("-l '５'");
+    t.keys("Enter");
+    ASSERT_TRUE(t.shows("6"));
+    t.keys("-l quit");
+    t.keys("Enter");
+    EXPECT_TRUE(t.shows("ended 0"));
 }
 
 } // namespace

@@ -7,6 +7,8 @@
 //   tarvik-probe visible         1 when the main window is visible, else 0
 //   tarvik-probe foreground      class name of the foreground window
 //   tarvik-probe clipboard       the clipboard's text
+//   tarvik-probe set-clipboard TEXT  puts TEXT on the clipboard as Unicode text
+//                                (as a browser's copy does)
 //   tarvik-probe rect            left top right bottom of the main window
 //   tarvik-probe child-rect N    the same for child control N (as in texts)
 //   tarvik-probe item-rect TITLE ID  the same for the visible control ID
@@ -34,8 +36,11 @@
 //
 // Exit status 0 on success, 1 when no Tarvik window exists, 2 on bad usage.
 #include <windows.h>
+// after windows.h, which it builds on
+#include <shellapi.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <cstring>
 #include <string>
 #include <utility>
@@ -346,6 +351,21 @@ int main(int argc, char** argv) {
             CloseClipboard();
         }
         std::printf("%s\n", wide_to_utf8(text).c_str());
+        return 0;
+    }
+    if (command == "set-clipboard" && argc == 3) {
+        int count = 0;
+        LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+        if (!arguments || count != 3 || !OpenClipboard(nullptr))
+            return 2;
+        EmptyClipboard();
+        const std::size_t size = (std::wcslen(arguments[2]) + 1) * sizeof(wchar_t);
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+        std::memcpy(GlobalLock(memory), arguments[2], size);
+        GlobalUnlock(memory);
+        SetClipboardData(CF_UNICODETEXT, memory);
+        CloseClipboard();
+        LocalFree(arguments);
         return 0;
     }
     if (command == "foreground") {
