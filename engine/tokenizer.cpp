@@ -100,6 +100,19 @@ bool recognize_token(std::string_view text, std::size_t& cursor, token& result) 
     return true;
 }
 
+// The character the message quotes: both bytes of a double-byte character,
+// so that the user reads the character typed rather than half of it.
+static std::string_view unrecognised_character(std::string_view expression, std::size_t at) {
+    const auto lead = static_cast<unsigned char>(expression[at]);
+    const bool double_byte_lead = (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC);
+    if (double_byte_lead && at + 1 < expression.size()) {
+        const auto trail = static_cast<unsigned char>(expression[at + 1]);
+        if ((trail >= 0x40 && trail <= 0x7E) || (trail >= 0x80 && trail <= 0xFC))
+            return expression.substr(at, 2);
+    }
+    return expression.substr(at, 1);
+}
+
 void tokenize(std::string_view expression, std::vector<token>& out) {
     out.clear();
     const std::size_t n = expression.size();
@@ -115,7 +128,7 @@ void tokenize(std::string_view expression, std::vector<token>& out) {
         token t;
         if (!recognize_token(expression, cursor, t)) {
             std::string message = messages::unrecognised_prefix;
-            message += expression[cursor];
+            message += unrecognised_character(expression, cursor);
             message += messages::unrecognised_suffix;
             throw calculator_error(message, to_i32(cursor), 1);
         }

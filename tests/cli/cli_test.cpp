@@ -162,9 +162,8 @@ TEST(batch, a_byte_that_does_not_convert_prints_as_hex) {
     run_result r = batch("1+\x80\n");
     ASSERT_EQ(r.out.rfind("error 2 1 ", 0), 0u) << r.out;
     EXPECT_NE(r.out.find("\\x80"), std::string::npos) << r.out;
-    // The engine quotes one byte of a double-byte character: its lead alone
-    // does not convert either ("あ" is 0x82 0xA0).
-    EXPECT_EQ(batch("\x82\xa0\n").out, "error 0 1 文字 '\\x82' は認識できません。\n");
+    // A double-byte character is quoted whole, so it converts.
+    EXPECT_EQ(batch("\x82\xa0\n").out, "error 0 1 文字 'あ' は認識できません。\n");
 }
 
 // ------------------------------------------------------------------ options
@@ -288,10 +287,10 @@ TEST(arguments, typed_text_is_read_as_the_window_reads_it) {
         const char* err;
     } cases[] = {
         {"'１２３＋４' '3×4−1' '８÷２－１'", "127\n11\n3\n", ""},
-        {"'1+あ'", "", "文字 '\\x82' は認識できません。\n  1+あ\n    ^^\n"},
-        {"'角度*(2+'", "", "文字 '\\x8A' は認識できません。\n  角度*(2+\n  ^^\n"},
-        {"'1+😀'", "", "文字 '\\x81' は認識できません。\n  1+〓\n    ^^\n"},
-        {"\"1+$(printf '\\343')\" 2", "2\n", "文字 '\\x81' は認識できません。\n  1+〓\n    ^^\n"},
+        {"'1+あ'", "", "文字 'あ' は認識できません。\n  1+あ\n    ^^\n"},
+        {"'角度*(2+'", "", "文字 '角' は認識できません。\n  角度*(2+\n  ^^\n"},
+        {"'1+😀'", "", "文字 '〓' は認識できません。\n  1+〓\n    ^^\n"},
+        {"\"1+$(printf '\\343')\" 2", "2\n", "文字 '〓' は認識できません。\n  1+〓\n    ^^\n"},
     };
     for (const auto& c : cases) {
         const run_result r = run(c.args);

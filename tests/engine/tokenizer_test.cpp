@@ -120,13 +120,13 @@ TEST(tokenize_error_test, a_byte_of_0x80_or_more_is_unrecognised) {
             EXPECT_EQ(e.length, 1);
         }
     }
-    // A double-byte character inserts only its lead byte.
+    // A double-byte character is quoted whole.
     try {
         tokenize(sjis("x=あ"));
         FAIL();
     } catch (const calculator_error& e) {
         EXPECT_EQ(std::string(e.what()),
-                  sjis("文字 '") + sjis("あ").substr(0, 1) + sjis("' は認識できません。"));
+                  sjis("文字 'あ' は認識できません。"));
         EXPECT_EQ(e.position, 2);
     }
 }

@@ -184,6 +184,16 @@ def recognise(text, i, end=None):
     return None
 
 
+def unrecognised_character(text, i):
+    # Both bytes of a double-byte character, as the message quotes it.
+    lead = text[i]
+    if (0x81 <= lead <= 0x9F or 0xE0 <= lead <= 0xFC) and i + 1 < len(text):
+        trail = text[i + 1]
+        if 0x40 <= trail <= 0x7E or 0x80 <= trail <= 0xFC:
+            return text[i:i + 2]
+    return text[i:i + 1]
+
+
 def tokenize(text):
     tokens = []
     i = 0
@@ -197,7 +207,7 @@ def tokenize(text):
             raise CalcError(MSG_EMPTY, 0, 0)
         r = recognise(text, i)
         if r is None:
-            raise CalcError(sj("文字 '") + text[i:i + 1] + sj("' は認識できません。"), i, 1)
+            raise CalcError(sj("文字 '") + unrecognised_character(text, i) + sj("' は認識できません。"), i, 1)
         tok_text, kind, j = r
         tokens.append(Token(tok_text, kind, i))
         i = j
