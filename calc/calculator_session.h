@@ -119,6 +119,9 @@ public:
     void on_lists_changed(std::function<void()> changed);
 
     answer_state state() const { return state_; }
+    // The front end's own outcome of the line (an answer that could not be
+    // sent shows as an error, so that Enter does not send it again).
+    void set_state(answer_state state) { state_ = state; }
     const session_settings& current_settings() const { return settings_; }
     const history_store& history() const { return history_; }
     const cal::calculator& engine() const { return engine_; }
