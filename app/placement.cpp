@@ -47,7 +47,7 @@ void place_window(HWND window, std::int32_t show_position_setting, const text_an
         return;
     }
     // Laid out for the monitor's DPI before it is measured, moved and shown.
-    if (HMONITOR monitor = placement_monitor(position, send_target, caret))
+    if (HMONITOR monitor = placement_monitor(position, anchor))
         adopt_monitor_dpi(window, monitor);
 
     RECT bounds{};

@@ -2,8 +2,9 @@
 #include <windows.h>
 
 #include "app/placement_arithmetic.h"
+#include "app/text_anchor.h"
 
 // The monitor the hotkey is about to bring the calculator up on: the one of
-// the caret (in send_target's client coordinates) or of the foreground
-// window; null when the window stays where it is.
-HMONITOR placement_monitor(show_position position, HWND send_target, POINT caret);
+// the text found on the screen (the anchor, in screen coordinates) or of the
+// foreground window; null when the window stays where it is.
+HMONITOR placement_monitor(show_position position, const text_anchor* anchor);
