@@ -85,7 +85,7 @@ bool calculator_session::save_history(text_file_writer& file) const { return ::s
 
 // The values are kept as the list shows them.
 bool calculator_session::save_variables(text_file_writer& file) const {
-    return ::save_variables(file, engine_, settings_.answer.precision, settings_.answer.exp_translate);
+    return ::save_variables(file, engine_);
 }
 
 shown_answer calculator_session::shown(double value, answer_look look) const {
