@@ -33,14 +33,47 @@ void data_files::load_settings(settings& record) {
     file_settings_ = record;
 }
 
-void data_files::load_lists(calculator_session& session) {
+void data_files::load_lists(calculator_session& session, HWND owner) {
     session.load_history(path(HISTORY_FILE_NAME));
     session.load_variables(path(VARIABLE_FILE_NAME));
     lists_loaded_ = true;
+    owner_ = owner;
     session.on_lists_changed([this] { lists_changed(); });
 }
 
-void data_files::lists_changed() { lists_changed_ = true; }
+void data_files::lists_changed() {
+    lists_changed_ = true;
+    schedule_save();
+}
+
+void data_files::settings_changed() {
+    settings_changed_ = true;
+    schedule_save();
+}
+
+// A timer already running is left as it is, so that changes in a steady
+// stream still reach the disk within SAVE_DELAY_MS of the first.
+void data_files::schedule_save() {
+    if (save_timer_running_ || !owner_)
+        return;
+    save_timer_running_ = SetTimer(owner_, SAVE_TIMER, SAVE_DELAY_MS, nullptr) != 0;
+}
+
+void data_files::stop_save_timer() {
+    if (save_timer_running_)
+        KillTimer(owner_, SAVE_TIMER);
+    save_timer_running_ = false;
+}
+
+void data_files::save_changes(const calculator_session& session, const settings& working) {
+    stop_save_timer();
+    std::vector<std::string> unsaved;
+    if (lists_changed_)
+        save_lists(session, unsaved);
+    if (std::exchange(settings_changed_, false))
+        note_saving(settings_path(), saved([&] { return write_settings(working); }), unsaved);
+    report_unsaved(owner_, unsaved);
+}
 
 bool data_files::write_settings(const settings& working) {
     file_settings_ = settings_to_store(working, file_settings_);
@@ -48,6 +81,7 @@ bool data_files::write_settings(const settings& working) {
 }
 
 void data_files::save_settings(const settings& working, HWND owner) {
+    settings_changed_ = false;
     std::vector<std::string> unsaved;
     note_saving(settings_path(), write_settings(working), unsaved);
     report_unsaved(owner, unsaved);
@@ -56,24 +90,30 @@ void data_files::save_settings(const settings& working, HWND owner) {
 // Every file is tried, even after one that threw; the ones that fail keep
 // their old contents, and the user learns which they are in one message.
 void data_files::save_all(const calculator_session& session, const settings& working) {
+    stop_save_timer();
     std::vector<std::string> unsaved;
-    if (lists_loaded_) {
-        const std::string history_path = path(HISTORY_FILE_NAME);
-        note_saving(history_path, saved([&] {
-                        safe_file_writer file(history_path);
-                        return session.save_history(file);
-                    }),
-                    unsaved);
-        const std::string variables_path = path(VARIABLE_FILE_NAME);
-        note_saving(variables_path, saved([&] {
-                        safe_file_writer file(variables_path);
-                        return session.save_variables(file);
-                    }),
-                    unsaved);
-        lists_changed_ = false;
-    }
+    save_lists(session, unsaved);
+    settings_changed_ = false;
     note_saving(settings_path(), saved([&] { return write_settings(working); }), unsaved);
     report_unsaved(nullptr, unsaved);
+}
+
+void data_files::save_lists(const calculator_session& session, std::vector<std::string>& unsaved) {
+    if (!lists_loaded_)
+        return;
+    lists_changed_ = false;
+    const std::string history_path = path(HISTORY_FILE_NAME);
+    note_saving(history_path, saved([&] {
+                    safe_file_writer file(history_path);
+                    return session.save_history(file);
+                }),
+                unsaved);
+    const std::string variables_path = path(VARIABLE_FILE_NAME);
+    note_saving(variables_path, saved([&] {
+                    safe_file_writer file(variables_path);
+                    return session.save_variables(file);
+                }),
+                unsaved);
 }
 
 void data_files::note_saving(const std::string& file, bool saved, std::vector<std::string>& unsaved) {
