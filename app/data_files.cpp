@@ -1,5 +1,6 @@
 #include "app/data_files.h"
 
+#include <cstdio>
 #include <utility>
 
 #include "app/safe_file_writer.h"
@@ -20,6 +21,28 @@ bool saved(Save&& save) {
     return guarded(std::forward<Save>(save), [] { return false; });
 }
 
+// Why an existing file cannot be opened for reading, in the system's words;
+// empty when it can, or when there is no such file.
+std::string unreadable_reason(const std::string& file) {
+    HANDLE handle = CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle != INVALID_HANDLE_VALUE) {
+        CloseHandle(handle);
+        return {};
+    }
+    const DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
+        return {};
+    char text[512] = {};
+    if (!FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text,
+                        sizeof text, nullptr))
+        std::snprintf(text, sizeof text, "error %lu", static_cast<unsigned long>(error));
+    std::string reason = text;
+    while (!reason.empty() && (reason.back() == '\r' || reason.back() == '\n'))
+        reason.pop_back();
+    return reason;
+}
+
 } // namespace
 
 data_files::data_files(std::string directory) : directory_(std::move(directory)) {}
@@ -28,17 +51,40 @@ std::string data_files::path(const char* name) const { return directory_ + name;
 
 std::string data_files::settings_path() const { return path(load_text(IDS_SETTINGS_FILE).c_str()); }
 
+void data_files::hold_if_unreadable(const std::string& file) {
+    const std::string reason = unreadable_reason(file);
+    if (reason.empty())
+        return;
+    held_.insert(file);
+    unread_reports_.push_back(file + "\r\n    " + reason);
+}
+
 void data_files::load_settings(settings& record) {
+    hold_if_unreadable(settings_path());
     ::load_settings(record, settings_path());
     file_settings_ = record;
 }
 
 void data_files::load_lists(calculator_session& session, HWND owner) {
+    hold_if_unreadable(path(HISTORY_FILE_NAME));
+    hold_if_unreadable(path(VARIABLE_FILE_NAME));
     session.load_history(path(HISTORY_FILE_NAME));
     session.load_variables(path(VARIABLE_FILE_NAME));
     lists_loaded_ = true;
     owner_ = owner;
     session.on_lists_changed([this] { lists_changed(); });
+    report_unread();
+}
+
+// Told once, after the window is up: the settings are read before it shows.
+void data_files::report_unread() {
+    if (unread_reports_.empty())
+        return;
+    std::string text = load_text(IDS_FILES_NOT_READ) + "\r\n";
+    for (const std::string& report : unread_reports_)
+        text += "\r\n" + report;
+    unread_reports_.clear();
+    message_box(owner_, text, MB_OK | MB_ICONWARNING | MB_SETFOREGROUND);
 }
 
 void data_files::lists_changed() {
@@ -76,6 +122,8 @@ void data_files::save_changes(const calculator_session& session, const settings&
 }
 
 bool data_files::write_settings(const settings& working) {
+    if (held(settings_path()))
+        return true;
     file_settings_ = settings_to_store(working, file_settings_);
     return ::save_settings(file_settings_, settings_path());
 }
@@ -103,17 +151,19 @@ void data_files::save_lists(const calculator_session& session, std::vector<std::
         return;
     lists_changed_ = false;
     const std::string history_path = path(HISTORY_FILE_NAME);
-    note_saving(history_path, saved([&] {
-                    safe_file_writer file(history_path);
-                    return session.save_history(file);
-                }),
-                unsaved);
+    if (!held(history_path))
+        note_saving(history_path, saved([&] {
+                        safe_file_writer file(history_path);
+                        return session.save_history(file);
+                    }),
+                    unsaved);
     const std::string variables_path = path(VARIABLE_FILE_NAME);
-    note_saving(variables_path, saved([&] {
-                    safe_file_writer file(variables_path);
-                    return session.save_variables(file);
-                }),
-                unsaved);
+    if (!held(variables_path))
+        note_saving(variables_path, saved([&] {
+                        safe_file_writer file(variables_path);
+                        return session.save_variables(file);
+                    }),
+                    unsaved);
 }
 
 void data_files::note_saving(const std::string& file, bool saved, std::vector<std::string>& unsaved) {

@@ -30,7 +30,8 @@ public:
     // settings_to_store.
     void load_settings(settings& record);
     // Reads the history and the variables into the session and starts
-    // following its changes, saving them over the owner's timer.
+    // following its changes, saving them over the owner's timer. Tells the
+    // user, once, of every file that is there but could not be read.
     void load_lists(calculator_session& session, HWND owner);
 
     // The session's history or variables, or a setting, changed: the file is
@@ -57,6 +58,9 @@ private:
     void schedule_save();
     void stop_save_timer();
     void save_lists(const calculator_session& session, std::vector<std::string>& unsaved);
+    void hold_if_unreadable(const std::string& file);
+    bool held(const std::string& file) const { return held_.count(file) != 0; }
+    void report_unread();
 
     std::string directory_;
     // The values as the file holds them: those the program could not use
@@ -68,4 +72,9 @@ private:
     HWND owner_ = nullptr;
     bool save_timer_running_ = false;
     std::set<std::string> reported_unsaved_;
+    // Files that are there but could not be read at the start (locked by
+    // another program, no permission): never written in this run, since
+    // their contents are not known; and why each could not be read.
+    std::set<std::string> held_;
+    std::vector<std::string> unread_reports_;
 };
