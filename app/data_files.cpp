@@ -1,9 +1,12 @@
 #include "app/data_files.h"
 
 #include <cstdio>
+#include <memory>
 #include <utility>
 
 #include "app/safe_file_writer.h"
+#include "app/shift_jis_conversion.h"
+#include "calc/text_encoding.h"
 #include "calc/history_file.h"
 #include "calc/variable_file.h"
 #include "options/settings_file.h"
@@ -43,9 +46,22 @@ std::string unreadable_reason(const std::string& file) {
     return reason;
 }
 
+// The whole file, when it opens.
+bool read_whole(const std::string& file, std::string& bytes) {
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(std::fopen(file.c_str(), "rb"), &std::fclose);
+    if (!in)
+        return false;
+    char block[4096];
+    for (std::size_t got; (got = std::fread(block, 1, sizeof block, in.get())) > 0;)
+        bytes.append(block, got);
+    return true;
+}
+
 } // namespace
 
-data_files::data_files(std::string directory) : directory_(std::move(directory)) {}
+data_files::data_files(std::string directory) : directory_(std::move(directory)) {
+    install_shift_jis_conversion();
+}
 
 std::string data_files::path(const char* name) const { return directory_ + name; }
 
@@ -59,8 +75,30 @@ void data_files::hold_if_unreadable(const std::string& file) {
     unread_reports_.push_back(file + "\r\n    " + reason);
 }
 
+void data_files::note_lost_characters(const std::string& file) {
+    if (take_lost_characters())
+        lossy_files_.push_back(file);
+}
+
+// The system's profile functions read only the program's own code page: a
+// "Tarvik.ini" an editor saved as UTF-8 with a BOM hides its first section
+// from them, and one in UTF-16 more. Such a file is put back in the
+// program's form before it is read.
+void data_files::convert_settings_file() {
+    const std::string file = settings_path();
+    std::string bytes;
+    if (held(file) || !read_whole(file, bytes) || detect_encoding(bytes) == text_encoding::native)
+        return;
+    const native_text text = to_native_text(bytes);
+    note_lost_characters(file);
+    safe_file_writer converted(file);
+    converted.write(text.text);
+    converted.commit();
+}
+
 void data_files::load_settings(settings& record) {
     hold_if_unreadable(settings_path());
+    convert_settings_file();
     ::load_settings(record, settings_path());
     file_settings_ = record;
 }
@@ -68,8 +106,11 @@ void data_files::load_settings(settings& record) {
 void data_files::load_lists(calculator_session& session, HWND owner) {
     hold_if_unreadable(path(HISTORY_FILE_NAME));
     hold_if_unreadable(path(VARIABLE_FILE_NAME));
+    take_lost_characters();
     session.load_history(path(HISTORY_FILE_NAME));
+    note_lost_characters(path(HISTORY_FILE_NAME));
     session.load_variables(path(VARIABLE_FILE_NAME));
+    note_lost_characters(path(VARIABLE_FILE_NAME));
     lists_loaded_ = true;
     owner_ = owner;
     session.on_lists_changed([this] { lists_changed(); });
@@ -78,13 +119,21 @@ void data_files::load_lists(calculator_session& session, HWND owner) {
 
 // Told once, after the window is up: the settings are read before it shows.
 void data_files::report_unread() {
-    if (unread_reports_.empty())
-        return;
-    std::string text = load_text(IDS_FILES_NOT_READ) + "\r\n";
-    for (const std::string& report : unread_reports_)
-        text += "\r\n" + report;
-    unread_reports_.clear();
-    message_box(owner_, text, MB_OK | MB_ICONWARNING | MB_SETFOREGROUND);
+    std::string text;
+    const auto add_section = [&text](UINT heading, std::vector<std::string>& lines) {
+        if (lines.empty())
+            return;
+        if (!text.empty())
+            text += "\r\n\r\n";
+        text += load_text(heading) + "\r\n";
+        for (const std::string& line : lines)
+            text += "\r\n" + line;
+        lines.clear();
+    };
+    add_section(IDS_FILES_NOT_READ, unread_reports_);
+    add_section(IDS_CHARACTERS_REPLACED, lossy_files_);
+    if (!text.empty())
+        message_box(owner_, text, MB_OK | MB_ICONWARNING | MB_SETFOREGROUND);
 }
 
 void data_files::lists_changed() {

@@ -61,6 +61,8 @@ private:
     void hold_if_unreadable(const std::string& file);
     bool held(const std::string& file) const { return held_.count(file) != 0; }
     void report_unread();
+    void note_lost_characters(const std::string& file);
+    void convert_settings_file();
 
     std::string directory_;
     // The values as the file holds them: those the program could not use
@@ -77,4 +79,6 @@ private:
     // their contents are not known; and why each could not be read.
     std::set<std::string> held_;
     std::vector<std::string> unread_reports_;
+    // Files that held characters without a Shift-JIS form.
+    std::vector<std::string> lossy_files_;
 };
