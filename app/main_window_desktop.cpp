@@ -152,7 +152,7 @@ void main_window::send_answer() {
     // the expression is edited, rather than send this line.
     show({load_text(result == send_result::copied ? IDS_SEND_FAILED_COPIED : IDS_SEND_FAILED_LOST),
           answer_look::error});
-    session_.set_state(eval_failed);
+    session_.delivery_failed();
 }
 
 // True when the sheet was confirmed. A second request while it is open

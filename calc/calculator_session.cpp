@@ -159,6 +159,8 @@ void calculator_session::note_lists_changed() const {
 
 void calculator_session::caret_moved() { state_ = edited; }
 
+void calculator_session::delivery_failed() { state_ = eval_failed; }
+
 bool calculator_session::continues_answer(unsigned character) const {
     return state_ == committed && operator_continues_answer(character);
 }

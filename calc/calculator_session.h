@@ -89,6 +89,10 @@ public:
     // The caret moved sideways in the expression: the user is about to edit
     // the committed text, so the next Enter evaluates again.
     void caret_moved();
+    // The answer could not be delivered and a message stands in its place:
+    // like a failed Enter, the next Enter does nothing until the text is
+    // edited, so the message is never sent.
+    void delivery_failed();
     // Whether typing the character now continues the committed answer as
     // "ans" followed by it (an operator typed after a commit), rather than
     // starting a new expression.
@@ -119,9 +123,6 @@ public:
     void on_lists_changed(std::function<void()> changed);
 
     answer_state state() const { return state_; }
-    // The front end's own outcome of the line (an answer that could not be
-    // sent shows as an error, so that Enter does not send it again).
-    void set_state(answer_state state) { state_ = state; }
     const session_settings& current_settings() const { return settings_; }
     const history_store& history() const { return history_; }
     const cal::calculator& engine() const { return engine_; }

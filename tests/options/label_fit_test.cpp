@@ -26,6 +26,7 @@ struct control_label {
     std::string text;
     label_kind kind;
     int width_units; // dialog units
+    int lines = 1;   // a plain text of more than one line's height wraps
 };
 
 struct font_face {
@@ -66,8 +67,8 @@ bool has_label(HWND control) {
 // The dialog's labels with their widths in dialog units, read back from the
 // dialog as the template made it.
 std::vector<control_label> labels_of(HWND dialog) {
-    RECT units{0, 0, 400, 0};
-    MapDialogRect(dialog, &units); // pixels per 400 horizontal units
+    RECT units{0, 0, 400, 400};
+    MapDialogRect(dialog, &units); // pixels per 400 horizontal and vertical units
     RECT client{};
     GetClientRect(dialog, &client);
     std::vector<control_label> labels;
@@ -85,7 +86,11 @@ std::vector<control_label> labels_of(HWND dialog) {
         if (top_left.x >= client.right || top_left.y >= client.bottom)
             continue;
         const int width_units = MulDiv(box.right - box.left, 400, units.right);
-        labels.push_back({text, kind_of(child), width_units});
+        const label_kind kind = kind_of(child);
+        const int height_units = MulDiv(box.bottom - box.top, 400, units.bottom);
+        // A dialog's text line is 8 units high.
+        const int lines = kind == label_kind::plain ? (height_units / 8 > 1 ? height_units / 8 : 1) : 1;
+        labels.push_back({text, kind, width_units, lines});
     }
     return labels;
 }
@@ -194,7 +199,8 @@ TEST_P(label_fit, every_label_fits_its_control_whole) {
         HGDIOBJ previous = SelectObject(dc, font);
         const int unit = base_unit_x(dc);
         for (const control_label& label : labels) {
-            const int available = MulDiv(label.width_units, unit, 4);
+            // Each wrapped line may leave up to a full-width character unused.
+            const int available = MulDiv(label.width_units, unit, 4) * label.lines - (label.lines - 1) * 2 * unit;
             const int needed = text_width(dc, label.text) + decoration(label.kind, face.dpi);
             EXPECT_LE(needed, available) << utf8_from_sjis(label.text) << " in " << utf8_from_sjis(face.name)
                                          << " at " << face.dpi << " DPI";

@@ -35,7 +35,8 @@ std::wstring this_program_quoted() {
 // Opens the sheet on the display page, records the check box, clicks it when
 // asked and confirms.
 UINT run_display_page(bool click_box) {
-    options_sheet sheet;
+    settings record;
+    options_sheet sheet(record);
     UINT shown = 0;
     std::vector<sheet_step> steps{show_page(DISPLAY_PAGE), [&shown](HWND s) {
                                       shown = IsDlgButtonChecked(current_page(s), IDC_DISPLAY_START_WITH_WINDOWS);
