@@ -14,6 +14,7 @@
 #include "resources/resource.h"
 #include "ui/exception_guard.h"
 #include "ui/program_resources.h"
+#include "ui/wide_path.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ bool saved(Save&& save) {
 // Why an existing file cannot be opened for reading, in the system's words;
 // empty when it can, or when there is no such file.
 std::string unreadable_reason(const std::string& file) {
-    HANDLE handle = CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    HANDLE handle = CreateFileW(wide_path(file).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle != INVALID_HANDLE_VALUE) {
         CloseHandle(handle);
@@ -46,9 +47,13 @@ std::string unreadable_reason(const std::string& file) {
     return reason;
 }
 
+using open_file = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
+open_file open_for_reading(const std::string& file) { return open_file(open_path(file, "rb"), &std::fclose); }
+
 // The whole file, when it opens.
 bool read_whole(const std::string& file, std::string& bytes) {
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(std::fopen(file.c_str(), "rb"), &std::fclose);
+    const open_file in = open_for_reading(file);
     if (!in)
         return false;
     char block[4096];
@@ -72,12 +77,12 @@ void data_files::hold_if_unreadable(const std::string& file) {
     if (reason.empty())
         return;
     held_.insert(file);
-    unread_reports_.push_back(file + "\r\n    " + reason);
+    unread_reports_.push_back(path_for_display(file) + "\r\n    " + reason);
 }
 
 void data_files::note_lost_characters(const std::string& file) {
     if (take_lost_characters())
-        lossy_files_.push_back(file);
+        lossy_files_.push_back(path_for_display(file));
 }
 
 // The system's profile functions read only the program's own code page: a
@@ -107,9 +112,10 @@ void data_files::load_lists(calculator_session& session, HWND owner) {
     hold_if_unreadable(path(HISTORY_FILE_NAME));
     hold_if_unreadable(path(VARIABLE_FILE_NAME));
     take_lost_characters();
-    session.load_history(path(HISTORY_FILE_NAME));
+    // A missing file leaves the history empty and the variables as they are.
+    session.load_history(open_for_reading(path(HISTORY_FILE_NAME)).get());
     note_lost_characters(path(HISTORY_FILE_NAME));
-    session.load_variables(path(VARIABLE_FILE_NAME));
+    session.load_variables(open_for_reading(path(VARIABLE_FILE_NAME)).get());
     note_lost_characters(path(VARIABLE_FILE_NAME));
     lists_loaded_ = true;
     owner_ = owner;
@@ -227,6 +233,6 @@ void data_files::report_unsaved(HWND owner, const std::vector<std::string>& unsa
         return;
     std::string text = load_text(IDS_FILES_NOT_SAVED) + "\r\n";
     for (const std::string& file : unsaved)
-        text += "\r\n" + file;
+        text += "\r\n" + path_for_display(file);
     message_box(owner, text, MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
 }

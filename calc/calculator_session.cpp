@@ -81,6 +81,17 @@ bool calculator_session::load_variables(const std::string& path) {
     return loaded;
 }
 
+void calculator_session::load_history(std::FILE* in) {
+    if (in)
+        ::load_history(in, history_);
+}
+
+void calculator_session::load_variables(std::FILE* in) {
+    if (in)
+        ::load_variables(in, engine_);
+    reset_ans();
+}
+
 bool calculator_session::save_history(text_file_writer& file) const { return ::save_history(file, history_); }
 
 // The values are kept as the list shows them.
