@@ -69,7 +69,7 @@ bool main_window::on_create(CREATESTRUCTA*) {
 }
 
 void main_window::finish_start() {
-    files_.load_lists(session_);
+    files_.load_lists(session_, handle());
     trace_step("history and variables loaded");
 
     if (settings_.show_tray)
@@ -116,6 +116,14 @@ void main_window::on_destroy() {
 bool main_window::on_query_end_session() {
     guarded([&] { files_.save_all(session_, settings_); }, [] {});
     return true;
+}
+
+void main_window::on_timer(UINT_PTR id, TIMERPROC callback) {
+    if (id == data_files::SAVE_TIMER) {
+        files_.save_changes(session_, settings_);
+        return;
+    }
+    window::on_timer(id, callback);
 }
 
 void main_window::on_end_session(bool ending) {
@@ -257,12 +265,18 @@ void main_window::handle_command(UINT id) {
     case IDM_HIDE: ShowWindow(handle(), SW_HIDE); break;
     case IDM_DEGREE:
     case IDM_RADIAN:
-    case IDM_GRAD: change_angle_mode(static_cast<int>(id - IDM_DEGREE)); break;
+    case IDM_GRAD:
+        change_angle_mode(static_cast<int>(id - IDM_DEGREE));
+        files_.settings_changed();
+        break;
     case IDM_REAL:
     case IDM_ANGLE_TIME:
     case IDM_BINARY:
     case IDM_OCTAL:
-    case IDM_HEX: change_answer_mode(static_cast<int>(id - IDM_REAL)); break;
+    case IDM_HEX:
+        change_answer_mode(static_cast<int>(id - IDM_REAL));
+        files_.settings_changed();
+        break;
     case IDM_ABOUT: show_about_box(); break;
     case IDM_HISTORY: show_history(); break;
     case IDM_EXPRESSION_VARIABLES: show_variables(); break;
@@ -284,6 +298,7 @@ void main_window::on_help(HELPINFO*) { open_help(); }
 void main_window::flip_topmost() {
     settings_.show_top = !settings_.show_top;
     apply_topmost();
+    files_.settings_changed();
 }
 
 void main_window::flip_tray() {
@@ -292,6 +307,7 @@ void main_window::flip_tray() {
         add_tray_icon();
     else
         remove_tray_icon();
+    files_.settings_changed();
 }
 
 void main_window::show_and_focus() {

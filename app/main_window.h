@@ -125,6 +125,7 @@ protected:
     void on_show_window(bool shown, UINT status) override;
     void on_size(UINT type, UINT width, UINT height) override;
     void on_sys_color_change() override;
+    void on_timer(UINT_PTR id, TIMERPROC callback) override;
     void on_setting_change(UINT action, const char* section) override;
 
 private:

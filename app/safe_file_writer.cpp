@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "ui/temporary_name.h"
+#include "ui/wide_path.h"
 
 #ifdef _WIN32
 #include <io.h>
@@ -23,7 +24,8 @@ bool flush_and_replace(std::FILE* file, const std::string& temporary, const std:
     ok = ok && handle != INVALID_HANDLE_VALUE && FlushFileBuffers(handle);
     ok = (std::fclose(file) == 0) && ok;
     return ok &&
-           MoveFileExA(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+           MoveFileExW(wide_path(temporary).c_str(), wide_path(target).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 #else
     ok = ok && fsync(fileno(file)) == 0;
     ok = (std::fclose(file) == 0) && ok;
@@ -36,7 +38,7 @@ bool flush_and_replace(std::FILE* file, const std::string& temporary, const std:
 // permissions do not protect it from being replaced: the folder's do.)
 bool is_read_only(const std::string& path) {
 #ifdef _WIN32
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(wide_path(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
 #else
     (void)path;
@@ -49,7 +51,7 @@ bool is_read_only(const std::string& path) {
 safe_file_writer::safe_file_writer(std::string target)
     : target_(std::move(target)), temporary_(temporary_path(target_)) {
     if (!is_read_only(target_))
-        file_ = std::fopen(temporary_.c_str(), "wb");
+        file_ = open_path(temporary_, "wb");
     failed_ = file_ == nullptr;
 }
 
@@ -72,7 +74,7 @@ bool safe_file_writer::commit() {
     std::FILE* file = std::exchange(file_, nullptr);
     if (!flush_and_replace(file, temporary_, target_)) {
         failed_ = true;
-        std::remove(temporary_.c_str());
+        remove_path(temporary_);
         return false;
     }
     return true;
@@ -81,7 +83,7 @@ bool safe_file_writer::commit() {
 void safe_file_writer::discard() {
     if (file_) {
         std::fclose(std::exchange(file_, nullptr));
-        std::remove(temporary_.c_str());
+        remove_path(temporary_);
     }
     failed_ = true;
 }

@@ -11,6 +11,7 @@
 // not writable, disk full, target locked) leaves the old file exactly as it
 // was and removes the temporary file. A target the user marked read-only is
 // not replaced either: the write fails before anything is written.
+// The target's path is UTF-8 (ui/wide_path.h).
 class safe_file_writer final : public text_file_writer {
 public:
     explicit safe_file_writer(std::string target);

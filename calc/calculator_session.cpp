@@ -81,11 +81,22 @@ bool calculator_session::load_variables(const std::string& path) {
     return loaded;
 }
 
+void calculator_session::load_history(std::FILE* in) {
+    if (in)
+        ::load_history(in, history_);
+}
+
+void calculator_session::load_variables(std::FILE* in) {
+    if (in)
+        ::load_variables(in, engine_);
+    reset_ans();
+}
+
 bool calculator_session::save_history(text_file_writer& file) const { return ::save_history(file, history_); }
 
 // The values are kept as the list shows them.
 bool calculator_session::save_variables(text_file_writer& file) const {
-    return ::save_variables(file, engine_, settings_.answer.precision, settings_.answer.exp_translate);
+    return ::save_variables(file, engine_);
 }
 
 shown_answer calculator_session::shown(double value, answer_look look) const {

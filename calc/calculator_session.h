@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdio>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -115,6 +116,10 @@ public:
     // writes the whole list through the writer; false when it failed.
     bool load_history(const std::string& path);
     bool load_variables(const std::string& path);
+    // The same from files the caller opened (through the wide API on
+    // Windows); null for a file that did not open.
+    void load_history(std::FILE* in);
+    void load_variables(std::FILE* in);
     bool save_history(text_file_writer& file) const;
     bool save_variables(text_file_writer& file) const;
     // Called whenever the history or the variables may have changed (a

@@ -1,5 +1,8 @@
 #include "calc/line_reader.h"
 
+#include "calc/text_encoding.h"
+
+#include <algorithm>
 #include <memory>
 #include <new>
 
@@ -48,16 +51,47 @@ line_parts split_line(std::string_view line) {
     return {left, line.substr(p + 1)};
 }
 
+namespace {
+
+// The file's bytes up to FILE_SIZE_LIMIT.
+std::string read_bytes(std::FILE* in) {
+    std::string bytes;
+    char block[65536];
+    while (bytes.size() < FILE_SIZE_LIMIT) {
+        const std::size_t wanted = std::min(sizeof block, FILE_SIZE_LIMIT - bytes.size());
+        const std::size_t got = std::fread(block, 1, wanted, in);
+        bytes.append(block, got);
+        if (got < wanted)
+            break;
+    }
+    return bytes;
+}
+
+} // namespace
+
+void for_each_text_line(std::string_view text, const std::function<void(std::string_view)>& use) {
+    std::size_t lines = 0;
+    for (std::size_t start = 0; start < text.size() && lines < FILE_LINE_LIMIT;) {
+        std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos)
+            end = text.size();
+        if (end - start <= LINE_LENGTH_LIMIT) {
+            use(text.substr(start, end - start));
+            ++lines;
+        }
+        start = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
+    }
+}
+
 void for_each_split_line(std::FILE* in, const split_line_use& use) {
-    std::string line;
-    std::size_t budget = FILE_SIZE_LIMIT;
     try {
-        for (std::size_t lines = 0; lines < FILE_LINE_LIMIT && read_line_within(in, line, budget); ++lines) {
+        const native_text text = to_native_text(read_bytes(in));
+        for_each_text_line(text.text, [&](std::string_view line) {
             const auto [left, right] = split_line(line);
             use(left, right);
-        }
+        });
     } catch (const std::bad_alloc&) {
-        // A line too long for memory ends the loading; what was read stays.
+        // A file too large for memory ends the loading; what was read stays.
     }
 }
 

@@ -37,9 +37,16 @@ line_parts split_line(std::string_view line);
 
 using split_line_use = std::function<void(std::string_view left, std::string_view right)>;
 
-// Reads every complete line of the open file within the limits above, split
-// as above, and hands the two sides to use. A line too long for memory ends
-// the reading; what was read stays.
+// Hands each line of the text to use, without its line end: CR LF, LF or a
+// lone CR all end a line, and a last line without a line end counts too.
+// Lines longer than LINE_LENGTH_LIMIT are passed over; at most
+// FILE_LINE_LIMIT lines are handed on.
+void for_each_text_line(std::string_view text, const std::function<void(std::string_view)>& use);
+
+// Reads the open file within the limits above, in whatever encoding it came
+// (text_encoding.h: Shift-JIS, UTF-8 with or without BOM, UTF-16 with BOM),
+// and hands the two sides of each line, split as above, to use. A file too
+// large for memory ends the reading; what was read stays.
 void for_each_split_line(std::FILE* in, const split_line_use& use);
 // The same for a file by name; false when the file does not open.
 bool for_each_split_line(const std::string& path, const split_line_use& use);

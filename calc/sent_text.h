@@ -18,5 +18,7 @@ after_send_action usable_after_send(std::int32_t value);
 bool expression_goes_along(bool send_exp, bool shift_down);
 
 // The text typed into the receiving window: the answer as shown, or the
-// expression as typed, "=" and the answer, without spaces.
+// expression as typed, "=" and the answer, without spaces. Control
+// characters (a TAB or CR from a hand-edited file) are left out, so that
+// nothing arrives as a key.
 std::string sent_text(const std::string& expression, const std::string& answer, bool with_expression);

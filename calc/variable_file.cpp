@@ -2,8 +2,8 @@
 
 #include "calc/line_reader.h"
 #include "engine/calculator.h"
-#include "engine/formatter.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 
@@ -28,17 +28,23 @@ split_line_use setting_in(cal::calculator& calc) {
 
 } // namespace
 
+std::string exact_value_text(double value) {
+    char text[32];
+    const auto written = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, written.ptr);
+}
+
 bool load_variables(const std::string& path, cal::calculator& calc) {
     return for_each_split_line(path, setting_in(calc));
 }
 
 void load_variables(std::FILE* in, cal::calculator& calc) { for_each_split_line(in, setting_in(calc)); }
 
-bool save_variables(text_file_writer& file, const cal::calculator& calc, int precision, int exp_translate) {
+bool save_variables(text_file_writer& file, const cal::calculator& calc) {
     for (const auto& [name, value] : calc.variables) {
         file.write(name);
         file.write(" = ");
-        file.write(cal::format_real(value, precision, exp_translate, false));
+        file.write(exact_value_text(value));
         file.write("\r\n");
     }
     return file.commit();

@@ -3,6 +3,7 @@
 #include "ui/profile.h"
 #include "ui/profile_section.h"
 #include "ui/temporary_name.h"
+#include "ui/wide_path.h"
 
 #include <windows.h>
 
@@ -167,17 +168,17 @@ bool write_user_functions(const settings& record, const std::string& file_name) 
     return written;
 }
 
-bool exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool exists(const std::string& path) { return GetFileAttributesW(wide_path(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 bool is_read_only(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(wide_path(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
 }
 
 // The copy's bytes reach the disk before it replaces the file, so that a power
 // cut right after the save leaves the old file or the new one, not an empty one.
 bool flush_to_disk(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    HANDLE file = CreateFileW(wide_path(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
@@ -191,20 +192,22 @@ bool flush_to_disk(const std::string& path) {
 // replaces the file in one step once all are written.
 bool write_copy_and_replace(const settings& record, const std::string& file_name) {
     const std::string copy = temporary_name(file_name);
-    DeleteFileA(copy.c_str());
+    const std::wstring wide_copy = wide_path(copy);
+    const std::wstring wide_file = wide_path(file_name);
+    DeleteFileW(wide_copy.c_str());
     // Keys this program no longer reads stay, as they would in the file itself.
-    if (exists(file_name) && !CopyFileA(file_name.c_str(), copy.c_str(), FALSE))
+    if (exists(file_name) && !CopyFileW(wide_file.c_str(), wide_copy.c_str(), FALSE))
         return false;
     bool written = write_keys(OPTION_SECTION, option_keys, record, copy);
     written = write_user_functions(record, copy) && written;
     written = write_keys(COLOR_SECTION, color_keys, record, copy) && written;
     // The platform may hold the values in a cache: this puts them on the disk.
-    WritePrivateProfileStringA(nullptr, nullptr, nullptr, copy.c_str());
+    WritePrivateProfileStringW(nullptr, nullptr, nullptr, wide_copy.c_str());
     written = written && flush_to_disk(copy);
     if (written &&
-        MoveFileExA(copy.c_str(), file_name.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        MoveFileExW(wide_copy.c_str(), wide_file.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
-    DeleteFileA(copy.c_str());
+    DeleteFileW(wide_copy.c_str());
     return false;
 }
 

@@ -10,6 +10,8 @@
 constexpr std::size_t USER_FUNCTION_LIMIT = 4096;
 constexpr std::size_t SHORTCUT_KEY_LIMIT = 256;
 
+// The file's name is UTF-8 (ui/wide_path.h); the values are Shift-JIS.
+
 // Fills every field from the INI file; a missing file, section or key leaves
 // the default of a default-constructed record. Never fails.
 void load_settings(settings& record, const std::string& file_name);

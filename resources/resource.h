@@ -158,6 +158,8 @@
 // -- Window texts of the main window, lists, tray and hotkey
 #define IDS_HOTKEY_FAILED        290 // the hotkey could not be registered
 #define IDS_FILES_NOT_SAVED      296 // files could not be saved; their names follow
+#define IDS_FILES_NOT_READ       299 // files could not be read and are left alone; names and reasons follow
+#define IDS_CHARACTERS_REPLACED  300 // files held characters without a Shift-JIS form; names follow
 #define IDS_SEND_FAILED_COPIED   297 // the answer could not be typed in; it is on the clipboard
 #define IDS_SEND_FAILED_LOST     298 // ... and the clipboard could not be set either
 #define IDS_DELETE_HISTORY_ENTRY 201 // the list's "削除(&D)" on a history row

@@ -2,11 +2,14 @@
 
 #include <windows.h>
 
+#include "ui/wide_path.h"
+
 #include <cstdint>
 #include <vector>
 
 namespace {
 
+constexpr UINT SHIFT_JIS = 932;
 constexpr DWORD BUFFER_STEP = 4096;
 // Far above any file the program writes; a damaged file cannot make the
 // buffer grow without end.
@@ -38,18 +41,30 @@ std::string unquoted(std::string value) {
     return value;
 }
 
+// The program's texts are Shift-JIS; the file is read through the wide
+// functions, so that its path may hold any character.
+std::vector<char> shift_jis_from(const std::vector<wchar_t>& wide) {
+    const int size = static_cast<int>(wide.size());
+    const int length = WideCharToMultiByte(SHIFT_JIS, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    std::vector<char> text(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(SHIFT_JIS, 0, wide.data(), size, text.data(), length, nullptr, nullptr);
+    return text;
+}
+
 // Every "key=value" of the section, as the platform hands them out: one
 // string each, an empty string after the last. A section that does not fit
 // comes back cut, with the length the buffer size minus two.
 std::vector<char> section_text(const char* section, const std::string& file_name) {
-    std::vector<char> buffer;
+    const std::wstring path = wide_path(file_name);
+    const std::wstring wide_section = wide_path(section);
+    std::vector<wchar_t> buffer;
     for (DWORD size = BUFFER_STEP;; size *= 2) {
-        buffer.assign(size, '\0');
-        const DWORD length = GetPrivateProfileSectionA(section, buffer.data(), size, file_name.c_str());
+        buffer.assign(size, L'\0');
+        const DWORD length = GetPrivateProfileSectionW(wide_section.c_str(), buffer.data(), size, path.c_str());
         if (length + 2 < size || size >= LARGEST_BUFFER_SIZE) {
             buffer.resize(length < size ? length : size - 1);
-            buffer.push_back('\0');
-            return buffer;
+            buffer.push_back(L'\0');
+            return shift_jis_from(buffer);
         }
     }
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "calculator_window_fixture.h"
+#include "options/settings_file.h"
 #include "resources/resource.h"
 #include "support/sheet_script.h"
 #include "support/sjis.h"
@@ -153,3 +154,45 @@ TEST_F(read_only_settings, are_reported_once) {
 }
 
 } // namespace
+
+// A file locked by another program while the calculator starts is left
+// alone for the whole run, even once the lock is gone: its contents were
+// never read. The user learns once which file it is and why.
+class unreadable_at_start : public save_failure {};
+
+TEST_P(unreadable_at_start, is_never_written) {
+    const save_failure_case& c = GetParam();
+    {
+        std::ofstream(directory + "history.txt", std::ios::binary) << "1+1 = 2\r\n";
+        std::ofstream(directory + "var.txt", std::ios::binary) << "x = 5\r\n";
+        settings record;
+        record.show_tray = false;
+        save_settings(record, directory + "Tarvik.ini");
+    }
+    const std::string path = directory + c.file;
+    const std::string old = contents(path);
+    set_fault(path, locked_file);
+    calculator = std::make_unique<main_window>(directory);
+    ASSERT_TRUE(calculator->create(nullptr));
+    calculator->finish_start();
+    clear_fault(path);
+    ASSERT_EQ(shown_texts.size(), 1u);
+    EXPECT_EQ(shown_texts[0].find(sjis("次のファイルを読み込めませんでした。")), 0u);
+    EXPECT_NE(shown_texts[0].find(path), std::string::npos);
+
+    SendMessageA(calculator->editor().handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("y=3"));
+    calculator->commit();
+    SendMessageA(calculator->handle(), WM_COMMAND, IDM_RADIAN, 0);
+    SendMessageA(calculator->handle(), WM_TIMER, data_files::SAVE_TIMER, 0);
+    DestroyWindow(calculator->handle());
+    EXPECT_EQ(contents(path), old);
+    EXPECT_EQ(shown_texts.size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(files, unreadable_at_start,
+                         testing::Values(save_failure_case{"history", "history.txt", locked_file},
+                                         save_failure_case{"variables", "var.txt", locked_file},
+                                         save_failure_case{"settings", "Tarvik.ini", locked_file}),
+                         [](const testing::TestParamInfo<save_failure_case>& parameter) {
+                             return std::string(parameter.param.name);
+                         });

@@ -3,6 +3,8 @@
 #include "calc/history_file.h"
 #include "calc/history_store.h"
 #include "calc/line_reader.h"
+#include "calc/text_encoding.h"
+#include "support/sjis.h"
 #include "app/safe_file_writer.h"
 #include "calc/variable_file.h"
 #include "engine/calculator.h"
@@ -10,9 +12,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <utility>
 #include <memory>
 #include <ostream>
 #include <sstream>
@@ -36,9 +40,9 @@ bool save_history(const std::string& target, const history_store& history) {
     return save_history(file, history);
 }
 
-bool save_variables(const std::string& target, const cal::calculator& calc, int precision, int exp_translate) {
+bool save_variables(const std::string& target, const cal::calculator& calc) {
     safe_file_writer file(target);
-    return save_variables(file, calc, precision, exp_translate);
+    return save_variables(file, calc);
 }
 
 // A fresh folder per test, removed afterwards.
@@ -187,8 +191,9 @@ TEST_F(data_files_test, history_lines_load_by_the_splitting_rule) {
     write_bytes(path("history.txt"), "1+2 = 3\r\n\r\nabc\n4*5 = 20");
     history_store history;
     ASSERT_TRUE(load_history(path("history.txt"), history));
-    // The unterminated last line is not loaded; the empty one gives " = ".
-    EXPECT_EQ(entries(history), (std::vector<history_entry>{{"abc", "abc"}, {"", ""}, {"1+2", "3"}}));
+    // The unterminated last line loads too; the empty one gives " = ".
+    EXPECT_EQ(entries(history),
+              (std::vector<history_entry>{{"4*5", "20"}, {"abc", "abc"}, {"", ""}, {"1+2", "3"}}));
 }
 
 TEST_F(data_files_test, a_missing_history_file_leaves_the_store_alone) {
@@ -238,29 +243,32 @@ TEST_F(data_files_test, variables_are_written_in_name_order_with_crlf) {
     calc.set_variable("B", -2.5);
     calc.set_variable("ans", 0);
     calc.set_variable("big", 12345678901.0);
-    ASSERT_TRUE(save_variables(path("var.txt"), calc, 10, 10));
+    ASSERT_TRUE(save_variables(path("var.txt"), calc));
     EXPECT_EQ(read_bytes(path("var.txt")),
-              "B = -2.5\r\na = 0.3333333333\r\nans = 0\r\nb = 2\r\nbig = 1.2345678901e10\r\n");
+              "B = -2.5\r\na = 0.3333333333333333\r\nans = 0\r\nb = 2\r\nbig = 12345678901\r\n");
 }
 
 TEST_F(data_files_test, no_variables_leave_an_empty_file) {
     write_bytes(path("var.txt"), "x = 1\r\n");
-    ASSERT_TRUE(save_variables(path("var.txt"), cal::calculator{}, 10, 10));
+    ASSERT_TRUE(save_variables(path("var.txt"), cal::calculator{}));
     EXPECT_EQ(read_bytes(path("var.txt")), "");
 }
 
-TEST_F(data_files_test, values_come_back_rounded_to_the_precision_written) {
+// Whatever the display precision, a value comes back as the same double.
+TEST_F(data_files_test, values_come_back_exactly) {
+    const double values[] = {1.23456789012345, 1.23456789012345e20, 1e-5, 0.0825, 1.0 / 3, -2.5e-300,
+                             1.7976931348623157e308, 2.2250738585072014e-308, 0.1 + 0.2, -0.0};
     cal::calculator calc;
-    calc.set_variable("x", 1.23456789012345);
-    calc.set_variable("y", 1.23456789012345e20);
-    ASSERT_TRUE(save_variables(path("var.txt"), calc, 10, 10));
+    for (std::size_t i = 0; i < std::size(values); ++i)
+        calc.set_variable("v" + std::to_string(i), values[i]);
+    ASSERT_TRUE(save_variables(path("var.txt"), calc));
     cal::calculator loaded;
     ASSERT_TRUE(load_variables(path("var.txt"), loaded));
-    double x = 0, y = 0;
-    ASSERT_TRUE(loaded.get_variable("x", x));
-    ASSERT_TRUE(loaded.get_variable("y", y));
-    EXPECT_DOUBLE_EQ(x, 1.2345678901);
-    EXPECT_DOUBLE_EQ(y, 1.2345678901e20); // the mantissa's digits, in exponent form
+    for (std::size_t i = 0; i < std::size(values); ++i) {
+        double value = 1;
+        ASSERT_TRUE(loaded.get_variable("v" + std::to_string(i), value)) << i;
+        EXPECT_EQ(std::memcmp(&value, &values[i], sizeof value), 0) << values[i];
+    }
 }
 
 struct value_case {
@@ -305,8 +313,8 @@ TEST_F(data_files_test, a_variable_line_without_separator_loads_by_the_splitting
     EXPECT_TRUE(calc.get_variable("42", value));
     EXPECT_EQ(value, 42);
     EXPECT_TRUE(calc.get_variable("z", value));
-    EXPECT_FALSE(calc.get_variable("w", value)); // unterminated last line
-    EXPECT_EQ(calc.variables.size(), 2u);
+    EXPECT_TRUE(calc.get_variable("w", value)); // unterminated last line
+    EXPECT_EQ(calc.variables.size(), 3u);
 }
 
 TEST_F(data_files_test, a_missing_variable_file_changes_nothing) {
@@ -357,7 +365,7 @@ TEST_P(failed_save_test, keeps_the_old_file) {
     calc.set_variable("x", 1);
 
     EXPECT_FALSE(save_history(target, history));
-    EXPECT_FALSE(save_variables(target, calc, 10, 10));
+    EXPECT_FALSE(save_variables(target, calc));
 
     switch (GetParam()) {
     case failure::temporary_not_creatable:
@@ -415,7 +423,7 @@ TEST_F(data_files_test, a_read_only_folder_keeps_the_old_files) {
     cal::calculator calc;
     calc.set_variable("y", 2);
     const bool history_saved = save_history(path("history.txt"), history);
-    const bool variables_saved = save_variables(path("var.txt"), calc, 10, 10);
+    const bool variables_saved = save_variables(path("var.txt"), calc);
     make_read_only(folder_, false);
     EXPECT_FALSE(history_saved);
     EXPECT_FALSE(variables_saved);
@@ -435,6 +443,110 @@ TEST_F(data_files_test, a_failed_writer_removes_its_temporary_file) {
     }
     EXPECT_FALSE(fs::exists(safe_file_writer::temporary_path(target)));
     EXPECT_EQ(read_bytes(target), "x = 1\r\n");
+}
+
+// ------------------------------------------------------------ any encoding
+
+std::string utf16(std::string_view utf8, bool big_endian) {
+    std::string out = big_endian ? "\xFE\xFF" : "\xFF\xFE";
+    for (std::size_t i = 0; i < utf8.size();) {
+        // Test texts hold ASCII and BMP characters only.
+        unsigned int code = static_cast<unsigned char>(utf8[i]);
+        std::size_t length = code < 0x80 ? 1 : code < 0xE0 ? 2 : 3;
+        if (length == 2)
+            code = (code & 0x1F) << 6 | (utf8[i + 1] & 0x3F);
+        if (length == 3)
+            code = (code & 0x0F) << 12 | (utf8[i + 1] & 0x3F) << 6 | (utf8[i + 2] & 0x3F);
+        i += length;
+        const char high = static_cast<char>(code >> 8), low = static_cast<char>(code & 0xFF);
+        out += big_endian ? std::string{high, low} : std::string{low, high};
+    }
+    return out;
+}
+
+struct encoding_case {
+    const char* name;
+    std::string bytes;
+    text_encoding encoding;
+};
+
+std::ostream& operator<<(std::ostream& out, const encoding_case& c) { return out << c.name; }
+
+// The same two variables and their Japanese-named third, in any form an
+// editor may save them: every entry loads, in the program's code page.
+const char lines_utf8[] = "a = 1\r\nb = 2.5\r\n変数 = 3";
+
+class hostile_encoding_test : public data_files_test, public testing::WithParamInterface<encoding_case> {
+protected:
+    void SetUp() override {
+        data_files_test::SetUp();
+        set_native_text_conversion([](std::string_view utf8, std::string& native) {
+            native = sjis(utf8);
+            return true;
+        });
+    }
+    void TearDown() override {
+        set_native_text_conversion({});
+        data_files_test::TearDown();
+    }
+};
+
+TEST_P(hostile_encoding_test, every_entry_loads) {
+    const encoding_case& c = GetParam();
+    EXPECT_EQ(detect_encoding(c.bytes), c.encoding);
+    write_bytes(path("var.txt"), c.bytes);
+    cal::calculator calc;
+    ASSERT_TRUE(load_variables(path("var.txt"), calc));
+    EXPECT_EQ(calc.variables.size(), 3u);
+    for (const auto& [name, expected] : {std::pair{std::string("a"), 1.0}, {std::string("b"), 2.5}, {sjis("変数"), 3.0}}) {
+        double value = 0;
+        EXPECT_TRUE(calc.get_variable(name, value)) << utf8_from_sjis(name);
+        EXPECT_EQ(value, expected);
+    }
+    write_bytes(path("history.txt"), c.bytes);
+    history_store history;
+    ASSERT_TRUE(load_history(path("history.txt"), history));
+    ASSERT_EQ(history.size(), 3u);
+    EXPECT_EQ(history[0], (history_entry{sjis("変数"), "3"}));
+    EXPECT_EQ(history[2], (history_entry{"a", "1"}));
+}
+
+std::string with_line_ends(std::string text, const char* line_end) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, 2, "\r\n") == 0) {
+            out += line_end;
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    files, hostile_encoding_test,
+    testing::Values(encoding_case{"shift_jis", sjis(lines_utf8), text_encoding::native},
+                    encoding_case{"shift_jis_terminated", sjis(lines_utf8) + "\r\n", text_encoding::native},
+                    encoding_case{"shift_jis_lf", with_line_ends(sjis(lines_utf8), "\n"), text_encoding::native},
+                    encoding_case{"shift_jis_cr", with_line_ends(sjis(lines_utf8), "\r"), text_encoding::native},
+                    encoding_case{"utf8", lines_utf8, text_encoding::utf8},
+                    encoding_case{"utf8_bom", std::string("\xEF\xBB\xBF") + lines_utf8, text_encoding::utf8_bom},
+                    encoding_case{"utf8_bom_cr", "\xEF\xBB\xBF" + with_line_ends(lines_utf8, "\r"),
+                                  text_encoding::utf8_bom},
+                    encoding_case{"utf16_le", utf16(lines_utf8, false), text_encoding::utf16_le},
+                    encoding_case{"utf16_le_lf", utf16(with_line_ends(lines_utf8, "\n"), false),
+                                  text_encoding::utf16_le},
+                    encoding_case{"utf16_be", utf16(lines_utf8, true), text_encoding::utf16_be},
+                    encoding_case{"utf16_be_cr", utf16(with_line_ends(lines_utf8, "\r"), true),
+                                  text_encoding::utf16_be}),
+    [](const testing::TestParamInfo<encoding_case>& parameter) { return std::string(parameter.param.name); });
+
+// UTF-16 beyond the basic plane, and the damage a cut file may hold.
+TEST(utf8_from_utf16, pairs_surrogates_and_replaces_lone_ones) {
+    EXPECT_EQ(utf8_from_utf16(std::string("\x3D\xD8\x00\xDE", 4), false), "\xF0\x9F\x98\x80");
+    EXPECT_EQ(utf8_from_utf16(std::string("\xD8\x3D\x00\x41", 4), true), "\xEF\xBF\xBD" "A");
+    EXPECT_EQ(utf8_from_utf16(std::string("A\0B", 3), false), "A");
 }
 
 } // namespace

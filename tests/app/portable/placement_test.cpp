@@ -134,4 +134,10 @@ TEST(sent_text, joins_expression_and_answer_without_spaces) {
     EXPECT_EQ(sent_text("", "0", true), "=0");
 }
 
+TEST(sent_text, never_holds_control_characters) {
+    EXPECT_EQ(sent_text("1\t+2\r", "3\n", true), "1+2=3");
+    EXPECT_EQ(sent_text("", std::string("4\x1b\x7f\0", 4) + "2", false), "42");
+    EXPECT_EQ(sent_text("\x95\x5c", "\x83\x41", true), "\x95\x5c=\x83\x41"); // Shift-JIS stays whole
+}
+
 } // namespace
