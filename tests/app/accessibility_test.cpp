@@ -54,8 +54,8 @@ read_out read_accessible(HWND window, long child = CHILDID_SELF) {
 
 class accessibility_test : public calculator_window_fixture {
 protected:
-    HWND editor() { return calculator->editor().handle(); }
-    HWND answer() { return calculator->answer().handle(); }
+    HWND editor() { return editor_handle(); }
+    HWND answer() { return answer_handle(); }
     void type(const char* text) {
         SendMessageA(editor(), EM_SETSEL, 0, -1);
         SendMessageA(editor(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));

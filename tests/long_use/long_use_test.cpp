@@ -192,7 +192,8 @@ protected:
     }
 
     HWND main() { return calculator_->handle(); }
-    HWND editor() { return calculator_->editor().handle(); }
+    // The list popups drop down from the editor.
+    HWND editor() { return calculator_->list_anchor(); }
 
     // Typed and entered, as the keys would: a change notification, then Enter.
     void evaluate(const std::string& expression) {
