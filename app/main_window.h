@@ -83,7 +83,6 @@ public:
     void apply_settings();
 
     settings& current_settings() { return settings_; }
-    list_popup& popup() { return popup_; }
     colour_value frame_colour() const { return frame_colour_; }
     int frame_style() const { return frame_style_; }
     // The icon drawn in the top left corner.

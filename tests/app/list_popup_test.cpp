@@ -18,6 +18,7 @@
 
 #include "app/main_window.h"
 #include "resources/resource.h"
+#include "support/open_list_popup.h"
 #include "support/sjis.h"
 #include "ui/application.h"
 #include "ui/text.h"
@@ -531,7 +532,9 @@ INSTANTIATE_TEST_SUITE_P(lists, commits_during_a_deletion,
 TEST_F(list_popup_test, page_keys_during_a_deletion_open_no_second_popup) {
     owner_->show_history();
     pump_messages();
-    list_popup& own = owner_->popup();
+    list_popup* const opened = open_list_popup_of(owner_->handle());
+    ASSERT_NE(opened, nullptr);
+    list_popup& own = *opened;
     ASSERT_TRUE(own.is_open());
     const HWND first = own.handle();
     SendMessageA(own.list().handle(), LB_SETCURSEL, 1, 0);

@@ -20,6 +20,7 @@
 #include "resources/resource.h"
 #include "support/sheet_script.h"
 #include "ui/application.h"
+#include "support/open_list_popup.h"
 #include "ui/program_resources.h"
 
 namespace {
@@ -214,9 +215,10 @@ protected:
     void use_list(int step) {
         SendMessageA(editor(), WM_KEYDOWN, step % 2 ? VK_PRIOR : VK_NEXT, 1);
         pump_messages();
-        list_popup& popup = calculator_->popup();
-        if (!popup.is_open())
+        list_popup* const opened = open_list_popup_of(main());
+        if (!opened)
             return;
+        list_popup& popup = *opened;
         ++opened_;
         HWND list = popup.list().handle();
         const auto rows = SendMessageA(list, LB_GETCOUNT, 0, 0);
