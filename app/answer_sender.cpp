@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "calc/sent_text.h"
+#include "calc/answer_sender_rules.h"
 #include "app/clipboard_text.h"
 #include "ui/text.h"
 

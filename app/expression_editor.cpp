@@ -7,7 +7,7 @@
 
 #include "app/function_keys.h"
 #include "app/parenthesis_match.h"
-#include "app/typed_text.h"
+#include "app/expression_editor_rules.h"
 #include "calc/half_width_input.h"
 #include "resources/resource.h"
 #include "ui/program_resources.h"

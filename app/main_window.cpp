@@ -4,7 +4,7 @@
 
 #include "app/main_menu.h"
 #include "app/placement.h"
-#include "app/placement_arithmetic.h"
+#include "app/placement_rules.h"
 #include "app/window_layout.h"
 #include "options/function_text_warning.h"
 #include "options/settings_path.h"
@@ -172,8 +172,8 @@ void main_window::replace_expression(const char* text) {
     evaluate_live();
 }
 
-void main_window::change_answer_mode(int mode) {
-    const std::optional<shown_answer> shown = session_.change_answer_mode(cal::answer_form_from_number(mode));
+void main_window::change_answer_form(int mode) {
+    const std::optional<shown_answer> shown = session_.change_answer_form(cal::answer_form_from_number(mode));
     settings_.answer_mode = static_cast<std::int32_t>(session_.current_settings().answer.answer_mode);
     if (shown)
         show(*shown);
@@ -274,7 +274,7 @@ void main_window::handle_command(UINT id) {
     case IDM_BINARY:
     case IDM_OCTAL:
     case IDM_HEX:
-        change_answer_mode(static_cast<int>(id - IDM_REAL));
+        change_answer_form(static_cast<int>(id - IDM_REAL));
         files_.settings_changed();
         break;
     case IDM_ABOUT: show_about_box(); break;

@@ -83,21 +83,12 @@ public:
     void apply_settings();
 
     settings& current_settings() { return settings_; }
-    const calculator_session& session() const { return session_; }
-    const cal::calculator& engine() const { return session_.engine(); }
-    const history_store& history() const { return session_.history(); }
-    expression_editor& editor() { return editor_; }
-    answer_display& answer() { return answer_; }
-    list_popup& popup() { return popup_; }
-    int dpi() const { return dpi_; }
-    colour_value back_colour() const { return back_colour_; }
     colour_value frame_colour() const { return frame_colour_; }
     int frame_style() const { return frame_style_; }
     // The icon drawn in the top left corner.
     HICON icon() const { return icon_; }
     HWND send_target() const { return send_target_; }
     void set_send_target(HWND target) { send_target_ = target; }
-    bool hotkey_registered() const { return hotkey_registered_; }
 
     LRESULT dispatch(UINT message, WPARAM wparam, LPARAM lparam) override;
 
@@ -133,7 +124,7 @@ private:
     std::string expression() const;
     void show(const shown_answer& shown);
     void evaluate_live();
-    void change_answer_mode(int mode);
+    void change_answer_form(int mode);
     void change_angle_mode(int mode);
     void handle_command(UINT id);
     void replace_expression(const char* text);

@@ -61,7 +61,7 @@ void main_window::apply_window_settings() {
     trace_step("icon");
     apply_topmost();
     change_angle_mode(settings_.angle_mode);
-    change_answer_mode(settings_.answer_mode);
+    change_answer_form(settings_.answer_mode);
     fit_height();
     redraw_all();
 }
@@ -87,7 +87,7 @@ void main_window::apply_answer_settings() {
 void main_window::apply_answer_look(answer_look look) {
     switch (look) {
     case answer_look::answer: answer_.set_text_colour(colour(look_.ans_font_color)); break;
-    case answer_look::interim: answer_.set_incomplete_colour(colour(look_.ans_nc_color)); break;
+    case answer_look::preview: answer_.set_preview_colour(colour(look_.ans_nc_color)); break;
     case answer_look::error: answer_.set_error_colour(colour(look_.ans_error_color)); break;
     case answer_look::unchanged: break;
     }

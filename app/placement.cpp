@@ -1,6 +1,6 @@
 #include "app/placement.h"
 
-#include "app/placement_arithmetic.h"
+#include "app/placement_rules.h"
 #include "app/placement_monitor.h"
 #include "ui/monitor_dpi.h"
 #include "app/text_anchor.h"

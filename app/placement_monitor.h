@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "app/placement_arithmetic.h"
+#include "app/placement_rules.h"
 #include "app/text_anchor.h"
 
 // The monitor the hotkey is about to bring the calculator up on: the one of

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/placement_arithmetic.h"
+#include "app/placement_rules.h"
 
 // Where the text the user is typing lies on the screen, as the hotkey found
 // it: a caret, over which the calculator sits, or only the focused element,

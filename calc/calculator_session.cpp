@@ -133,7 +133,7 @@ std::optional<shown_answer> calculator_session::edit(std::string_view expression
     // A copy, so that an unfinished assignment changes nothing.
     cal::calculator trial = engine_;
     try {
-        return shown(trial.calculate(expression), answer_look::interim);
+        return shown(trial.calculate(expression), answer_look::preview);
     } catch (const cal::calculator_error&) {
         shown_answer nothing;
         nothing.look = answer_look::unchanged;
@@ -141,7 +141,7 @@ std::optional<shown_answer> calculator_session::edit(std::string_view expression
     }
 }
 
-std::optional<shown_answer> calculator_session::change_answer_mode(cal::answer_form form) {
+std::optional<shown_answer> calculator_session::change_answer_form(cal::answer_form form) {
     settings_.answer.answer_mode = cal::answer_form_from_number(static_cast<std::int32_t>(form));
     if (state_ == eval_failed)
         return std::nullopt;

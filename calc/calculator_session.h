@@ -28,7 +28,7 @@ struct session_settings {
 // How the answer text is to be drawn.
 enum class answer_look {
     answer,    // a committed answer or Ans in a new form
-    interim,   // the value of the text being typed
+    preview,   // the value of the text being typed
     error,     // a calculator error's message
     unchanged, // keep the colour the display has (a failed preview's empty text)
 };
@@ -83,7 +83,7 @@ public:
     // A new answer form: Ans is shown in it, unless the last Enter failed
     // (its message stays: nothing to show). A value the form cannot show
     // makes the state format_failed.
-    std::optional<shown_answer> change_answer_mode(cal::answer_form form);
+    std::optional<shown_answer> change_answer_form(cal::answer_form form);
     // A new angle unit: the next Enter evaluates again.
     void change_angle_mode(cal::angle_unit unit);
 

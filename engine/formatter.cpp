@@ -268,9 +268,9 @@ std::string exponent_form(double x, int decimals, int exponent_digits) {
 } // namespace
 
 std::string format_real(double x, int decimals, int exponent_digits, bool grouping) {
-    decimals = precision_range.clamped(decimals);
+    decimals = precision_range.usable(decimals);
     if (exponent_digits != -1)
-        exponent_digits = exponent_range.clamped(exponent_digits);
+        exponent_digits = exponent_range.usable(exponent_digits);
 
     if (std::isnan(x))
         return "nan";

@@ -7,9 +7,10 @@ namespace cal {
 // messages of the raised calculator_error are the Japanese ones.
 //
 // Non-finite and out-of-range arguments never crash or hang:
-// - format_real: NaN gives "nan", infinities "inf" and "-inf"; decimals is
-//   clamped to precision_range; exponent_digits is -1 (never the exponent
-//   form) or is clamped to exponent_range (setting_range.h).
+// - format_real: NaN gives "nan", infinities "inf" and "-inf"; decimals out of
+//   precision_range, and exponent_digits out of exponent_range (other than
+//   -1, never the exponent form), take the range's fall-back, as the
+//   settings file does (setting_range.h).
 // - format_angle_time: NaN and infinities raise the range message.
 // - format_binary/octal/hex: NaN and +infinity raise the range message;
 //   -infinity has no lower bound and shows 0, as to_uint32 gives.

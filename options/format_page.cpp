@@ -237,7 +237,7 @@ COLORREF format_page::face_colour(int slot) const {
     }
     case frame_slot: return GetSysColor(COLOR_BTNSHADOW);
     case text_slot: return GetSysColor(COLOR_BTNTEXT);
-    case incomplete_slot: return RGB(0, 0, 255);
+    case preview_slot: return RGB(0, 0, 255);
     default: return RGB(255, 0, 0);
     }
 }

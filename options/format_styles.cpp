@@ -5,7 +5,7 @@ bool has_colour(int window, int slot) {
     case background_slot:
     case frame_slot: return window >= main_window_style && window <= answer_style;
     case text_slot: return has_font(window);
-    case incomplete_slot:
+    case preview_slot:
     case error_slot: return window == answer_style;
     default: return false;
     }
@@ -32,7 +32,7 @@ void format_styles::read(const settings& source) {
     answer.colours[background_slot] = source.ans_back_color;
     answer.colours[frame_slot] = source.ans_frame_color;
     answer.colours[error_slot] = source.ans_error_color;
-    answer.colours[incomplete_slot] = source.ans_nc_color;
+    answer.colours[preview_slot] = source.ans_nc_color;
     answer.frame_style = source.ans_frame_style;
 }
 
@@ -57,7 +57,7 @@ void format_styles::write(settings& target) const {
     target.ans_back_color = answer.colours[background_slot];
     target.ans_frame_color = answer.colours[frame_slot];
     target.ans_error_color = answer.colours[error_slot];
-    target.ans_nc_color = answer.colours[incomplete_slot];
+    target.ans_nc_color = answer.colours[preview_slot];
     target.ans_frame_style = answer.frame_style;
 }
 

@@ -15,7 +15,7 @@ enum colour_slot : int {
     background_slot = 0,
     frame_slot = 1,
     text_slot = 2,
-    incomplete_slot = 3,
+    preview_slot = 3,
     error_slot = 4,
 };
 inline constexpr int COLOUR_SLOTS = 5;

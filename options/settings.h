@@ -66,7 +66,7 @@ struct settings {
     std::int32_t show_position = show_position_range.fallback; // 0 at the caret, 1 top right of the active window, 2 where it was
     bool send_ans = true;
     bool send_exp = false;
-    std::int32_t after_send = after_send_range.fallback; // 0 hide, 1 activate the editor, 2 nothing
+    std::int32_t after_send = cal::after_send_range.fallback; // 0 hide, 1 activate the editor, 2 nothing
     bool show_tray = true;
     bool comma = false;
 

@@ -21,12 +21,12 @@ const ranged_field RANGED_FIELDS[] = {
     {&settings::exp_font_size, font_size_range},
     {&settings::ans_font_size, font_size_range},
     {&settings::show_position, show_position_range},
-    {&settings::after_send, after_send_range},
+    {&settings::after_send, cal::after_send_range},
 };
 
 } // namespace
 
-std::int32_t usable_answer_mode(std::int32_t mode) { return cal::answer_form_range.usable(mode); }
+std::int32_t usable_answer_form(std::int32_t mode) { return cal::answer_form_range.usable(mode); }
 std::int32_t usable_angle_mode(std::int32_t mode) { return cal::angle_unit_range.usable(mode); }
 std::int32_t usable_precision(std::int32_t digits) { return cal::precision_range.usable(digits); }
 std::int32_t usable_exp_translate(std::int32_t digits) { return cal::exponent_range.usable(digits); }

@@ -11,18 +11,18 @@ struct settings;
 inline constexpr std::int32_t MAX_FONT_SIZE = 400;
 
 // The bounds of the window's own bounded settings; the calculation's
-// (precision, exponent digits, answer form, angle unit) are the engine's.
+// (precision, exponent digits, answer form, angle unit) and the
+// after-send action are the engine's.
 // Zero or negative font sizes cannot be drawn; beyond the bound a single
 // field would not fit on a screen.
 inline constexpr cal::setting_range frame_style_range{0, 2, 0};    // flat, raised, sunken
 inline constexpr cal::setting_range font_size_range{1, MAX_FONT_SIZE, 10};
 inline constexpr cal::setting_range show_position_range{0, 2, 0};  // caret, top right, where it was
-inline constexpr cal::setting_range after_send_range{0, 2, 1};     // hide, activate the editor, nothing
 
 // A hand-edited "Tarvik.ini" can hold any number. These give the value the
 // calculator works with: the value itself when it is one the program can
 // use, otherwise the default of a fresh settings record.
-std::int32_t usable_answer_mode(std::int32_t mode);
+std::int32_t usable_answer_form(std::int32_t mode);
 std::int32_t usable_angle_mode(std::int32_t mode);
 std::int32_t usable_precision(std::int32_t digits);
 std::int32_t usable_exp_translate(std::int32_t digits);

@@ -63,7 +63,7 @@ void framed_edit::set_text_colour(colour_value colour) {
 
 void framed_edit::set_error_colour(colour_value colour) { set_text_colour(resolve(colour, PURE_RED)); }
 
-void framed_edit::set_incomplete_colour(colour_value colour) { set_text_colour(resolve(colour, PURE_BLUE)); }
+void framed_edit::set_preview_colour(colour_value colour) { set_text_colour(resolve(colour, PURE_BLUE)); }
 
 void framed_edit::set_frame_colour(colour_value colour) {
     frame_colour_ = resolve(colour, system_colour(COLOR_BTNSHADOW));

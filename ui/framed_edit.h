@@ -64,7 +64,7 @@ public:
     // Automatic: pure red.
     void set_error_colour(colour_value colour);
     // Automatic: pure blue.
-    void set_incomplete_colour(colour_value colour);
+    void set_preview_colour(colour_value colour);
     // Automatic: button shadow. Only the flat style uses it.
     void set_frame_colour(colour_value colour);
     void set_frame_style(int style);

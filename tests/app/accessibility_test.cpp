@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "calculator_window_fixture.h"
+#include "support/open_list_popup.h"
 
 namespace {
 
@@ -54,8 +55,8 @@ read_out read_accessible(HWND window, long child = CHILDID_SELF) {
 
 class accessibility_test : public calculator_window_fixture {
 protected:
-    HWND editor() { return calculator->editor().handle(); }
-    HWND answer() { return calculator->answer().handle(); }
+    HWND editor() { return editor_handle(); }
+    HWND answer() { return answer_handle(); }
     void type(const char* text) {
         SendMessageA(editor(), EM_SETSEL, 0, -1);
         SendMessageA(editor(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
@@ -92,15 +93,17 @@ TEST_F(accessibility_test, the_history_list_and_its_rows_are_named) {
     start();
     type("1+2");
     enter();
-    ASSERT_TRUE(calculator->popup().open(history_list));
-    HWND list = calculator->popup().list().handle();
+    SendMessageA(calculator->handle(), WM_COMMAND, IDM_HISTORY, 0);
+    list_popup* const popup = open_list_popup_of(calculator->handle());
+    ASSERT_NE(popup, nullptr);
+    HWND list = popup->list().handle();
     const read_out whole = read_accessible(list);
     EXPECT_EQ(whole.name, L"計算履歴");
     EXPECT_EQ(whole.role, ROLE_SYSTEM_LIST);
     const read_out row = read_accessible(list, 1);
     EXPECT_EQ(row.name, L"1+2 = 3");
     EXPECT_EQ(row.role, ROLE_SYSTEM_LISTITEM);
-    calculator->popup().close();
+    popup->close();
 }
 
 TEST_F(accessibility_test, each_commit_is_announced_once_with_the_shown_answer_as_value_and_typing_never) {

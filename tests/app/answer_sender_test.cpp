@@ -87,9 +87,9 @@ protected:
         calculator_window_fixture::TearDown();
     }
 
-    void enter() { SendMessageA(calculator->editor().handle(), WM_CHAR, '\r', 0x001C0001); }
+    void enter() { SendMessageA(editor_handle(), WM_CHAR, '\r', 0x001C0001); }
     void commit(const char* text) {
-        SetWindowTextA(calculator->editor().handle(), text);
+        SetWindowTextA(editor_handle(), text);
         enter();
     }
 
@@ -119,7 +119,7 @@ TEST_P(sending, a_second_enter_types_the_answer_into_the_target) {
     pump_messages();
     EXPECT_EQ(received, c.sent);
     EXPECT_EQ(calculator->current_answer_state(), committed);
-    EXPECT_EQ(calculator->history().size(), 1u);
+    EXPECT_EQ(history_rows().size(), 1u);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -253,7 +253,7 @@ TEST_F(send_fixture, a_sending_that_cannot_arrive_is_said_in_the_answer_field) {
     pump_messages();
     EXPECT_EQ(clipboard_text(nullptr), "42");
     char shown[256] = {};
-    GetWindowTextA(calculator->answer().handle(), shown, sizeof shown);
+    GetWindowTextA(answer_handle(), shown, sizeof shown);
     EXPECT_EQ(std::string(shown), sjis("送れず、クリップボードにコピー済み"));
     EXPECT_TRUE(IsWindowVisible(calculator->handle()));
     // Enter sends nothing more (least of all the message) until an edit.

@@ -89,7 +89,7 @@ int WINAPI note_start_order(HWND owner, LPCSTR, LPCSTR, UINT) {
     record.cbSize = NOTIFYICONDATAA_V1_SIZE;
     record.hWnd = owner;
     seen.tray_icon_there = Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
-    seen.history_entries = seen.program->calculator_window().history().size();
+    seen.history_entries = seen.program->calculator_window().list_rows(history_list).size();
     return IDOK;
 }
 

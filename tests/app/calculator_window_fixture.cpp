@@ -31,6 +31,52 @@ void calculator_window_fixture::start(const std::function<void(settings&)>& twea
     calculator->finish_start();
 }
 
+HWND calculator_window_fixture::child_edit(bool read_only) const {
+    struct search {
+        bool read_only;
+        HWND found;
+    } wanted{read_only, nullptr};
+    EnumChildWindows(
+        calculator->handle(),
+        [](HWND child, LPARAM data) -> BOOL {
+            auto& wanted = *reinterpret_cast<search*>(data);
+            char class_name[16] = {};
+            GetClassNameA(child, class_name, sizeof class_name);
+            const bool child_read_only = (GetWindowLongA(child, GWL_STYLE) & ES_READONLY) != 0;
+            if (lstrcmpiA(class_name, "Edit") != 0 || child_read_only != wanted.read_only)
+                return TRUE;
+            wanted.found = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&wanted));
+    return wanted.found;
+}
+
+expression_editor& calculator_window_fixture::editor_control() {
+    return dynamic_cast<expression_editor&>(*app.registry().find(editor_handle()));
+}
+
+answer_display& calculator_window_fixture::answer_control() {
+    return dynamic_cast<answer_display&>(*app.registry().find(answer_handle()));
+}
+
+bool calculator_window_fixture::hotkey_held(UINT modifiers, UINT virtual_key) {
+    HWND probe = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    const bool free = RegisterHotKey(probe, 0, modifiers, virtual_key) != FALSE;
+    if (free)
+        UnregisterHotKey(probe, 0);
+    DestroyWindow(probe);
+    return !free;
+}
+
+std::string calculator_window_fixture::variable_text(const std::string& name) const {
+    const std::string start = name + " = ";
+    for (const std::string& row : variable_rows())
+        if (row.compare(0, start.size(), start) == 0)
+            return row.substr(start.size());
+    return {};
+}
+
 void calculator_window_fixture::TearDown() {
     if (calculator && IsWindow(calculator->handle()))
         DestroyWindow(calculator->handle());

@@ -28,6 +28,22 @@ protected:
     std::string directory = new_directory();
     std::unique_ptr<main_window> calculator;
 
+    // The window's two fields, found as any program finds child controls:
+    // the answer display is the read-only edit control.
+    HWND editor_handle() const { return child_edit(false); }
+    HWND answer_handle() const { return child_edit(true); }
+    // Their objects, for the fields' own look (fonts, frames, colours).
+    expression_editor& editor_control();
+    answer_display& answer_control();
+    // The history and the variables as their lists show them: "6/3 = 2".
+    std::vector<std::string> history_rows() const { return calculator->list_rows(history_list); }
+    std::vector<std::string> variable_rows() const { return calculator->list_rows(variable_list); }
+    // A variable's value as its list shows it; empty when there is none.
+    std::string variable_text(const std::string& name) const;
+
+    // Whether some window holds the hotkey: another window cannot register it.
+    static bool hotkey_held(UINT modifiers, UINT virtual_key);
+
     // Runs the options sheet from the main window's command, with the steps
     // the script takes on it.
     void run_options(std::vector<sheet_step> steps) {
@@ -39,4 +55,5 @@ protected:
 
 private:
     static std::string new_directory();
+    HWND child_edit(bool read_only) const;
 };

@@ -37,7 +37,7 @@ public:
         });
     }
     HWND main() { return calculator->handle(); }
-    HWND editor() { return calculator->editor().handle(); }
+    HWND editor() { return editor_handle(); }
     void press_hotkey() { SendMessageA(main(), WM_HOTKEY, 0, MAKELPARAM(MOD_ALT, VK_SPACE)); }
     // The hotkey pressed while the other application is in front.
     void bring_up_from(foreign_editor& other) {

@@ -45,7 +45,25 @@ sheet_step click_in_colour_dialog(int id) {
     };
 }
 
-class format_options : public calculator_window_fixture {};
+
+struct drawn_objects {
+    HFONT editor_font;
+    HFONT answer_font;
+    HBRUSH answer_brush;
+    HICON icon;
+};
+
+class format_options : public calculator_window_fixture {
+protected:
+    drawn_objects drawn_now() {
+        HDC dc = GetDC(nullptr);
+        drawn_objects objects{editor_control().font_handle(), answer_control().font_handle(),
+                              answer_control().ctl_colour(dc), calculator->icon()};
+        ReleaseDC(nullptr, dc);
+        return objects;
+    }
+};
+
 
 COLORREF pixel_of(HWND window, int x, int y) {
     HDC dc = GetWindowDC(window);
@@ -58,7 +76,7 @@ TEST_F(format_options, a_confirmed_sheet_shows_the_new_look_at_once) {
     start([](settings& s) { s.ans_back_color = 0x00FF00; });
     ShowWindow(calculator->handle(), SW_SHOWNOACTIVATE);
     pump_messages();
-    HWND answer = calculator->answer().handle();
+    HWND answer = answer_handle();
     RECT area{};
     GetWindowRect(answer, &area);
     const int middle = (area.bottom - area.top) / 2;
@@ -76,27 +94,12 @@ TEST_F(format_options, a_confirmed_sheet_shows_the_new_look_at_once) {
                      SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
                  },
                  press_ok});
-    EXPECT_EQ(2, calculator->answer().frame_style());
-    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), calculator->answer().background());
-    EXPECT_EQ(face, calculator->editor().font_face());
+    EXPECT_EQ(2, answer_control().frame_style());
+    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), answer_control().background());
+    EXPECT_EQ(face, editor_control().font_face());
     pump_messages();
     EXPECT_EQ(GetSysColor(COLOR_BTNFACE), pixel_of(answer, 4, middle))
         << "the answer window was not repainted";
-}
-
-struct drawn_objects {
-    HFONT editor_font;
-    HFONT answer_font;
-    HBRUSH answer_brush;
-    HICON icon;
-};
-
-drawn_objects objects_of(main_window& calculator) {
-    HDC dc = GetDC(nullptr);
-    drawn_objects objects{calculator.editor().font_handle(), calculator.answer().font_handle(),
-                          calculator.answer().ctl_colour(dc), calculator.icon()};
-    ReleaseDC(nullptr, dc);
-    return objects;
 }
 
 // Each confirmed sheet makes new fonts, brushes and the icon; the ones they
@@ -107,9 +110,9 @@ TEST_F(format_options, confirming_again_and_again_leaves_no_graphics_objects_beh
     run_options({show_page(FORMAT_PAGE), press_ok});
     const DWORD gdi_objects = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
     for (int round = 0; round < 5; ++round) {
-        const drawn_objects before = objects_of(*calculator);
+        const drawn_objects before = drawn_now();
         run_options({show_page(FORMAT_PAGE), choose_window(round % 3), press_ok});
-        const drawn_objects after = objects_of(*calculator);
+        const drawn_objects after = drawn_now();
         ASSERT_NE(nullptr, after.editor_font);
         ASSERT_NE(nullptr, after.icon);
         if (before.editor_font != after.editor_font)

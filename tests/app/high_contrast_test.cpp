@@ -45,7 +45,7 @@ protected:
     // What the screen shows of the answer display: its frame's top left
     // pixel and a pixel of its background left of the right-aligned text.
     std::pair<colour_value, colour_value> shown_frame_and_background() {
-        HWND answer = calculator->answer().handle();
+        HWND answer = answer_handle();
         HDC dc = GetWindowDC(answer);
         const colour_value frame = GetPixel(dc, 0, 0);
         const colour_value background = GetPixel(dc, 4, 4);

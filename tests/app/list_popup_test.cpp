@@ -18,8 +18,10 @@
 
 #include "app/main_window.h"
 #include "resources/resource.h"
+#include "support/open_list_popup.h"
 #include "support/sjis.h"
 #include "ui/application.h"
+#include "ui/text.h"
 
 namespace {
 
@@ -131,7 +133,7 @@ protected:
     }
     std::string editor_text() {
         std::string text;
-        owner_->editor().get_window_text(text);
+        get_window_text(editor(), text);
         return text;
     }
     void send_menu_command(UINT id) {
@@ -142,6 +144,9 @@ protected:
     application app_{GetModuleHandleA(nullptr), "", SW_SHOWNORMAL};
     fs::path folder_;
     std::unique_ptr<main_window> owner_;
+    // The editor the popups drop down from.
+    HWND editor() const { return owner_->list_anchor(); }
+    HFONT editor_font() const { return reinterpret_cast<HFONT>(SendMessageA(editor(), WM_GETFONT, 0, 0)); }
     std::unique_ptr<list_popup> popup_;
 };
 
@@ -152,11 +157,11 @@ TEST_F(list_popup_test, history_rows_are_newest_first_below_the_editor) {
     GetClassNameA(popup_->handle(), class_name, sizeof class_name);
     EXPECT_STREQ(class_name, "list_container");
 
-    RECT editor{}, popup{};
-    GetWindowRect(owner_->editor().handle(), &editor);
+    RECT field{}, popup{};
+    GetWindowRect(editor(), &field);
     GetWindowRect(popup_->handle(), &popup);
-    EXPECT_EQ(popup.left, editor.left);
-    EXPECT_EQ(popup.right - popup.left, editor.right - editor.left);
+    EXPECT_EQ(popup.left, field.left);
+    EXPECT_EQ(popup.right - popup.left, field.right - field.left);
     EXPECT_EQ(popup.bottom - popup.top, list_popup::HEIGHT);
     EXPECT_EQ(GetDlgCtrlID(list()), 0);
 
@@ -184,7 +189,7 @@ TEST_F(list_popup_test, closing_keys_close_without_deleting) {
         select(1);
         press(key);
         EXPECT_FALSE(popup_->is_open()) << key;
-        EXPECT_EQ(owner_->history().size(), 50u) << key;
+        EXPECT_EQ(owner_->list_rows(history_list).size(), 50u) << key;
     }
 }
 
@@ -198,14 +203,14 @@ TEST_F(list_popup_test, enter_uses_the_selected_entry_and_only_a_selected_one) {
     press(VK_RETURN);
     EXPECT_FALSE(popup_->is_open());
     EXPECT_EQ(editor_text(), "59+0");
-    EXPECT_EQ(GetFocus(), owner_->editor().handle());
+    EXPECT_EQ(GetFocus(), editor());
 }
 
 TEST_F(list_popup_test, losing_the_focus_closes_the_popup) {
     ASSERT_TRUE(popup_->open(history_list));
     pump_messages();
     ASSERT_EQ(GetFocus(), list());
-    SetFocus(owner_->editor().handle());
+    SetFocus(editor());
     pump_messages();
     EXPECT_FALSE(popup_->is_open());
     // The next opening creates the popup anew.
@@ -225,7 +230,7 @@ TEST_F(list_popup_test, answering_no_changes_nothing_and_keeps_the_popup) {
     pump_messages();
     EXPECT_TRUE(popup_->is_open());
     EXPECT_EQ(row_count(), 50);
-    EXPECT_EQ(owner_->history().size(), 50u);
+    EXPECT_EQ(owner_->list_rows(history_list).size(), 50u);
 }
 
 TEST_F(list_popup_test, deleting_a_row_removes_the_same_entry) {
@@ -241,7 +246,7 @@ TEST_F(list_popup_test, deleting_a_row_removes_the_same_entry) {
     EXPECT_TRUE(popup_->is_open());
     ASSERT_EQ(row_count(), 49);
     EXPECT_EQ(row(3), "57+0 = 57");
-    EXPECT_EQ(owner_->history()[3].expression, "57+0");
+    EXPECT_EQ(owner_->list_rows(history_list)[3], "57+0 = 57");
 
     {
         message_box_answerer yes(IDYES);
@@ -249,7 +254,7 @@ TEST_F(list_popup_test, deleting_a_row_removes_the_same_entry) {
     }
     pump_messages();
     EXPECT_EQ(row_count(), 0);
-    EXPECT_TRUE(owner_->history().empty());
+    EXPECT_TRUE(owner_->list_rows(history_list).empty());
 }
 
 TEST_F(list_popup_test, deleting_all_variables_empties_the_engine) {
@@ -261,7 +266,7 @@ TEST_F(list_popup_test, deleting_all_variables_empties_the_engine) {
     }
     pump_messages();
     EXPECT_EQ(row_count(), 0);
-    EXPECT_TRUE(owner_->engine().variables.empty());
+    EXPECT_TRUE(owner_->list_rows(variable_list).empty());
 }
 
 TEST_F(list_popup_test, menu_close_closes) {
@@ -360,16 +365,17 @@ TEST_F(list_popup_test, list_has_the_editors_colours_and_font) {
     HDC dc = GetDC(list());
     const auto brush = SendMessageA(popup_->handle(), WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc),
                                     reinterpret_cast<LPARAM>(list()));
-    EXPECT_EQ(reinterpret_cast<HBRUSH>(brush), owner_->editor().ctl_colour(dc));
+    EXPECT_EQ(brush, SendMessageA(owner_->handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
+                                  reinterpret_cast<LPARAM>(editor())));
     ReleaseDC(list(), dc);
 
     // A font of its own made like the editor's, never the editor's handle.
     HFONT font = reinterpret_cast<HFONT>(SendMessageA(list(), WM_GETFONT, 0, 0));
     ASSERT_NE(font, nullptr);
-    EXPECT_NE(font, owner_->editor().font_handle());
+    EXPECT_NE(font, editor_font());
     LOGFONTA mine{}, editors{};
     GetObjectA(font, sizeof mine, &mine);
-    GetObjectA(owner_->editor().font_handle(), sizeof editors, &editors);
+    GetObjectA(editor_font(), sizeof editors, &editors);
     EXPECT_STREQ(mine.lfFaceName, editors.lfFaceName);
     EXPECT_EQ(mine.lfHeight, editors.lfHeight);
 }
@@ -438,13 +444,8 @@ TEST_F(list_popup_test, deletions_ask_and_keep_store_and_list_in_step) {
         for (int i = 0; i < row_count(); ++i)
             rows.push_back(row(i));
         std::vector<std::string> store;
-        if (c.kind == history_list) {
-            for (const auto& entry : owner_->history())
-                store.push_back(entry.expression + " = " + entry.answer);
-        } else {
-            for (const auto& variable : owner_->engine().variables)
-                store.push_back(variable.first);
-        }
+        for (const std::string& entry : owner_->list_rows(c.kind))
+            store.push_back(c.kind == history_list ? entry : entry.substr(0, entry.find(" = ")));
         ASSERT_EQ(rows.size(), store.size()) << label;
         for (std::size_t i = 0; i < rows.size(); ++i) {
             if (c.kind == history_list)
@@ -505,7 +506,7 @@ TEST_P(commits_during_a_deletion, delete_nothing_and_keep_list_and_store_in_step
     {
         message_box_answerer yes(IDYES, [&] {
             calculator_enabled = IsWindowEnabled(owner_->handle()) != FALSE;
-            post_characters(owner_->editor().handle(), c.typed);
+            post_characters(editor(), c.typed);
         });
         send_menu_command(IDM_LIST_DELETE);
         EXPECT_TRUE(yes.answered());
@@ -517,7 +518,7 @@ TEST_P(commits_during_a_deletion, delete_nothing_and_keep_list_and_store_in_step
     std::vector<std::string> rows;
     for (int i = 0; i < row_count(); ++i)
         rows.push_back(row(i));
-    EXPECT_EQ(rows, owner_->session().list_rows(c.kind));
+    EXPECT_EQ(rows, owner_->list_rows(c.kind));
     EXPECT_NE(std::find(rows.begin(), rows.end(), c.kept_row), rows.end());
     if (c.kind == history_list) {
         EXPECT_NE(std::find(rows.begin(), rows.end(), chosen), rows.end());
@@ -531,14 +532,16 @@ INSTANTIATE_TEST_SUITE_P(lists, commits_during_a_deletion,
 TEST_F(list_popup_test, page_keys_during_a_deletion_open_no_second_popup) {
     owner_->show_history();
     pump_messages();
-    list_popup& own = owner_->popup();
+    list_popup* const opened = open_list_popup_of(owner_->handle());
+    ASSERT_NE(opened, nullptr);
+    list_popup& own = *opened;
     ASSERT_TRUE(own.is_open());
     const HWND first = own.handle();
     SendMessageA(own.list().handle(), LB_SETCURSEL, 1, 0);
     {
         message_box_answerer no(IDNO, [&] {
-            PostMessageA(owner_->editor().handle(), WM_KEYDOWN, VK_PRIOR, 1);
-            PostMessageA(owner_->editor().handle(), WM_KEYDOWN, VK_NEXT, 1);
+            PostMessageA(editor(), WM_KEYDOWN, VK_PRIOR, 1);
+            PostMessageA(editor(), WM_KEYDOWN, VK_NEXT, 1);
         });
         SendMessageA(first, WM_COMMAND, MAKEWPARAM(IDM_LIST_DELETE, 0), 0);
         EXPECT_TRUE(no.answered());
@@ -560,13 +563,17 @@ TEST_F(list_popup_test, picking_an_entry_fills_the_editor) {
     press(VK_RETURN);
     EXPECT_FALSE(popup_->is_open());
     EXPECT_EQ(editor_text(), "60+0");
+    // The answer display: the owner's other edit control.
+    HWND display = FindWindowExA(owner_->handle(), nullptr, "Edit", nullptr);
+    if (display == editor())
+        display = FindWindowExA(owner_->handle(), display, "Edit", nullptr);
     std::string answer;
-    owner_->answer().get_window_text(answer);
+    get_window_text(display, answer);
     EXPECT_EQ(answer, "60");
     EXPECT_EQ(owner_->current_answer_state(), edited);
 
-    SetWindowTextA(owner_->editor().handle(), "1+2");
-    SendMessageA(owner_->editor().handle(), EM_SETSEL, 2, 3);
+    SetWindowTextA(editor(), "1+2");
+    SendMessageA(editor(), EM_SETSEL, 2, 3);
     ASSERT_TRUE(popup_->open(variable_list));
     pump_messages();
     select(1); // a

@@ -44,14 +44,14 @@ protected:
         measured_geometry g;
         RECT editor{};
         RECT answer{};
-        GetWindowRect(calculator->editor().handle(), &editor);
-        GetWindowRect(calculator->answer().handle(), &answer);
+        GetWindowRect(editor_handle(), &editor);
+        GetWindowRect(answer_handle(), &answer);
         POINT origin{editor.left, editor.top};
         ScreenToClient(calculator->handle(), &origin);
         g.grip = origin.x;
         g.answer_height = answer.bottom - answer.top;
-        g.editor_font_height = font_height(calculator->editor().handle());
-        g.answer_font_height = font_height(calculator->answer().handle());
+        g.editor_font_height = font_height(editor_handle());
+        g.answer_font_height = font_height(answer_handle());
         MINMAXINFO limits{};
         SendMessageA(calculator->handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
         g.minimum = {static_cast<int>(limits.ptMinTrackSize.x), static_cast<int>(limits.ptMinTrackSize.y)};
@@ -89,7 +89,7 @@ protected:
 
 TEST_F(monitor_dpi_test, a_new_dpi_rescales_the_window_as_a_start_there_would_and_back) {
     start();
-    const int start_dpi = calculator->dpi();
+    const int start_dpi = calculator->list_dpi();
     const measured_geometry at_start = measure();
     for (const int dpi : {144, 192, start_dpi}) {
         change_dpi(dpi, RECT{40, 50, 40 + 3 * dpi, 50 + dpi});
@@ -114,7 +114,7 @@ TEST_F(monitor_dpi_test, the_hotkey_lays_the_window_out_for_the_caret_monitor_be
     set_monitor_dpi_source(nullptr);
     DestroyWindow(target);
     EXPECT_FALSE(IsWindowVisible(calculator->handle()));
-    EXPECT_EQ(calculator->dpi(), 144);
+    EXPECT_EQ(calculator->list_dpi(), 144);
     expect_geometry(measure(), expected_at(144), 144);
 }
 

@@ -30,12 +30,12 @@ std::string read_file(const std::string& path) {
 class options_command : public calculator_window_fixture {
 protected:
     std::string committed_answer(const char* expression) {
-        HWND editor = calculator->editor().handle();
+        HWND editor = editor_handle();
         SendMessageA(editor, EM_SETSEL, 0, -1);
         SendMessageA(editor, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(expression));
         SendMessageA(editor, WM_CHAR, '\r', 0x001C0001);
         std::string text;
-        get_window_text(calculator->answer().handle(), text);
+        get_window_text(answer_handle(), text);
         return text;
     }
     std::string settings_file() { return read_file(directory + "Tarvik.ini"); }
@@ -59,10 +59,10 @@ TEST_F(options_command, cancel_changes_neither_the_window_nor_the_file) {
 
 TEST_F(options_command, a_changed_hotkey_replaces_the_old_one) {
     start();
-    ASSERT_TRUE(calculator->hotkey_registered());
+    ASSERT_TRUE(hotkey_held(MOD_ALT, VK_SPACE));
     run_options({show_page(TRANSFER_PAGE),
                  set_hotkey_control(IDC_TRANSFER_HOTKEY, MAKEWORD(VK_F9, HOTKEYF_CONTROL)), press_ok});
-    EXPECT_TRUE(calculator->hotkey_registered());
+    EXPECT_TRUE(hotkey_held(MOD_CONTROL, VK_F9));
     HWND other = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
     EXPECT_TRUE(RegisterHotKey(other, 0, MOD_ALT, VK_SPACE)) << "the old hotkey is still held";
     EXPECT_FALSE(RegisterHotKey(other, 1, MOD_CONTROL, VK_F9)) << "the new hotkey is not held";
@@ -91,7 +91,7 @@ TEST_F(options_command, a_taken_new_hotkey_is_reported_and_the_tray_icon_takes_o
     DestroyWindow(holder);
 
     EXPECT_EQ(1, hotkey_failures);
-    EXPECT_FALSE(calculator->hotkey_registered());
+    EXPECT_FALSE(hotkey_held(MOD_CONTROL, VK_F9));
     EXPECT_TRUE(calculator->current_settings().show_tray);
 }
 

@@ -87,9 +87,9 @@ TEST_P(save_failure, leaves_the_old_file_and_names_it_once) {
     }
     start([](settings& record) { record.precision = 7; });
     // Something new to save in each file.
-    SendMessageA(calculator->editor().handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("y=3"));
+    SendMessageA(editor_handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("y=3"));
     calculator->commit();
-    calculator->current_settings().precision = 4;
+    SendMessageA(calculator->handle(), WM_COMMAND, IDM_HEX, 0);
 
     const std::string path = directory + c.file;
     const std::string old = contents(path);

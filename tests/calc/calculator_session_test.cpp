@@ -20,7 +20,7 @@ calculator_session session_with(const tweak& change = {}) {
         change(values);
     calculator_session session(values);
     session.change_angle_mode(session.current_settings().angle_mode);
-    session.change_answer_mode(session.current_settings().answer.answer_mode);
+    session.change_answer_form(session.current_settings().answer.answer_mode);
     return session;
 }
 
@@ -197,8 +197,8 @@ TEST_P(edit_cases, preview_without_assigning) {
 
 INSTANTIATE_TEST_SUITE_P(
     cases, edit_cases,
-    testing::Values(edit_case{"assignment_previewed", true, "x=5", true, "5", answer_look::interim},
-                    edit_case{"ans_used", true, "x=ans+1", true, "9", answer_look::interim},
+    testing::Values(edit_case{"assignment_previewed", true, "x=5", true, "5", answer_look::preview},
+                    edit_case{"ans_used", true, "x=ans+1", true, "9", answer_look::preview},
                     edit_case{"unfinished_empties", true, "2*(3+", true, "", answer_look::unchanged},
                     edit_case{"preview_off", false, "x=5", false, "", answer_look::answer}),
     [](const testing::TestParamInfo<edit_case>& test) { return std::string(test.param.name); });
@@ -229,7 +229,7 @@ TEST_P(answer_mode_cases, show_ans_in_the_new_form) {
     const std::string failure = session.commit(c.expression).text;
     std::optional<shown_answer> shown;
     for (std::int32_t mode : c.modes)
-        shown = session.change_answer_mode(cal::answer_form_from_number(mode));
+        shown = session.change_answer_form(cal::answer_form_from_number(mode));
     const std::int32_t last = c.modes.back();
     EXPECT_EQ(session.current_settings().answer.answer_mode, cal::answer_form_from_number(last));
     EXPECT_EQ(session.state(), c.state);
@@ -280,7 +280,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(calculator_session, enter_after_a_format_failure_needs_an_edit) {
     calculator_session session = session_with();
     session.commit("1e10");
-    session.change_answer_mode(cal::answer_form::binary);
+    session.change_answer_form(cal::answer_form::binary);
     EXPECT_EQ(session.state(), format_failed);
     session.edit("1");
     EXPECT_EQ(session.commit("1").text, "0b1");

@@ -138,13 +138,13 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(real_case{nan_value, 10, 10, false, "nan"}, real_case{-nan_value, 10, 10, false, "nan"},
                     real_case{infinity, 10, 10, false, "inf"}, real_case{-infinity, 10, 10, true, "-inf"},
                     real_case{infinity, 10, -1, false, "inf"},
-                    // decimals clamped to 0-15
-                    real_case{2.5, -3, 10, false, "3"},
-                    real_case{1.0 / 3.0, 99, 10, false, "0.333333333333333"},
-                    // exponent digits clamped to 2-15 (-1 kept)
-                    real_case{150.0, 10, 0, false, "1.5e2"}, real_case{150.0, 10, -7, false, "1.5e2"},
+                    // decimals outside 0-15 fall back to 10, as the settings file's do
+                    real_case{2.5, -3, 10, false, "2.5"},
+                    real_case{1.0 / 3.0, 16, 10, false, "0.3333333333"},
+                    // exponent digits outside 2-15 fall back to 10 (-1 kept)
+                    real_case{150.0, 10, 0, false, "150"}, real_case{150.0, 10, -7, false, "150"},
                     real_case{1e15, 10, 1000, false, "1e15"},
-                    real_case{1e14, 10, 16, false, "100000000000000"}, real_case{5e-324, 10, -1, false, "0"},
+                    real_case{1e14, 10, 16, false, "1e14"}, real_case{5e-324, 10, -1, false, "0"},
                     real_case{1e-5, 15, -1, false, "0.00001"}));
 
 TEST(format_real_extremes, fixed_form_of_the_largest_double_has_every_integer_digit) {
@@ -189,7 +189,8 @@ INSTANTIATE_TEST_SUITE_P(
                     // exact minutes leave seconds a hair below zero: shown as 00
                     angle_case{1.0 + 46.0 / 60, 15, "1:46:00"},
                     angle_case{-(1.0 + 46.0 / 60), 15, "-1:46:00"}, angle_case{1.5, -4, "1:30:00"},
-                    angle_case{12.345678, 40, "12:20:44.440799999998212"}));
+                    // a precision outside 0-15 falls back to 10, as in format_real
+                    angle_case{12.345678, 40, "12:20:44.4408"}, angle_case{12.345678, 15, "12:20:44.440799999998212"}));
 
 void expect_error(const std::function<void()>& call, const char* utf8_message) {
     try {

@@ -20,6 +20,7 @@
 #include "resources/resource.h"
 #include "support/sheet_script.h"
 #include "ui/application.h"
+#include "support/open_list_popup.h"
 #include "ui/program_resources.h"
 
 namespace {
@@ -192,7 +193,8 @@ protected:
     }
 
     HWND main() { return calculator_->handle(); }
-    HWND editor() { return calculator_->editor().handle(); }
+    // The list popups drop down from the editor.
+    HWND editor() { return calculator_->list_anchor(); }
 
     // Typed and entered, as the keys would: a change notification, then Enter.
     void evaluate(const std::string& expression) {
@@ -213,9 +215,10 @@ protected:
     void use_list(int step) {
         SendMessageA(editor(), WM_KEYDOWN, step % 2 ? VK_PRIOR : VK_NEXT, 1);
         pump_messages();
-        list_popup& popup = calculator_->popup();
-        if (!popup.is_open())
+        list_popup* const opened = open_list_popup_of(main());
+        if (!opened)
             return;
+        list_popup& popup = *opened;
         ++opened_;
         HWND list = popup.list().handle();
         const auto rows = SendMessageA(list, LB_GETCOUNT, 0, 0);

@@ -151,7 +151,7 @@ TEST_P(settings_range_cases, keep_values_in_range_and_replace_the_rest_by_the_de
 }
 
 INSTANTIATE_TEST_SUITE_P(fields, settings_range_cases,
-                         testing::Values(range_case{"answer mode", usable_answer_mode, 0, 4, 0},
+                         testing::Values(range_case{"answer mode", usable_answer_form, 0, 4, 0},
                                          range_case{"angle mode", usable_angle_mode, 0, 2, 0},
                                          range_case{"precision", usable_precision, 0, 15, 10},
                                          range_case{"exp translate", usable_exp_translate, 2, 15, 10},

@@ -1,4 +1,4 @@
-#include "app/typed_text.h"
+#include "app/expression_editor_rules.h"
 
 #include <algorithm>
 #include <iterator>

@@ -1,14 +1,12 @@
-#include "app/placement_arithmetic.h"
+#include "app/placement_rules.h"
 
 #include <algorithm>
 #include <climits>
 
+#include "options/settings_ranges.h"
+
 show_position usable_show_position(std::int32_t value) {
-    switch (value) {
-    case show_at_top_right: return show_at_top_right;
-    case show_where_it_was: return show_where_it_was;
-    default: return show_at_caret;
-    }
+    return static_cast<show_position>(show_position_range.usable(value));
 }
 
 screen_point origin_above_caret(screen_point caret, int height) { return {caret.x, caret.y - height}; }

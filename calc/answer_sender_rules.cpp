@@ -1,11 +1,9 @@
-#include "calc/sent_text.h"
+#include "calc/answer_sender_rules.h"
+
+#include "engine/setting_range.h"
 
 after_send_action usable_after_send(std::int32_t value) {
-    switch (value) {
-    case after_send_hide: return after_send_hide;
-    case after_send_nothing: return after_send_nothing;
-    default: return after_send_activate_target;
-    }
+    return static_cast<after_send_action>(cal::after_send_range.usable(value));
 }
 
 bool expression_goes_along(bool send_exp, bool shift_down) { return send_exp != shift_down; }

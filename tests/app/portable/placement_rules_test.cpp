@@ -1,11 +1,11 @@
-#include "app/placement_arithmetic.h"
+#include "app/placement_rules.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <cstdint>
 
-#include "calc/sent_text.h"
+#include "calc/answer_sender_rules.h"
 
 namespace {
 
