@@ -31,7 +31,7 @@ main_window::main_window() : main_window(settings_folder()) {}
 main_window::main_window(std::string files_directory)
     : editor_(*this), answer_(*this), popup_(*this), files_(std::move(files_directory)) {}
 
-main_window::~main_window() { release_icon(); }
+main_window::~main_window() = default;
 
 bool main_window::create(HWND owner) {
     const std::string class_name = load_text(IDS_WINDOW_CLASS);
@@ -106,7 +106,6 @@ void main_window::on_destroy() {
         },
         [] {});
     guarded([&] { files_.save_all(session_, settings_); }, [] {});
-    release_icon();
     PostQuitMessage(0);
 }
 

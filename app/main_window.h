@@ -11,6 +11,7 @@
 #include "app/calculator_accessible.h"
 #include "app/list_popup.h"
 #include "app/list_popup_owner.h"
+#include "app/grip_icon.h"
 #include "app/tray_icon.h"
 #include "options/options_sheet.h"
 #include "options/settings.h"
@@ -46,6 +47,9 @@ public:
     // the history and the variables, adds the tray icon and registers the
     // hotkey, in this order, so a failed hotkey is reported last.
     void finish_start();
+    // The live settings, which the window owns and saves; the application
+    // reads the start-up choices from them.
+    const settings& current_settings() const { return settings_; }
 
     // expression_editor_owner
     answer_state current_answer_state() const override { return session_.state(); }
@@ -57,7 +61,6 @@ public:
     function_key_table function_keys() const override {
         return resolve_function_keys(settings_.shortcut_keys, settings_.user_function_texts);
     }
-    const settings& current_settings() const { return settings_; }
 
     // answer_display_owner: keys pressed in the answer display.
     void display_key_down(UINT virtual_key, UINT repeat, UINT flags) override;
@@ -75,20 +78,6 @@ public:
     std::vector<std::string> list_rows(list_kind kind) const override { return session_.list_rows(kind); }
     void insert_list_entry(list_kind kind, std::size_t index) override;
     bool delete_list_entries(HWND owner, list_kind kind, std::size_t index, bool all) override;
-
-    void show_history();
-
-    // Re-reads every setting into the session and the controls and
-    // registers the hotkey again.
-    void apply_settings();
-
-    settings& current_settings() { return settings_; }
-    colour_value frame_colour() const { return frame_colour_; }
-    int frame_style() const { return frame_style_; }
-    // The icon drawn in the top left corner.
-    HICON icon() const { return icon_; }
-    HWND send_target() const { return send_target_; }
-    void set_send_target(HWND target) { send_target_ = target; }
 
     LRESULT dispatch(UINT message, WPARAM wparam, LPARAM lparam) override;
 
@@ -120,6 +109,11 @@ protected:
     void on_setting_change(UINT action, const char* section) override;
 
 private:
+    void show_history();
+    // Re-reads every setting into the session and the controls and
+    // registers the hotkey again.
+    void apply_settings();
+
     // Evaluation and display.
     std::string expression() const;
     void show(const shown_answer& shown);
@@ -138,7 +132,6 @@ private:
     void apply_colours();
     void refresh_look();
     void load_icon();
-    void release_icon();
     void apply_topmost();
     void fit_height();
     void redraw_all();
@@ -196,7 +189,7 @@ private:
     colour_value back_colour_ = 0;
     colour_value frame_colour_ = 0;
     int frame_style_ = 0;
-    HICON icon_ = nullptr;
+    grip_icon icon_;
     int dpi_ = DESIGN_DPI;
     calculator_accessible accessible_{*this, dpi_};
     accessibility_provider accessibility_{accessible_};

@@ -87,8 +87,8 @@ void main_window::on_paint() {
         DeleteObject(brush);
     }
 
-    if (icon_)
-        DrawIconEx(dc, 0, 0, icon_, at_dpi(ICON_SIZE), at_dpi(ICON_SIZE), 0, nullptr, DI_NORMAL);
+    if (icon_.handle())
+        DrawIconEx(dc, 0, 0, icon_.handle(), at_dpi(ICON_SIZE), at_dpi(ICON_SIZE), 0, nullptr, DI_NORMAL);
     EndPaint(handle(), &paint);
     trace_step("painted");
 }

@@ -98,25 +98,8 @@ void main_window::apply_colours() {
     frame_colour_ = resolved(look_.main_frame_color, COLOR_BTNSHADOW);
 }
 
-void main_window::release_icon() {
-    if (icon_)
-        DestroyIcon(icon_);
-    icon_ = nullptr;
-}
-
-// The chosen icon file, or the program's own icon when none is chosen or the
-// file holds no loadable icon (moved, deleted, not an icon at all); the icon
-// cell's size at the session's DPI, so that the grip's icon stays sharp.
-void main_window::load_icon() {
-    release_icon();
-    const int size = scale()(ICON_SIZE);
-    if (!settings_.main_icon_file.empty())
-        icon_ = static_cast<HICON>(
-            LoadImageA(nullptr, settings_.main_icon_file.c_str(), IMAGE_ICON, size, size, LR_LOADFROMFILE));
-    if (!icon_)
-        icon_ = static_cast<HICON>(
-            LoadImageA(program_instance(), MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON, size, size, 0));
-}
+// At the icon cell's size for the window's DPI.
+void main_window::load_icon() { icon_.load(settings_.main_icon_file, scale()(ICON_SIZE)); }
 
 void main_window::apply_topmost() {
     SetWindowPos(handle(), settings_.show_top ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,

@@ -128,8 +128,8 @@ bool parse_arguments(int argc, char** argv, cli_options& options, std::string& e
     return true;
 }
 
-const char* help_text() {
-    return R"(Usage: tarvik-cli [OPTIONS] EXPR...      evaluate each expression in order
+std::string help_text() {
+    std::string text = R"(Usage: tarvik-cli [OPTIONS] EXPR...      evaluate each expression in order
        tarvik-cli [OPTIONS]               interactive prompt (standard input a terminal)
        tarvik-cli --batch [OPTIONS]       machine protocol on standard input
 
@@ -161,9 +161,9 @@ its end. Input bytes reach the engine unchanged.
 Options:
   --angle degree|radian|grad   angle mode of the trigonometric functions (degree)
   --answer real|angle|binary|octal|hex   answer form (real)
-  --precision N                digits after the point, 0-15 (10)
+  --precision N                digits after the point, {precision}
   --exp N                      exponent digits: the exponent form is used
-                               beyond 10^(N-1) and below 10^(1-N), 2-15 (10)
+                               beyond 10^(N-1) and below 10^(1-N), {exponent}
   --comma                      group the integer digits of the real form with ","
   --no-ans-precision           "ans" keeps the full value, not the shown one
   --raw                        print the value itself (%.17g), not the answer text
@@ -192,6 +192,15 @@ Examples:
       ok 4
       error 1 1 除算が 0 で行われています。
 )";
+    // The bounds and defaults as the range table has them: "0-15 (10)".
+    const auto fill = [&text](std::string_view field, const cal::setting_range& range) {
+        text.replace(text.find(field), field.size(),
+                     std::to_string(range.low) + "-" + std::to_string(range.high) + " (" +
+                         std::to_string(range.fallback) + ")");
+    };
+    fill("{precision}", cal::precision_range);
+    fill("{exponent}", cal::exponent_range);
+    return text;
 }
 
 } // namespace cli

@@ -30,6 +30,6 @@ struct cli_options {
 bool parse_arguments(int argc, char** argv, cli_options& options, std::string& error);
 
 // The text of --help.
-const char* help_text();
+std::string help_text();
 
 } // namespace cli

@@ -184,7 +184,8 @@ int main(int argc, char** argv) {
     if (options.mode == cli::run_mode::help) {
         // The text holds a Japanese message (CP932 here): print it line by line
         // like the messages.
-        std::string_view help = cli::help_text();
+        const std::string text = cli::help_text();
+        std::string_view help = text;
         while (!help.empty()) {
             std::size_t end = help.find('\n');
             cli::write_line(stdout, cli::message_for_output(help.substr(0, end)));

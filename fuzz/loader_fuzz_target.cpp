@@ -74,10 +74,12 @@ void load_variable_text(const std::string& text) {
     const std::size_t before = calc.variables.size();
     if (in)
         load_variables(in.get(), calc);
-    std::size_t line_ends = 0;
+    // Lines end in LF, CR or CRLF, the last one perhaps without an end; in
+    // UTF-16 the ends keep their byte.
+    std::size_t lines = 1;
     for (char c : text)
-        line_ends += c == '\n';
-    check(calc.variables.size() <= before + line_ends);
+        lines += c == '\n' || c == '\r';
+    check(calc.variables.size() <= before + lines);
     for (const auto& [name, value] : calc.variables) {
         check(name.find('\n') == std::string::npos);
         check(std::isfinite(value));

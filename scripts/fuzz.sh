@@ -42,7 +42,7 @@ mapfile -t target_objects < <(compile "$root/fuzz/fuzz_target.cpp")
 "$cxx" "${flags[@]}" "${engine_objects[@]}" "${target_objects[@]}" -o "$out/tarvik_fuzz"
 # The loaders are the window-free files of the program and the settings.
 mapfile -t loader_objects < <(compile "$root/fuzz/loader_fuzz_target.cpp" \
-  "$root"/calc/{line_reader,history_store,history_file,variable_file,user_function_loader}.cpp \
+  "$root"/calc/{line_reader,text_encoding,history_store,history_file,variable_file,user_function_loader}.cpp \
   "$root"/app/{function_keys,function_template}.cpp \
   "$root/options/shortcut_key.cpp")
 "$cxx" "${flags[@]}" "${engine_objects[@]}" "${loader_objects[@]}" -o "$out/tarvik_loader_fuzz"

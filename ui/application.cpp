@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "ui/text.h"
+#include "ui/wide_path.h"
 
 namespace {
 
@@ -75,22 +76,21 @@ bool application::load_string_resource(UINT id, std::string& text) const {
 }
 
 void application::module_directory(std::string& text) const {
-    std::vector<char> buffer;
-    DWORD length = 0;
-    for (DWORD size = buffer_step;; size += buffer_step) {
-        buffer.assign(size, '\0');
-        length = GetModuleFileNameA(instance_, buffer.data(), size);
-        if (length == 0) {
+    // The wide function: the folder may be named in characters the ANSI
+    // code page does not have.
+    std::wstring path;
+    for (DWORD size = MAX_PATH;; size *= 2) {
+        path.assign(size, L'\0');
+        const DWORD length = GetModuleFileNameW(instance_, path.data(), size);
+        if (length == 0 || size > 0x10000) {
             text.clear();
             return;
         }
-        if (size - length > 2)
+        if (length + 2 < size) {
+            path.resize(length);
             break;
+        }
     }
-    std::string path(buffer.data(), length);
-    auto last_backslash = find_last_backslash(path);
-    if (last_backslash == std::string::npos)
-        text.clear();
-    else
-        text = path.substr(0, last_backslash + 1);
+    const auto last_backslash = path.find_last_of(L'\\');
+    text = last_backslash == std::wstring::npos ? std::string() : utf8_path(path.substr(0, last_backslash + 1));
 }

@@ -30,8 +30,8 @@ public:
     // Loads a string of the program's string table. False when the string is
     // missing or empty; the text is then left as it was.
     bool load_string_resource(UINT id, std::string& text) const;
-    // The directory of the running program, ending in a backslash; empty when
-    // the program's path has no backslash.
+    // The directory of the running program in UTF-8, ending in a backslash;
+    // empty when the program's path has no backslash.
     void module_directory(std::string& text) const;
 
     HINSTANCE instance() const { return instance_; }

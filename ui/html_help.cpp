@@ -5,6 +5,7 @@
 #include "ui/application.h"
 #include "ui/html_help_library.h"
 #include "ui/visual_styles.h"
+#include "ui/wide_path.h"
 
 std::string help_file_beside(const char* file, const std::string& directory) {
     std::string path = file ? file : "";
@@ -20,7 +21,7 @@ HWND html_help(HWND caller, const char* file, UINT command, DWORD_PTR data) {
     std::string directory;
     if (application* app = application::current())
         app->module_directory(directory);
-    const std::string path = help_file_beside(file, directory);
+    const std::wstring path = wide_path(help_file_beside(file, directory));
     const visual_styles_scope themed;
-    return engine.call(caller, path.c_str(), command, data);
+    return engine.call(caller, file ? path.c_str() : nullptr, command, data);
 }

@@ -2,16 +2,16 @@
 
 namespace {
 
-// HtmlHelpA's export ordinal; the ordinal is what stays the same across the
+// HtmlHelpW's export ordinal; the ordinal is what stays the same across the
 // control's versions.
-constexpr WORD html_help_a_ordinal = 14;
+constexpr WORD html_help_w_ordinal = 15;
 
 } // namespace
 
 const html_help_library::location html_help_library::system_location{
     HKEY_CLASSES_ROOT, "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32", "hhctrl.ocx"};
 
-HWND html_help_library::call(HWND caller, const char* file, UINT command, DWORD_PTR data) {
+HWND html_help_library::call(HWND caller, const wchar_t* file, UINT command, DWORD_PTR data) {
     if (!entry_ && !load())
         return nullptr;
     return entry_(caller, file, command, data);
@@ -26,7 +26,7 @@ bool html_help_library::load() {
         library_ = LoadLibraryA(where_.library_name);
     if (library_)
         entry_ = reinterpret_cast<entry_type>(
-            reinterpret_cast<void*>(GetProcAddress(library_, MAKEINTRESOURCEA(html_help_a_ordinal))));
+            reinterpret_cast<void*>(GetProcAddress(library_, MAKEINTRESOURCEA(html_help_w_ordinal))));
     loading_failed_ = !entry_;
     return entry_ != nullptr;
 }

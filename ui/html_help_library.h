@@ -20,14 +20,14 @@ public:
 
     explicit html_help_library(const location& where) : where_(where) {}
 
-    // HtmlHelpA's arguments and result; nullptr when help is unavailable.
-    HWND call(HWND caller, const char* file, UINT command, DWORD_PTR data);
+    // HtmlHelpW's arguments and result; nullptr when help is unavailable.
+    HWND call(HWND caller, const wchar_t* file, UINT command, DWORD_PTR data);
 
     HMODULE library() const { return library_; }
     bool loading_failed() const { return loading_failed_; }
 
 private:
-    using entry_type = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
+    using entry_type = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
 
     bool load();
     HMODULE load_registered_library() const;

@@ -8,10 +8,6 @@ namespace {
 
 constexpr int buffer_step = 256;
 
-bool is_cp932_lead_byte(unsigned char byte) {
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
-
 } // namespace
 
 int get_window_text(HWND window, std::string& text) {
@@ -58,16 +54,4 @@ void get_combo_selection_text(HWND combo_box, std::string& text) {
                                reinterpret_cast<LPARAM>(buffer.data()));
     if (copied > 0 && copied <= length)
         text.assign(buffer.data(), static_cast<std::size_t>(copied));
-}
-
-std::size_t find_last_backslash(std::string_view cp932_path) {
-    std::size_t found = std::string_view::npos;
-    for (std::size_t i = 0; i < cp932_path.size(); ++i) {
-        auto byte = static_cast<unsigned char>(cp932_path[i]);
-        if (byte == '\\')
-            found = i;
-        else if (is_cp932_lead_byte(byte))
-            ++i; // skip the trailing byte
-    }
-    return found;
 }

@@ -3,7 +3,6 @@
 
 #include <cstddef>
 #include <string>
-#include <string_view>
 
 // Reading texts of unknown length out of windows and controls. All texts are
 // code page 932 byte strings; a failed read leaves an empty text.
@@ -18,7 +17,3 @@ void get_list_view_item_text(HWND list_view, int item, int subitem, std::string&
 // The text of the selected item of a combo box; empty without a selection.
 void get_combo_selection_text(HWND combo_box, std::string& text);
 
-// The byte offset of the last path separator, or npos. The second byte of a
-// double-byte character may have the value of a backslash ("表" is 0x95 0x5C),
-// so the text is walked character by character instead of searched backwards.
-std::size_t find_last_backslash(std::string_view cp932_path);

@@ -9,6 +9,7 @@
 #include "app/clipboard_text.h"
 #include "app/main_window.h"
 #include "calculator_window_fixture.h"
+#include "foreign_editor.h"
 #include "options/settings_file.h"
 #include "support/sjis.h"
 #include "ui/application.h"
@@ -68,7 +69,6 @@ struct send_case {
 
 class send_fixture : public calculator_window_fixture {
 protected:
-    void SetUp() override { received.clear(); }
 
     void start(const std::function<void(settings&)>& tweak) {
         calculator_window_fixture::start([&](settings& record) {
@@ -81,10 +81,14 @@ protected:
         SetForegroundWindow(calculator->handle());
     }
 
-    void TearDown() override {
-        if (collector)
-            DestroyWindow(collector);
-        calculator_window_fixture::TearDown();
+    // The hotkey pressed in another application: its focused edit control is
+    // where the answer goes.
+    void come_from_another_application() {
+        other = std::make_unique<foreign_editor>(100, 500);
+        other->activate();
+        ASSERT_TRUE(eventually([&] { return GetForegroundWindow() == other->frame(); }));
+        SendMessageA(calculator->handle(), WM_HOTKEY, 0, MAKELPARAM(MOD_ALT, VK_SPACE));
+        ASSERT_TRUE(eventually([&] { return GetForegroundWindow() == calculator->handle(); }));
     }
 
     void enter() { SendMessageA(editor_handle(), WM_CHAR, '\r', 0x001C0001); }
@@ -93,7 +97,7 @@ protected:
         enter();
     }
 
-    HWND collector = nullptr;
+    std::unique_ptr<foreign_editor> other;
 };
 
 class sending : public send_fixture, public testing::WithParamInterface<send_case> {};
@@ -106,18 +110,15 @@ std::string case_name(const testing::TestParamInfo<Case>& param) {
 TEST_P(sending, a_second_enter_types_the_answer_into_the_target) {
     const send_case& c = GetParam();
     start(c.tweak);
-    collector = new_collector();
-    calculator->set_send_target(collector);
+    come_from_another_application();
     commit(c.expression);
     ASSERT_EQ(calculator->current_answer_state(), committed);
-    pump_messages();
-    EXPECT_EQ(received, "");
+    EXPECT_EQ(other->received(), "");
     {
         shift_held shift(c.shift);
         enter();
     }
-    pump_messages();
-    EXPECT_EQ(received, c.sent);
+    EXPECT_EQ(other->received(), c.sent);
     EXPECT_EQ(calculator->current_answer_state(), committed);
     EXPECT_EQ(history_rows().size(), 1u);
 }
@@ -141,21 +142,19 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(send_fixture, every_further_enter_sends_again) {
     start({});
-    collector = new_collector();
-    calculator->set_send_target(collector);
+    come_from_another_application();
     commit("6*7");
     enter();
     enter();
-    pump_messages();
-    EXPECT_EQ(received, "4242");
+    EXPECT_EQ(other->received(), "4242");
 }
 
 TEST_F(send_fixture, without_a_hotkey_press_nothing_is_sent) {
+    other = std::make_unique<foreign_editor>(100, 500);
     start([](settings& s) { s.after_send = 0; });
     commit("1+2");
     enter();
-    pump_messages();
-    EXPECT_EQ(received, "");
+    EXPECT_EQ(other->received(), "");
     EXPECT_TRUE(IsWindowVisible(calculator->handle()));
 }
 
@@ -171,16 +170,13 @@ class after_sending : public send_fixture, public testing::WithParamInterface<af
 TEST_P(after_sending, hides_activates_or_leaves_the_calculator) {
     const after_send_case& c = GetParam();
     start([&](settings& s) { s.after_send = c.after_send; });
-    collector = new_collector();
-    calculator->set_send_target(collector);
-    SetForegroundWindow(calculator->handle());
+    come_from_another_application();
     commit("1+2");
     enter();
-    pump_messages();
-    EXPECT_EQ(received, "3");
+    EXPECT_EQ(other->received(), "3");
     EXPECT_EQ(IsWindowVisible(calculator->handle()) != FALSE, c.calculator_visible);
     if (c.target_in_front) {
-        EXPECT_EQ(GetForegroundWindow(), collector);
+        EXPECT_TRUE(eventually([&] { return GetForegroundWindow() == other->frame(); }));
     } else if (c.calculator_visible) {
         EXPECT_EQ(GetForegroundWindow(), calculator->handle());
     }
@@ -245,9 +241,8 @@ TEST(send_answer, a_destroyed_target_leaves_the_text_on_the_clipboard) {
 
 TEST_F(send_fixture, a_sending_that_cannot_arrive_is_said_in_the_answer_field) {
     start([](settings& s) { s.after_send = 0; });
-    HWND gone = new_collector();
-    DestroyWindow(gone);
-    calculator->set_send_target(gone);
+    come_from_another_application();
+    other.reset(); // the application has closed meanwhile
     commit("6*7");
     enter();
     pump_messages();

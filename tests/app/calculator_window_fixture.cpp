@@ -31,13 +31,23 @@ void calculator_window_fixture::start(const std::function<void(settings&)>& twea
     calculator->finish_start();
 }
 
-HWND calculator_window_fixture::child_edit(bool read_only) const {
+bool eventually(const std::function<bool()>& condition) {
+    for (int i = 0; i < 100; ++i) {
+        pump_messages();
+        if (condition())
+            return true;
+        Sleep(10);
+    }
+    return condition();
+}
+
+HWND child_edit(HWND window, bool read_only) {
     struct search {
         bool read_only;
         HWND found;
     } wanted{read_only, nullptr};
     EnumChildWindows(
-        calculator->handle(),
+        window,
         [](HWND child, LPARAM data) -> BOOL {
             auto& wanted = *reinterpret_cast<search*>(data);
             char class_name[16] = {};

@@ -16,6 +16,14 @@
 // Dispatches every message waiting in this thread's queue.
 void pump_messages();
 
+// Waits (pumping this thread's messages) until the condition holds or a
+// second passes.
+bool eventually(const std::function<bool()>& condition);
+
+// A window's edit control found as any program finds child controls: the
+// calculator's answer display is its read-only one, the editor the other.
+HWND child_edit(HWND window, bool read_only);
+
 // A main window on files of its own in a fresh folder, created from settings
 // the test prepares (no tray icon unless the test asks for one); the window,
 // its files and the folder go with the test.
@@ -28,10 +36,9 @@ protected:
     std::string directory = new_directory();
     std::unique_ptr<main_window> calculator;
 
-    // The window's two fields, found as any program finds child controls:
-    // the answer display is the read-only edit control.
-    HWND editor_handle() const { return child_edit(false); }
-    HWND answer_handle() const { return child_edit(true); }
+    // The window's two fields.
+    HWND editor_handle() const { return child_edit(calculator->handle(), false); }
+    HWND answer_handle() const { return child_edit(calculator->handle(), true); }
     // Their objects, for the fields' own look (fonts, frames, colours).
     expression_editor& editor_control();
     answer_display& answer_control();
@@ -55,5 +62,4 @@ protected:
 
 private:
     static std::string new_directory();
-    HWND child_edit(bool read_only) const;
 };

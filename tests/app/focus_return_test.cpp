@@ -13,17 +13,6 @@
 
 namespace {
 
-// Waits (pumping this thread's messages) until the condition holds or a second passes.
-bool eventually(const std::function<bool()>& condition) {
-    for (int i = 0; i < 100; ++i) {
-        pump_messages();
-        if (condition())
-            return true;
-        Sleep(10);
-    }
-    return condition();
-}
-
 class coming_and_going : public calculator_window_fixture {
 public:
     void start_with(const std::function<void(settings&)>& tweak = {}) {

@@ -3,6 +3,7 @@
 #include <imm.h>
 
 #include <atomic>
+#include <string>
 #include <thread>
 
 // A window of another thread with a focused edit control, as another
@@ -25,6 +26,25 @@ public:
     // The input method of its edit control, opened and read on its thread.
     void open_input_method() { SendMessageA(frame_, WM_APP + 1, 0, 0); }
     bool input_method_open() { return SendMessageA(frame_, WM_APP + 2, 0, 0) != 0; }
+    // The text its edit control received: a marker posted now arrives after
+    // every character posted before it, so the text is whole once the
+    // marker shows.
+    std::string received() {
+        const auto text = [this] {
+            char buffer[256] = {};
+            GetWindowTextA(edit_, buffer, sizeof buffer);
+            return std::string(buffer);
+        };
+        PostMessageA(edit_, WM_CHAR, '|', 0);
+        for (int i = 0; i < 200 && text().find('|') == std::string::npos; ++i)
+            Sleep(5);
+        std::string shown = text();
+        const auto marker = shown.rfind('|');
+        if (marker != std::string::npos)
+            shown.erase(marker);
+        SetWindowTextA(edit_, "");
+        return shown;
+    }
     // The window of its thread with the keyboard focus.
     HWND focus() const {
         GUITHREADINFO info{};

@@ -50,7 +50,6 @@ struct drawn_objects {
     HFONT editor_font;
     HFONT answer_font;
     HBRUSH answer_brush;
-    HICON icon;
 };
 
 class format_options : public calculator_window_fixture {
@@ -58,7 +57,7 @@ protected:
     drawn_objects drawn_now() {
         HDC dc = GetDC(nullptr);
         drawn_objects objects{editor_control().font_handle(), answer_control().font_handle(),
-                              answer_control().ctl_colour(dc), calculator->icon()};
+                              answer_control().ctl_colour(dc)};
         ReleaseDC(nullptr, dc);
         return objects;
     }
@@ -102,7 +101,7 @@ TEST_F(format_options, a_confirmed_sheet_shows_the_new_look_at_once) {
         << "the answer window was not repainted";
 }
 
-// Each confirmed sheet makes new fonts, brushes and the icon; the ones they
+// Each confirmed sheet makes new fonts and brushes; the ones they
 // replace must be gone. (Where the platform counts a process's GDI objects,
 // the count must come back to where it was, too.)
 TEST_F(format_options, confirming_again_and_again_leaves_no_graphics_objects_behind) {
@@ -114,36 +113,14 @@ TEST_F(format_options, confirming_again_and_again_leaves_no_graphics_objects_beh
         run_options({show_page(FORMAT_PAGE), choose_window(round % 3), press_ok});
         const drawn_objects after = drawn_now();
         ASSERT_NE(nullptr, after.editor_font);
-        ASSERT_NE(nullptr, after.icon);
         if (before.editor_font != after.editor_font)
             EXPECT_EQ(0u, GetObjectType(before.editor_font)) << "round " << round;
         if (before.answer_font != after.answer_font)
             EXPECT_EQ(0u, GetObjectType(before.answer_font)) << "round " << round;
         if (before.answer_brush != after.answer_brush)
             EXPECT_EQ(0u, GetObjectType(before.answer_brush)) << "round " << round;
-        ICONINFO info{};
-        if (before.icon != after.icon)
-            EXPECT_FALSE(GetIconInfo(before.icon, &info)) << "round " << round;
     }
     EXPECT_EQ(gdi_objects, GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));
 }
-
-struct icon_case {
-    const char* name;
-    const char* file; // in the test's folder; empty: none chosen
-};
-
-class main_window_icon : public calculator_window_fixture, public testing::WithParamInterface<icon_case> {};
-
-TEST_P(main_window_icon, falls_back_to_the_program_icon) {
-    const std::string file = *GetParam().file ? directory + GetParam().file : "";
-    start([&](settings& s) { s.main_icon_file = file; });
-    EXPECT_NE(nullptr, calculator->icon());
-}
-
-INSTANTIATE_TEST_SUITE_P(files, main_window_icon,
-                         testing::Values(icon_case{"none_chosen", ""}, icon_case{"missing_file", "gone.ico"},
-                                         icon_case{"not_an_icon", "Tarvik.ini"}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

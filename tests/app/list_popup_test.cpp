@@ -530,7 +530,7 @@ INSTANTIATE_TEST_SUITE_P(lists, commits_during_a_deletion,
                                          commit_meanwhile_case{variable_list, 1, "a=9\r", "a = 9"}));
 
 TEST_F(list_popup_test, page_keys_during_a_deletion_open_no_second_popup) {
-    owner_->show_history();
+    SendMessageA(editor(), WM_KEYDOWN, VK_NEXT, 1);
     pump_messages();
     list_popup* const opened = open_list_popup_of(owner_->handle());
     ASSERT_NE(opened, nullptr);

@@ -242,20 +242,22 @@ TEST_F(main_window_test, always_on_top_command_flips_the_setting_and_the_window)
     EXPECT_FALSE(GetWindowLongA(calculator->handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
 
-TEST_F(main_window_test, a_system_colour_change_re_applies_colours_but_not_fonts) {
-    start();
-    settings& s = calculator->current_settings();
-    s.main_back_color = 0x123456;
-    s.main_frame_color = AUTO_COLOR;
-    s.exp_back_color = 0x00FF00;
-    s.ans_frame_color = 0x0000FF;
-    s.ans_font_size = 20;
+// A frame colour left to the system follows a changed system colour at
+// once; a chosen one stays.
+TEST_F(main_window_test, a_system_colour_change_re_applies_the_automatic_colours) {
+    start([](settings& s) {
+        s.ans_frame_color = AUTO_COLOR;
+        s.exp_frame_color = 0x0000FF;
+    });
+    const INT element = COLOR_BTNSHADOW;
+    const COLORREF saved = GetSysColor(element);
+    const COLORREF changed = saved == RGB(10, 20, 30) ? RGB(30, 20, 10) : RGB(10, 20, 30);
+    SetSysColors(1, &element, &changed);
     SendMessageA(calculator->handle(), WM_SYSCOLORCHANGE, 0, 0);
-    EXPECT_EQ(calculator->frame_shade_base(), 0x123456u);
-    EXPECT_EQ(calculator->frame_colour(), GetSysColor(COLOR_BTNSHADOW));
-    EXPECT_EQ(editor_control().background(), 0x00FF00u);
-    EXPECT_EQ(answer_control().frame_colour(), 0x0000FFu);
-    EXPECT_EQ(answer_control().font_size(), 10);
+    const colour_value answer_frame = answer_control().frame_colour();
+    SetSysColors(1, &element, &saved);
+    EXPECT_EQ(answer_frame, changed);
+    EXPECT_EQ(editor_control().frame_colour(), 0x0000FFu);
 }
 
 TEST_F(main_window_test, fields_are_laid_out_beside_the_grip) {
@@ -354,7 +356,7 @@ TEST_F(main_window_test, out_of_range_settings_fall_back_to_their_defaults) {
     EXPECT_EQ(s.angle_mode, defaults.angle_mode);
     EXPECT_EQ(s.precision, defaults.precision);
     EXPECT_EQ(s.exp_translate, defaults.exp_translate);
-    EXPECT_EQ(calculator->frame_style(), 0);
+    EXPECT_EQ(s.main_frame_style, 0);
     EXPECT_EQ(editor_control().frame_style(), 0);
     EXPECT_EQ(answer_control().frame_style(), 0);
     EXPECT_EQ(editor_control().font_size(), 10);

@@ -180,7 +180,7 @@ TEST_P(unreadable_at_start, is_never_written) {
     EXPECT_EQ(shown_texts[0].find(sjis("次のファイルを読み込めませんでした。")), 0u);
     EXPECT_NE(shown_texts[0].find(path), std::string::npos);
 
-    SendMessageA(calculator->editor().handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("y=3"));
+    SendMessageA(editor_handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("y=3"));
     calculator->commit();
     SendMessageA(calculator->handle(), WM_COMMAND, IDM_RADIAN, 0);
     SendMessageA(calculator->handle(), WM_TIMER, data_files::SAVE_TIMER, 0);

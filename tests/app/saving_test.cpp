@@ -31,7 +31,7 @@ struct change_case {
 int WINAPI answer_yes(HWND, LPCSTR, LPCSTR, UINT) { return IDYES; }
 
 void type(main_window& calculator, const char* text) {
-    SendMessageA(calculator.editor().handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    SendMessageA(child_edit(calculator.handle(), false), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
 }
 
 void commit(main_window& calculator, const char* text) {

@@ -21,17 +21,6 @@
 
 namespace {
 
-// Waits (pumping this thread's messages) until the condition holds or a second passes.
-bool eventually(const std::function<bool()>& condition) {
-    for (int i = 0; i < 100; ++i) {
-        pump_messages();
-        if (condition())
-            return true;
-        Sleep(10);
-    }
-    return condition();
-}
-
 // The ids of a menu's items, separators as 0.
 std::vector<UINT> item_ids(HMENU menu) {
     std::vector<UINT> ids;
@@ -87,6 +76,13 @@ protected:
         return r;
     }
     void press_hotkey() { SendMessageA(main(), WM_HOTKEY, 0, MAKELPARAM(MOD_ALT, VK_SPACE)); }
+    // Commits 1+2 and presses Enter again, which sends the answer to the
+    // window the hotkey came from, if any.
+    void commit_and_send() {
+        SetWindowTextA(editor(), "1+2");
+        SendMessageA(editor(), WM_CHAR, '\r', 0x001C0001);
+        SendMessageA(editor(), WM_CHAR, '\r', 0x001C0001);
+    }
     void bring_to_front() {
         ShowWindow(main(), SW_SHOW);
         SetForegroundWindow(main());
@@ -170,14 +166,15 @@ void CALLBACK read_tracked_menu(HWND, UINT, UINT_PTR timer, DWORD) {
 
 TEST_F(desktop_test, left_click_on_the_icon_shows_the_window_in_place_and_focuses_the_editor) {
     start();
-    calculator->set_send_target(nullptr);
+    foreign_editor other(100, 500);
     const RECT before = window_rect();
     SendMessageA(main(), TRAY_MESSAGE, 0, WM_LBUTTONDOWN);
     EXPECT_TRUE(IsWindowVisible(main()));
     EXPECT_EQ(GetFocus(), editor());
     const RECT after = window_rect();
     EXPECT_TRUE(EqualRect(&before, &after));
-    EXPECT_EQ(calculator->send_target(), nullptr);
+    commit_and_send();
+    EXPECT_EQ(other.received(), "") << "a click gives no window to send to";
 }
 
 TEST_F(desktop_test, left_click_brings_a_visible_window_to_the_front) {
@@ -368,7 +365,6 @@ TEST_F(desktop_test, the_hotkey_from_another_application_comes_up_at_its_caret) 
     ASSERT_EQ(typing.focus, other.edit());
 
     press_hotkey();
-    EXPECT_EQ(calculator->send_target(), other.edit());
     EXPECT_TRUE(IsWindowVisible(main()));
     EXPECT_TRUE(eventually([&] { return GetForegroundWindow() == main(); }));
     EXPECT_EQ(GetFocus(), editor());
@@ -380,25 +376,34 @@ TEST_F(desktop_test, the_hotkey_from_another_application_comes_up_at_its_caret) 
     EXPECT_EQ(placed.bottom, typing.anchor->area.top);
     EXPECT_EQ(placed.right - placed.left, 200); // the size is kept
 
-    // Pressed again with the calculator in front, it hides it.
+    // Pressed again with the calculator in front, it hides it; the answer
+    // still goes where the hotkey came from.
     press_hotkey();
     EXPECT_FALSE(IsWindowVisible(main()));
-    EXPECT_EQ(calculator->send_target(), other.edit());
+    commit_and_send();
+    EXPECT_EQ(other.received(), "3");
 }
 
 TEST_F(desktop_test, a_window_of_the_calculator_thread_in_front_gives_no_target) {
     start([](settings& s) { s.show_position = 0; });
-    calculator->set_send_target(reinterpret_cast<HWND>(1));
+    // A target from an earlier hotkey press, given up by the next one.
+    foreign_editor other(100, 500);
+    other.activate();
+    ASSERT_TRUE(eventually([&] { return GetForegroundWindow() == other.frame(); }));
+    press_hotkey();
+    press_hotkey();
+    ASSERT_FALSE(IsWindowVisible(main()));
     HWND own = CreateWindowExA(0, "STATIC", "own", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
                                nullptr, nullptr);
     SetForegroundWindow(own);
     ASSERT_TRUE(eventually([&] { return GetForegroundWindow() == own; }));
     const RECT before = window_rect();
     press_hotkey();
-    EXPECT_EQ(calculator->send_target(), nullptr);
     const RECT after = window_rect();
     EXPECT_TRUE(EqualRect(&before, &after)); // no target: it stays where it was
     EXPECT_TRUE(IsWindowVisible(main()));
+    commit_and_send();
+    EXPECT_EQ(other.received(), "");
     DestroyWindow(own);
 }
 

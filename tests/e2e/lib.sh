@@ -26,6 +26,13 @@ new_run_dir() {
   if [ -f "$build/Tarvik.chm" ]; then cp "$build/Tarvik.chm" "$run_dir/"; fi
 }
 
+# Wine's help viewer on Tarvik.chm, whose title is the help file's own.
+help_window_shown() { xdotool search --name 'Tarvik ヘルプ' >/dev/null 2>&1 && echo yes || echo no; }
+close_help_windows() {
+  for w in $(xdotool search --name 'Tarvik ヘルプ' 2>/dev/null); do xdotool windowclose "$w" 2>/dev/null || true; done
+  sleep 0.5
+}
+
 start_tarvik() {
   (cd "$run_dir" && exec wine "$run_dir/Tarvik.exe" </dev/null >/dev/null 2>&1) &
   tarvik_pid=$!

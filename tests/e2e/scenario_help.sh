@@ -15,14 +15,12 @@ expect "the release holds the program, its help and the read-me" \
 run_dir=$release_dir
 start_tarvik
 
-help_window_shown() { xdotool search --name 'Tarvik ヘルプ' >/dev/null 2>&1 && echo yes || echo no; }
 focus_tarvik
 press F1
 expect_eventually "F1 opens the help viewer on Tarvik.chm" "yes" help_window_shown
 sleep 1
 screenshot help-window
-for w in $(xdotool search --name 'Tarvik ヘルプ' 2>/dev/null); do xdotool windowclose "$w" 2>/dev/null || true; done
-sleep 0.5
+close_help_windows
 
 # The about box from the tray menu ("Tarvikについて(&A)" by its access key).
 about_box_open() { probe_ok dialog-item 1047; }

@@ -1,11 +1,11 @@
 # A folder named in characters outside the ANSI code page (Latin, Korean and
 # an emoji), and a Japanese one: settings, history and variables are saved
-# there and read back.
+# there and read back, and F1 opens the help file beside the program.
 for folder_name in 'Zoë_도구_😀' '計算ツール'; do
   new_run_dir
   folder="$run_dir/$folder_name"
   mkdir "$folder"
-  mv "$run_dir/Tarvik.exe" "$folder/"
+  mv "$run_dir/Tarvik.exe" "$run_dir/Tarvik.chm" "$folder/"
   run_dir=$folder
   start_tarvik
   focus_tarvik
@@ -16,8 +16,11 @@ for folder_name in 'Zoë_도구_😀' '計算ツール'; do
   expect_eventually "two calculations committed" "3" answer_text
   press ctrl+h
   expect_eventually "the answer form is hexadecimal" "0x3" answer_text
+  press F1
+  expect_eventually "F1 opens the help in $folder_name" "yes" help_window_shown
+  close_help_windows
   stop_tarvik
-  expect "the files are in $folder_name" "Tarvik.ini history.txt var.txt" "$(ls "$folder" | grep -v exe | sort | xargs)"
+  expect "the files are in $folder_name" "Tarvik.ini history.txt var.txt" "$(ls "$folder" | grep -Ev 'exe|chm' | sort | xargs)"
 
   start_tarvik
   focus_tarvik

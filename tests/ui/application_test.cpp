@@ -65,25 +65,6 @@ TEST_F(application_test, module_directory_is_the_program_path_up_to_its_last_bac
     EXPECT_EQ('\\', directory.back());
 }
 
-TEST(find_last_backslash, skips_trailing_bytes_of_double_byte_characters) {
-    struct path_case {
-        std::string path;
-        std::size_t expected;
-    };
-    const path_case cases[] = {
-        {"C:\\calc\\Tarvik.exe", 7},
-        {"Tarvik.exe", std::string::npos},
-        {"", std::string::npos},
-        {"\\", 0},
-        // "表" is 0x95 0x5C: its second byte is no separator.
-        {"C:\\" + sjis("表") + "\\a.exe", 5},
-        {"C:\\" + sjis("表"), 2},
-        {"C:\\" + sjis("ソフト") + "x", 2},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.expected, find_last_backslash(c.path)) << utf8_from_sjis(c.path);
-}
-
 TEST(application_lifetime, publishes_itself_while_it_lives_and_empties_its_registry) {
     EXPECT_EQ(nullptr, application::current());
     {

@@ -61,7 +61,7 @@ TEST_P(html_help_loading, finds_the_engine_or_quietly_gives_up_for_good) {
     }
     // With the engine registered now, the failed loader still does not try.
     register_server(system_engine_path());
-    EXPECT_EQ(nullptr, engine.call(nullptr, "Tarvik.chm", HH_DISPLAY_TOPIC, 0));
+    EXPECT_EQ(nullptr, engine.call(nullptr, L"Tarvik.chm", HH_DISPLAY_TOPIC, 0));
     EXPECT_EQ(nullptr, engine.library());
 }
 
