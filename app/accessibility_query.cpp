@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/automation_client.h"
+#include "ui/com_ptr.h"
 
 namespace {
 
@@ -12,16 +13,6 @@ screen_rectangle from_location(long left, long top, long width, long height) {
     return {static_cast<int>(left), static_cast<int>(top), static_cast<int>(left + width),
             static_cast<int>(top + height)};
 }
-
-template <typename Interface>
-struct released {
-    void operator()(Interface* object) const {
-        if (object)
-            object->Release();
-    }
-};
-template <typename Interface>
-using com_ptr = std::unique_ptr<Interface, released<Interface>>;
 
 // The worker's own preparation (COM, the accessibility library) on its first
 // use, which is no time the target takes: it is waited for apart.

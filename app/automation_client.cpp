@@ -2,7 +2,7 @@
 
 #include <oleauto.h>
 
-#include <memory>
+#include "ui/com_ptr.h"
 
 // The few client interfaces used here, declared by their slots: the
 // toolchain's headers carry UI Automation's provider side only. A slot that
@@ -71,16 +71,6 @@ constexpr int TEXT_PATTERN2_ID = 10024;
 constexpr int BOUNDING_RECTANGLE_PROPERTY = 30001;
 constexpr int PROCESS_ID_PROPERTY = 30002;
 constexpr int CHARACTER_UNIT = 0;
-
-template <typename Interface>
-struct released {
-    void operator()(Interface* object) const {
-        if (object)
-            object->Release();
-    }
-};
-template <typename Interface>
-using com_ptr = std::unique_ptr<Interface, released<Interface>>;
 
 struct variant_value : VARIANT {
     variant_value() { VariantInit(this); }

@@ -8,8 +8,9 @@
 #include <io.h>
 #include <windows.h>
 #else
-#include <iconv.h>
 #include <unistd.h>
+
+#include "cli/character_converter.h"
 #endif
 
 namespace cli {
@@ -62,35 +63,11 @@ private:
 
 class converter {
 public:
-    converter() : cd_(iconv_open("UTF-8", "CP932")) {}
-    ~converter() {
-        if (valid())
-            iconv_close(cd_);
-    }
-    converter(const converter&) = delete;
-    converter& operator=(const converter&) = delete;
-
     bool passthrough() const { return false; }
-    bool convert(std::string_view character, std::string& out) const {
-        if (!valid())
-            return false;
-        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-        char input[4];
-        character.copy(input, sizeof input);
-        char output[16];
-        char* in = input;
-        std::size_t in_left = character.size();
-        char* outp = output;
-        std::size_t out_left = sizeof output;
-        if (iconv(cd_, &in, &in_left, &outp, &out_left) == static_cast<std::size_t>(-1) || in_left != 0)
-            return false;
-        out.append(output, static_cast<std::size_t>(outp - output));
-        return true;
-    }
+    bool convert(std::string_view character, std::string& out) const { return to_utf8_.convert(character, out); }
 
 private:
-    bool valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
-    iconv_t cd_;
+    character_converter to_utf8_{"UTF-8", "CP932"};
 };
 
 #endif

@@ -8,7 +8,7 @@
 
 #include <cstdio>
 #else
-#include <iconv.h>
+#include "cli/character_converter.h"
 #endif
 
 namespace cli {
@@ -92,41 +92,8 @@ std::size_t sequence_length(std::string_view text, std::size_t i) {
     return length;
 }
 
-class utf8_to_cp932 {
-public:
-    utf8_to_cp932() : cd_(iconv_open("CP932", "UTF-8")) {}
-    ~utf8_to_cp932() {
-        if (valid())
-            iconv_close(cd_);
-    }
-    utf8_to_cp932(const utf8_to_cp932&) = delete;
-    utf8_to_cp932& operator=(const utf8_to_cp932&) = delete;
-
-    // Appends one UTF-8 sequence in code page 932; false when it has none.
-    bool convert(std::string_view sequence, std::string& out) const {
-        if (!valid())
-            return false;
-        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-        char input[4];
-        sequence.copy(input, sizeof input);
-        char output[8];
-        char* in = input;
-        std::size_t in_left = sequence.size();
-        char* outp = output;
-        std::size_t out_left = sizeof output;
-        if (iconv(cd_, &in, &in_left, &outp, &out_left) == static_cast<std::size_t>(-1) || in_left != 0)
-            return false;
-        out.append(output, static_cast<std::size_t>(outp - output));
-        return true;
-    }
-
-private:
-    bool valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
-    iconv_t cd_;
-};
-
 std::string to_code_page_932(std::string_view typed) {
-    static const utf8_to_cp932 converter;
+    static const character_converter converter("CP932", "UTF-8");
     std::string out;
     out.reserve(typed.size());
     std::size_t i = 0;

@@ -2,6 +2,9 @@
 
 #include "options/settings_file.h"
 
+#include <fstream>
+#include <sstream>
+
 void pump_messages() {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -29,6 +32,13 @@ void calculator_window_fixture::start(const std::function<void(settings&)>& twea
     calculator = std::make_unique<main_window>(directory);
     ASSERT_TRUE(calculator->create(nullptr));
     calculator->finish_start();
+}
+
+std::string file_contents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
 }
 
 bool eventually(const std::function<bool()>& condition) {

@@ -20,6 +20,9 @@ void pump_messages();
 // second passes.
 bool eventually(const std::function<bool()>& condition);
 
+// The whole of a file, byte for byte; empty when it cannot be read.
+std::string file_contents(const std::string& path);
+
 // A window's edit control found as any program finds child controls: the
 // calculator's answer display is its read-only one, the editor the other.
 HWND child_edit(HWND window, bool read_only);

@@ -20,13 +20,6 @@ int WINAPI record_message_box(HWND, LPCSTR text, LPCSTR, UINT) {
     return IDOK;
 }
 
-std::string contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 std::string utf16_le(const std::string& ascii) {
     std::string out = "\xFF\xFE";
     for (char c : ascii)
@@ -73,7 +66,7 @@ TEST_P(hostile_settings_file, is_read_completely_and_written_in_the_programs_for
     EXPECT_EQ(calculator->current_settings().precision, 3);
     EXPECT_EQ(calculator->current_settings().exp_font_size, 14);
     DestroyWindow(calculator->handle());
-    const std::string written = contents(directory + "Tarvik.ini");
+    const std::string written = file_contents(directory + "Tarvik.ini");
     EXPECT_EQ(written.find("[Option]"), 0u) << written;
     EXPECT_EQ(occurrences(written, "[Option]"), 1u);
     EXPECT_NE(written.find("Precision=3"), std::string::npos);

@@ -25,13 +25,6 @@ namespace {
 constexpr colour_value RED = 0x0000FF;
 constexpr colour_value BLUE = 0xFF0000;
 
-std::string read_file(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
 std::string text_of(HWND handle) {
     std::string text;
     get_window_text(handle, text);
@@ -390,8 +383,8 @@ TEST_F(main_window_test, destruction_saves_settings_history_and_variables) {
     command(IDM_OCTAL);
     SetWindowPos(calculator->handle(), nullptr, 70, 80, 310, 140, SWP_NOZORDER | SWP_NOACTIVATE);
     DestroyWindow(calculator->handle());
-    EXPECT_EQ(read_file(directory + "history.txt"), "k=1+2 = 3\r\n");
-    EXPECT_NE(read_file(directory + "var.txt").find("k = 3\r\n"), std::string::npos);
+    EXPECT_EQ(file_contents(directory + "history.txt"), "k=1+2 = 3\r\n");
+    EXPECT_NE(file_contents(directory + "var.txt").find("k = 3\r\n"), std::string::npos);
     settings saved;
     load_settings(saved, directory + "Tarvik.ini");
     EXPECT_EQ(saved.answer_mode, 3);
@@ -443,8 +436,8 @@ TEST_F(main_window_test, closing_before_the_start_is_finished_leaves_history_and
     calculator = std::make_unique<main_window>(directory);
     ASSERT_TRUE(calculator->create(nullptr));
     DestroyWindow(calculator->handle());
-    EXPECT_EQ(read_file(directory + "history.txt"), "q = 7\r\n");
-    EXPECT_EQ(read_file(directory + "var.txt"), "q = 7\r\n");
+    EXPECT_EQ(file_contents(directory + "history.txt"), "q = 7\r\n");
+    EXPECT_EQ(file_contents(directory + "var.txt"), "q = 7\r\n");
 }
 
 TEST_F(main_window_test, ans_starts_at_zero_whatever_the_variable_file_held) {
@@ -463,7 +456,7 @@ TEST_F(main_window_test, the_session_ends_it_only_when_the_end_is_certain) {
     start();
     EXPECT_EQ(SendMessageA(calculator->handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
     EXPECT_TRUE(IsWindow(calculator->handle()));
-    EXPECT_FALSE(read_file(directory + "Tarvik.ini").empty());
+    EXPECT_FALSE(file_contents(directory + "Tarvik.ini").empty());
     EXPECT_NE(GetFileAttributesA((directory + "history.txt").c_str()), INVALID_FILE_ATTRIBUTES);
     SendMessageA(calculator->handle(), WM_ENDSESSION, FALSE, 0);
     EXPECT_TRUE(IsWindow(calculator->handle()));

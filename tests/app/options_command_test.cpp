@@ -20,13 +20,6 @@ namespace {
 constexpr int DISPLAY_PAGE = 1;
 constexpr int TRANSFER_PAGE = 2;
 
-std::string read_file(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
 class options_command : public calculator_window_fixture {
 protected:
     std::string committed_answer(const char* expression) {
@@ -38,7 +31,7 @@ protected:
         get_window_text(answer_handle(), text);
         return text;
     }
-    std::string settings_file() { return read_file(directory + "Tarvik.ini"); }
+    std::string settings_file() { return file_contents(directory + "Tarvik.ini"); }
 };
 
 TEST_F(options_command, ok_applies_the_precision_at_once_and_saves_it) {

@@ -27,13 +27,6 @@ int WINAPI record_message_box(HWND owner, LPCSTR text, LPCSTR, UINT type) {
     return IDOK;
 }
 
-std::string contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // What keeps a file from being saved, set up before the exit and taken away
 // after it.
 enum fault { read_only_file, locked_file, temporary_blocked };
@@ -92,13 +85,13 @@ TEST_P(save_failure, leaves_the_old_file_and_names_it_once) {
     SendMessageA(calculator->handle(), WM_COMMAND, IDM_HEX, 0);
 
     const std::string path = directory + c.file;
-    const std::string old = contents(path);
+    const std::string old = file_contents(path);
     ASSERT_FALSE(old.empty());
     set_fault(path, c.kind);
     DestroyWindow(calculator->handle());
     clear_fault(path);
 
-    EXPECT_EQ(contents(path), old);
+    EXPECT_EQ(file_contents(path), old);
     ASSERT_EQ(shown_texts.size(), 1u);
     EXPECT_EQ(shown_texts[0].find(sjis("次のファイルを保存できませんでした。")), 0u);
     EXPECT_NE(shown_texts[0].find(path), std::string::npos);
@@ -112,7 +105,7 @@ TEST_P(save_failure, leaves_the_old_file_and_names_it_once) {
         }
     }
     if (std::string(c.file) != "history.txt") {
-        EXPECT_NE(contents(directory + "history.txt").find("y=3 = 3"), std::string::npos);
+        EXPECT_NE(file_contents(directory + "history.txt").find("y=3 = 3"), std::string::npos);
     }
 }
 
@@ -138,7 +131,7 @@ class read_only_settings : public save_failure {};
 TEST_F(read_only_settings, are_reported_once) {
     start();
     const std::string path = directory + "Tarvik.ini";
-    const std::string old = contents(path);
+    const std::string old = file_contents(path);
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
     for (int i = 0; i < 2; ++i) {
         sheet_script script({press_ok});
@@ -150,7 +143,7 @@ TEST_F(read_only_settings, are_reported_once) {
     DestroyWindow(calculator->handle());
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(shown_texts.size(), 1u);
-    EXPECT_EQ(contents(path), old);
+    EXPECT_EQ(file_contents(path), old);
 }
 
 } // namespace
@@ -170,7 +163,7 @@ TEST_P(unreadable_at_start, is_never_written) {
         save_settings(record, directory + "Tarvik.ini");
     }
     const std::string path = directory + c.file;
-    const std::string old = contents(path);
+    const std::string old = file_contents(path);
     set_fault(path, locked_file);
     calculator = std::make_unique<main_window>(directory);
     ASSERT_TRUE(calculator->create(nullptr));
@@ -185,7 +178,7 @@ TEST_P(unreadable_at_start, is_never_written) {
     SendMessageA(calculator->handle(), WM_COMMAND, IDM_RADIAN, 0);
     SendMessageA(calculator->handle(), WM_TIMER, data_files::SAVE_TIMER, 0);
     DestroyWindow(calculator->handle());
-    EXPECT_EQ(contents(path), old);
+    EXPECT_EQ(file_contents(path), old);
     EXPECT_EQ(shown_texts.size(), 1u);
 }
 

@@ -12,13 +12,6 @@
 
 namespace {
 
-std::string contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // A change and the text its file holds afterwards (or no longer holds).
 struct change_case {
     const char* name;
@@ -54,10 +47,10 @@ TEST_P(saving, writes_the_change_when_the_timer_fires) {
     const message_box_function previous = set_message_box_function(answer_yes);
     c.change(*calculator);
     set_message_box_function(previous);
-    const auto holds_text = [&] { return contents(path).find(c.text) != std::string::npos; };
+    const auto holds_text = [&] { return file_contents(path).find(c.text) != std::string::npos; };
     EXPECT_EQ(holds_text(), c.removed) << "saved before the timer";
     tick();
-    EXPECT_EQ(holds_text(), !c.removed) << contents(path);
+    EXPECT_EQ(holds_text(), !c.removed) << file_contents(path);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -83,12 +76,12 @@ TEST_F(saving, typing_never_writes) {
     start();
     commit(*calculator, "1+2");
     tick();
-    const std::string history = contents(directory + "history.txt");
-    const std::string variables = contents(directory + "var.txt");
+    const std::string history = file_contents(directory + "history.txt");
+    const std::string variables = file_contents(directory + "var.txt");
     type(*calculator, "x=9");
     tick();
-    EXPECT_EQ(contents(directory + "history.txt"), history);
-    EXPECT_EQ(contents(directory + "var.txt"), variables);
+    EXPECT_EQ(file_contents(directory + "history.txt"), history);
+    EXPECT_EQ(file_contents(directory + "var.txt"), variables);
 }
 
 } // namespace
