@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "app/accessibility_query.h"
+#include "app/accessibility_worker.h"
 
 namespace {
 
@@ -31,7 +31,10 @@ text_anchor focus_window_corner(HWND focus) {
 text_anchor locate_text(HWND focus, DWORD allowed_ms) {
     if (std::optional<text_anchor> caret = system_caret(focus))
         return *caret;
-    if (std::optional<text_anchor> accessible = ask_accessibility(focus, allowed_ms))
+    // Never destroyed: its thread may still wait on a hung target while the
+    // program ends.
+    static accessibility_worker& worker = *new accessibility_worker;
+    if (std::optional<text_anchor> accessible = worker.ask(focus, allowed_ms))
         return *accessible;
     return focus_window_corner(focus);
 }

@@ -16,6 +16,7 @@
 #
 # Usage: bench/latency.sh [RUNS] [EVALUATIONS]     (defaults 15 and 10000)
 # Needs a Windows build (scripts/build.sh windows); TARVIK_BUILD names another.
+# TARVIK_KEEP_RUN=1 keeps the run folder, with the step trace, for a look.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-15}
@@ -48,7 +49,7 @@ started=()
 cleanup() {
   for pid in "${started[@]}"; do kill "$pid" 2>/dev/null || true; done
   wineserver -k 2>/dev/null || true
-  rm -rf "$run_dir"
+  [ -n "${TARVIK_KEEP_RUN:-}" ] || rm -rf "$run_dir"
 }
 trap cleanup EXIT
 
