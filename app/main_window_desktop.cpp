@@ -9,6 +9,7 @@
 #include "app/input_method.h"
 #include "app/tray_icon.h"
 #include "app/about_box.h"
+#include "options/help_topics.h"
 #include "options/hotkey_rule.h"
 #include "resources/resource.h"
 #include "ui/program_resources.h"
@@ -175,7 +176,7 @@ void main_window::show_about_box() {
         about_box().run(handle());
 }
 
-void main_window::open_help() { html_help(handle(), "Tarvik.chm", HH_DISPLAY_TOPIC, 0); }
+void main_window::open_help() { html_help(handle(), HELP_FILE, HH_DISPLAY_TOPIC, 0); }
 
 void main_window::open_list_popup(list_kind kind) {
     trace_step("list requested");

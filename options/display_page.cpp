@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "options/help_topics.h"
 #include "options/number_field.h"
 #include "options/radio_group.h"
 #include "options/settings.h"
@@ -97,5 +98,5 @@ void display_page::apply_start_with_windows() {
 }
 
 void display_page::on_help(HELPINFO*) {
-    html_help(handle(), "Tarvik.chm::/html/show_page.htm", HH_DISPLAY_TOPIC, 0);
+    html_help(handle(), DISPLAY_HELP_TOPIC, HH_DISPLAY_TOPIC, 0);
 }

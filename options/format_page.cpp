@@ -7,6 +7,7 @@
 
 #include "options/colour_dialog.h"
 #include "options/font_choices.h"
+#include "options/help_topics.h"
 #include "options/settings_ranges.h"
 #include "resources/resource.h"
 #include "ui/high_contrast.h"
@@ -93,7 +94,7 @@ bool format_page::on_apply() {
 }
 
 void format_page::on_help(HELPINFO*) {
-    html_help(handle(), "Tarvik.chm::/html/format_page.htm", HH_DISPLAY_TOPIC, 0);
+    html_help(handle(), FORMAT_HELP_TOPIC, HH_DISPLAY_TOPIC, 0);
 }
 
 // ------------------------------------------------------------ the lists

@@ -10,6 +10,7 @@
 #include "engine/calculator_error.h"
 #include "engine/user_function.h"
 #include "options/function_entry.h"
+#include "options/help_topics.h"
 #include "options/settings.h"
 #include "options/user_function_dialog.h"
 #include "resources/resource.h"
@@ -254,7 +255,7 @@ void functions_page::keep_unreadable_entries() {
 }
 
 void functions_page::on_help(HELPINFO*) {
-    html_help(handle(), "Tarvik.chm::/html/func_page.htm", HH_DISPLAY_TOPIC, 0);
+    html_help(handle(), FUNCTIONS_HELP_TOPIC, HH_DISPLAY_TOPIC, 0);
 }
 
 // The control goes after this page: its rows give up their items now.

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "options/help_topics.h"
 #include "options/hotkey_rule.h"
 #include "options/radio_group.h"
 #include "options/settings.h"
@@ -69,5 +70,5 @@ bool transfer_page::on_apply() {
 }
 
 void transfer_page::on_help(HELPINFO*) {
-    html_help(handle(), "Tarvik.chm::/html/trans_page.htm", HH_DISPLAY_TOPIC, 0);
+    html_help(handle(), TRANSFER_HELP_TOPIC, HH_DISPLAY_TOPIC, 0);
 }

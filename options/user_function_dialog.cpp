@@ -7,6 +7,7 @@
 
 #include "engine/calculator_error.h"
 #include "engine/user_function.h"
+#include "options/help_topics.h"
 #include "resources/resource.h"
 #include "ui/html_help.h"
 #include "ui/program_resources.h"
@@ -226,5 +227,5 @@ void user_function_dialog::refuse(UINT text_id, int focus_id) {
 }
 
 void user_function_dialog::show_help() {
-    html_help(handle(), "Tarvik.chm::/html/func_page.htm", HH_DISPLAY_TOPIC, 0);
+    html_help(handle(), FUNCTIONS_HELP_TOPIC, HH_DISPLAY_TOPIC, 0);
 }
